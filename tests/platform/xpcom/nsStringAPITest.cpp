@@ -1,0 +1,170 @@
+#include "nsStringAPI.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "nsMemory.h"
+
+namespace {
+
+std::u16string U16(const nsAString& s) {
+  return std::u16string(reinterpret_cast<const char16_t*>(s.BeginReading()), s.Length());
+}
+
+std::string Narrow(const nsACString& s) { return std::string(s.BeginReading(), s.Length()); }
+
+const PRUnichar* Wide(const char16_t* s) { return reinterpret_cast<const PRUnichar*>(s); }
+
+}  // namespace
+
+TEST(nsStringAPITest, EditingKeepsTheTerminatorAndTheRightLength) {
+  nsString s;
+  EXPECT_TRUE(s.IsEmpty());
+  EXPECT_EQ(s.get()[0], 0);
+  s.AssignLiteral("hello");
+  s.Append(PRUnichar(' '));
+  s.AppendLiteral("world");
+  EXPECT_EQ(U16(s), u"hello world");
+  EXPECT_EQ(s.get()[s.Length()], 0);
+
+  s.Replace(0, 5, Wide(u"HELLO"), 5);
+  s.Insert(Wide(u">>"), 0);
+  s.Cut(2, 1);
+  EXPECT_EQ(U16(s), u">>ELLO world");
+  s.Truncate(4);
+  EXPECT_EQ(U16(s), u">>EL");
+  s.Trim(">", PR_TRUE, PR_FALSE);
+  EXPECT_EQ(U16(s), u"EL");
+  s.AppendInt(-42);
+  EXPECT_EQ(U16(s), u"EL-42");
+}
+
+TEST(nsStringAPITest, SelfAppendAndSelfAssignCopyBeforeTheBufferMoves) {
+  nsCString s("abc");
+  s.Append(s);
+  EXPECT_EQ(Narrow(s), "abcabc");
+  s.Append(s.BeginReading() + 1, 2);
+  EXPECT_EQ(Narrow(s), "abcabcbc");
+  s.Assign(s.BeginReading() + 3, 3);
+  EXPECT_EQ(Narrow(s), "abc");
+}
+
+TEST(nsStringAPITest, DependentStringBorrowsUntilChanged) {
+  char16_t text[] = u"borrowed";
+  nsDependentString dependent(Wide(text));
+  EXPECT_EQ(dependent.BeginReading(), Wide(text));
+  EXPECT_EQ(dependent.Length(), 8u);
+  dependent.AppendLiteral("!");
+  EXPECT_NE(dependent.BeginReading(), Wide(text));
+  EXPECT_EQ(U16(dependent), u"borrowed!");
+  EXPECT_EQ(std::u16string(text), u"borrowed");  // the caller's text is untouched
+
+  nsDependentCString withLength("abcdef", 3);
+  EXPECT_EQ(Narrow(withLength), "abc");
+  nsDependentCString null(nullptr);
+  EXPECT_TRUE(null.IsEmpty());
+}
+
+TEST(nsStringAPITest, ComparesAndFinds) {
+  nsString s;
+  s.AssignLiteral("Hello World");
+  EXPECT_TRUE(s.EqualsLiteral("Hello World"));
+  EXPECT_FALSE(s.EqualsLiteral("Hello"));
+  EXPECT_FALSE(s.EqualsLiteral("Hello World!"));
+  EXPECT_TRUE(s.LowerCaseEqualsLiteral("hello world"));
+  EXPECT_EQ(s.Find("world"), -1);
+  EXPECT_EQ(s.Find("world", PR_TRUE), 6);
+  EXPECT_EQ(s.FindChar('o'), 4);
+  EXPECT_EQ(s.FindChar('o', 5), 7);
+  EXPECT_EQ(s.RFindChar('o'), 7);
+  EXPECT_EQ(s.RFind("o"), 7);
+  EXPECT_EQ(s.RFind("Hello"), 0);
+
+  nsString a, b;
+  a.AssignLiteral("abc");
+  b.AssignLiteral("abd");
+  EXPECT_LT(a.Compare(b), 0);
+  EXPECT_TRUE(a < b);
+  b.AssignLiteral("ABC");
+  EXPECT_NE(a, b);
+  EXPECT_TRUE(a.Equals(b, nsAString::CaseInsensitiveComparator));
+}
+
+TEST(nsStringAPITest, ToIntegerReadsLikeScanf) {
+  struct Case {
+    const char* text;
+    PRUint32 radix;
+    PRInt32 value;
+    nsresult error;
+  } cases[] = {
+      {"42", 10, 42, NS_OK},
+      {"  -17px", 10, -17, NS_OK},
+      {"+8", 10, 8, NS_OK},
+      {"2147483647", 10, 2147483647, NS_OK},
+      {"-2147483648", 10, PR_INT32_MIN, NS_OK},
+      {"2147483648", 10, 0, NS_ERROR_FAILURE},
+      {"abc", 10, 0, NS_ERROR_FAILURE},
+      {"", 10, 0, NS_ERROR_FAILURE},
+      {"-", 10, 0, NS_ERROR_FAILURE},
+      {"ff", 16, 255, NS_OK},
+      {"0x1A", 16, 26, NS_OK},
+      {"ffffffff", 16, -1, NS_OK},
+      {"12", 8, 0, NS_ERROR_INVALID_ARG},
+  };
+  for (const Case& c : cases) {
+    nsresult error = 12345;
+    EXPECT_EQ(NS_ConvertASCIItoUTF16(c.text).ToInteger(&error, c.radix), c.value) << c.text;
+    EXPECT_EQ(error, c.error) << c.text;
+    EXPECT_EQ(nsCString(c.text).ToInteger(&error, c.radix), c.value) << c.text;
+  }
+}
+
+TEST(nsStringAPITest, UTF8AndUTF16ConvertBothWays) {
+  // "aé€𝄞": one, two, three and four UTF-8 bytes; the last is a surrogate pair in UTF-16.
+  const char* utf8 = "a\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E";
+  NS_ConvertUTF8toUTF16 wide(utf8);
+  EXPECT_EQ(U16(wide), u"a\u00E9\u20AC\U0001D11E");
+  EXPECT_EQ(wide.Length(), 5u);
+  NS_ConvertUTF16toUTF8 back(wide);
+  EXPECT_EQ(Narrow(back), utf8);
+
+  nsString out;
+  EXPECT_EQ(NS_CStringToUTF16(nsDependentCString(utf8), NS_CSTRING_ENCODING_UTF8, out), NS_OK);
+  EXPECT_EQ(U16(out), U16(wide));
+  nsCString narrow;
+  EXPECT_EQ(NS_UTF16ToCString(out, NS_CSTRING_ENCODING_UTF8, narrow), NS_OK);
+  EXPECT_EQ(Narrow(narrow), utf8);
+}
+
+TEST(nsStringAPITest, MalformedInputBecomesReplacementCharacters) {
+  // A lone continuation byte, a truncated sequence, an overlong slash and an encoded surrogate.
+  EXPECT_EQ(U16(NS_ConvertUTF8toUTF16("a\x80z")), u"a\uFFFDz");
+  EXPECT_EQ(U16(NS_ConvertUTF8toUTF16("a\xE2\x82z")), u"a\uFFFDz");
+  EXPECT_EQ(U16(NS_ConvertUTF8toUTF16("\xC0\xAF")), u"\uFFFD");
+  EXPECT_EQ(U16(NS_ConvertUTF8toUTF16("\xED\xA0\x80")), u"\uFFFD");
+  // An unpaired high surrogate cannot be written in UTF-8.
+  const char16_t lone[] = {u'x', 0xD800, u'y', 0};
+  EXPECT_EQ(Narrow(NS_ConvertUTF16toUTF8(Wide(lone))), "x\xEF\xBF\xBDy");
+}
+
+TEST(nsStringAPITest, VoidStringsAndHeapCopies) {
+  nsString s;
+  s.SetIsVoid(PR_TRUE);
+  EXPECT_TRUE(s.IsVoid());
+  EXPECT_TRUE(s.IsEmpty());
+  nsString copy(s);
+  EXPECT_TRUE(copy.IsVoid());
+  s.AssignLiteral("x");
+  EXPECT_FALSE(s.IsVoid());
+
+  char* c = ToNewUTF8String(NS_ConvertUTF8toUTF16("\xC3\xA9t\xC3\xA9"));
+  EXPECT_STREQ(c, "\xC3\xA9t\xC3\xA9");
+  NS_Free(c);
+  nsString mixed;
+  mixed.AssignLiteral("MiXeD");
+  ToLowerCase(mixed);
+  EXPECT_TRUE(mixed.EqualsLiteral("mixed"));
+  ToUpperCase(mixed);
+  EXPECT_TRUE(mixed.EqualsLiteral("MIXED"));
+}
