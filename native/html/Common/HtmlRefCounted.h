@@ -1,0 +1,32 @@
+// The reference count every concrete object of the library carries, right after its
+// virtual-table pointer: a plain int, starting at 1 for the creator, changed without locks
+// (all calls come from the browser's main thread).
+//
+//   class CNSHtmlDomain final : public CHtmlRefCounted<CNSHtmlDomain, IHtmlDomain> { ... };
+//
+// `Derived` is the class release() deletes: a final class, or the root of a hierarchy that
+// declares its own virtual destructor.
+#ifndef NATIVE_HTML_COMMON_HTMLREFCOUNTED_H
+#define NATIVE_HTML_COMMON_HTMLREFCOUNTED_H
+
+template <class Derived, class Interface>
+class CHtmlRefCounted : public Interface {
+ public:
+  void addRef() override { ++m_refCount; }
+
+  void release() override {
+    if (--m_refCount == 0) delete static_cast<Derived*>(this);
+  }
+
+  int getReferenceCount() override { return m_refCount; }
+
+ protected:
+  CHtmlRefCounted() = default;
+  ~CHtmlRefCounted() = default;
+  CHtmlRefCounted(const CHtmlRefCounted&) = delete;
+  CHtmlRefCounted& operator=(const CHtmlRefCounted&) = delete;
+
+  int m_refCount = 1;
+};
+
+#endif
