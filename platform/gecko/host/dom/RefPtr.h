@@ -48,6 +48,18 @@ class RefPtr {
   T* mRaw = nullptr;
 };
 
+template <class T>
+bool operator==(const RefPtr<T>& a, std::nullptr_t) {
+  return !a;
+}
+template <class T>
+bool operator!=(const RefPtr<T>& a, std::nullptr_t) {
+  return bool(a);
+}
+template <class T, class U>
+bool operator==(const RefPtr<T>& a, const RefPtr<U>& b) {
+  return a.get() == b.get();
+}
 template <class T, class U>
 bool operator==(const RefPtr<T>& a, const U* b) {
   return a.get() == b;

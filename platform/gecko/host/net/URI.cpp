@@ -179,9 +179,11 @@ std::optional<URI> URI::parse(std::string_view text) {
     if (!digits.empty()) {
       int port = 0;
       for (char c : digits) {
-        if (!std::isdigit(static_cast<unsigned char>(c)) || port > 65535)
+        if (!std::isdigit(static_cast<unsigned char>(c)))
           return std::nullopt;
         port = port * 10 + (c - '0');
+        if (port > 65535)
+          return std::nullopt;
       }
       uri.mPort = port;
     }

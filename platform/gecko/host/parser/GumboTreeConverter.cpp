@@ -33,7 +33,9 @@ std::u16string_view namespaceOf(GumboNamespaceEnum ns) {
 std::u16string localNameOf(const GumboElement& source) {
   std::string name;
   GumboStringPiece original = source.original_tag;
-  if (original.length > 0)
+  // Gumbo gives the whole start tag ("<my-widget a=1>") for tags from the source; elements it
+  // made itself (an implied tbody) have none.
+  if (original.length > 0 && original.data[0] == '<')
     gumbo_tag_from_original_text(&original);
   if (source.tag != GUMBO_TAG_UNKNOWN) {
     name = gumbo_normalized_tagname(source.tag);

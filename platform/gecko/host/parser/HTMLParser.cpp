@@ -14,7 +14,7 @@ namespace geckohost::parser {
 
 namespace {
 
-// Owns gumbo's output for the length of a parse.
+// Owns gumbo's output for the length of a parse; `markup` must live as long.
 class GumboParse {
  public:
   GumboParse(const GumboOptions& options, std::string_view markup)
@@ -73,7 +73,9 @@ RefPtr<dom::DocumentFragment> HTMLParser::parseFragment(dom::Element& context,
   GumboOptions options = kGumboDefaultOptions;
   options.fragment_context = gumboContextTag(context);
   options.fragment_namespace = gumboNamespaceOf(context);
-  GumboParse parse(options, dom::utf16ToUTF8(markup));
+  // Gumbo's tree points into the text it parsed, so the text must outlive the parse.
+  std::string text = dom::utf16ToUTF8(markup);
+  GumboParse parse(options, text);
   // Gumbo hangs a fragment's nodes below a root html element of its own.
   const GumboNode& root = *parse.output().root;
   RefPtr<dom::DocumentFragment> fragment = document->createDocumentFragment();
