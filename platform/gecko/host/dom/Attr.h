@@ -5,10 +5,11 @@
 
 #include "dom/Namespace.h"
 #include "dom/Node.h"
+#include "nsIDOMAttr.h"
 
 namespace geckohost::dom {
 
-class Attr final : public Node {
+class Attr final : public Node, public nsIDOMAttr {
  public:
   Attr(Document& document, std::u16string_view namespaceURI, std::u16string_view prefix,
        std::u16string_view localName, std::u16string_view value);
@@ -32,8 +33,14 @@ class Attr final : public Node {
   std::optional<std::u16string> nodeValue() const override { return mValue; }
   void setNodeValue(std::u16string_view value) override { setValue(value); }
 
+  // nsISupports, nsIDOMNode
+  GECKOHOST_FORWARD_NODE_NSISUPPORTS(Node)
+  NS_FORWARD_NSIDOMNODE(Node::)
+  NS_DECL_NSIDOMATTR
+
  protected:
   RefPtr<Node> cloneSelf(Document& document) const override;
+  void* interfaceFor(const nsIID& iid) override;
 
  private:
   friend class Element;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "dom/XPCOMHelpers.h"
+
 namespace geckohost::dom {
 
 void CharacterData::setData(std::u16string_view data) {
@@ -44,6 +46,54 @@ void CharacterData::dataChanged() {
   if (Node* parent = parentNode())
     parent->childDataChanged();
   notifyChanged();
+}
+
+void* CharacterData::interfaceFor(const nsIID& iid) {
+  if (iid.Equals(NS_GET_IID(nsIDOMCharacterData)))
+    return static_cast<nsIDOMCharacterData*>(this);
+  return ContentNode::interfaceFor(iid);
+}
+
+// --- nsIDOMCharacterData -----------------------------------------------------------------------
+
+NS_IMETHODIMP CharacterData::GetData(nsAString& aData) {
+  setString(aData, mData);
+  return NS_OK;
+}
+
+NS_IMETHODIMP CharacterData::SetData(const nsAString& aData) {
+  setData(toU16(aData));
+  return NS_OK;
+}
+
+NS_IMETHODIMP CharacterData::GetLength(PRUint32* aLength) {
+  NS_ENSURE_ARG_POINTER(aLength);
+  *aLength = length();
+  return NS_OK;
+}
+
+NS_IMETHODIMP CharacterData::SubstringData(PRUint32 offset, PRUint32 count, nsAString& _retval) {
+  std::u16string part;
+  DOMError error = substringData(offset, count, part);
+  setString(_retval, part);
+  return toNsresult(error);
+}
+
+NS_IMETHODIMP CharacterData::AppendData(const nsAString& arg) {
+  appendData(toU16(arg));
+  return NS_OK;
+}
+
+NS_IMETHODIMP CharacterData::InsertData(PRUint32 offset, const nsAString& arg) {
+  return toNsresult(insertData(offset, toU16(arg)));
+}
+
+NS_IMETHODIMP CharacterData::DeleteData(PRUint32 offset, PRUint32 count) {
+  return toNsresult(deleteData(offset, count));
+}
+
+NS_IMETHODIMP CharacterData::ReplaceData(PRUint32 offset, PRUint32 count, const nsAString& arg) {
+  return toNsresult(replaceData(offset, count, toU16(arg)));
 }
 
 }  // namespace geckohost::dom

@@ -3,11 +3,12 @@
 #ifndef GECKOHOST_DOM_CHARACTERDATA_H
 #define GECKOHOST_DOM_CHARACTERDATA_H
 
-#include "dom/Node.h"
+#include "dom/ContentNode.h"
+#include "nsIDOMCharacterData.h"
 
 namespace geckohost::dom {
 
-class CharacterData : public Node {
+class CharacterData : public ContentNode, public nsIDOMCharacterData {
  public:
   const std::u16string& data() const { return mData; }
   void setData(std::u16string_view data);
@@ -25,9 +26,17 @@ class CharacterData : public Node {
   std::optional<std::u16string> nodeValue() const override { return mData; }
   void setNodeValue(std::u16string_view value) override { setData(value); }
 
+  // nsISupports, nsIDOMNode
+  GECKOHOST_FORWARD_NODE_NSISUPPORTS(ContentNode)
+  NS_FORWARD_NSIDOMNODE(Node::)
+  NS_DECL_NSIDOMCHARACTERDATA
+
  protected:
   CharacterData(NodeType type, Document& document, std::u16string_view data)
-      : Node(type, &document), mData(data) {}
+      : ContentNode(type, &document), mData(data) {}
+
+  // Node
+  void* interfaceFor(const nsIID& iid) override;
 
   // Called after the data changed, for nodes whose parent derives state from it.
   void dataChanged();

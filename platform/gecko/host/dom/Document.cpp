@@ -1,5 +1,7 @@
 #include "dom/Document.h"
 
+#include <ctime>
+
 #include "dom/Attr.h"
 #include "dom/CDATASection.h"
 #include "dom/Comment.h"
@@ -17,9 +19,26 @@
 
 namespace geckohost::dom {
 
+namespace {
+
+// Now, as Gecko writes a document's lastModified when the server gives none.
+std::u16string currentTimeText() {
+  std::time_t now = std::time(nullptr);
+  char text[32];
+  std::strftime(text, sizeof text, "%m/%d/%Y %H:%M:%S", std::localtime(&now));
+  return asciiToUTF16(text);
+}
+
+}  // namespace
+
 Document::Document(DocumentKind kind, const net::URI& url)
-    : Node(NodeType::Document, nullptr), mKind(kind), mURL(url) {
+    : Node(NodeType::Document, nullptr), mKind(kind), mURL(url), mLastModified(currentTimeText()) {
   linkToSelf(*this);
+}
+
+void Document::setURL(const net::URI& url) {
+  mURL = url;
+  mURIObject = nullptr;
 }
 
 Document::~Document() {

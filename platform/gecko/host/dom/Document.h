@@ -9,6 +9,12 @@
 
 #include "dom/Node.h"
 #include "net/URI.h"
+#include "nsCOMPtr.h"
+#include "nsIDOMDocument.h"
+#include "nsIDOMDocumentXBL.h"
+#include "nsIDOMNSDocument.h"
+#include "nsIDocument.h"
+#include "nsIURI.h"
 
 namespace geckohost {
 class LayoutQuery;
@@ -31,7 +37,11 @@ class Text;
 enum class DocumentKind { HTML, XUL };
 enum class ReadyState { Uninitialized, Loading, Interactive, Complete };
 
-class Document : public Node {
+class Document : public Node,
+                 public nsIDOMDocument,
+                 public nsIDOMNSDocument,
+                 public nsIDOMDocumentXBL,
+                 public nsIDocument {
  public:
   DocumentKind kind() const { return mKind; }
   bool isHTMLDocument() const { return mKind == DocumentKind::HTML; }
@@ -39,7 +49,7 @@ class Document : public Node {
   std::u16string contentType() const;
 
   const net::URI& url() const { return mURL; }
-  void setURL(const net::URI& url) { mURL = url; }
+  void setURL(const net::URI& url);
   // What relative URLs of the document resolve against: the document's URL, or for HTML the
   // first <base href> when there is one.
   virtual net::URI baseURL() const { return mURL; }
@@ -118,14 +128,38 @@ class Document : public Node {
   void beginMutationBatch() { ++mBatchDepth; }
   void endMutationBatch();
 
+  // "MM/DD/YYYY hh:mm:ss" as the loader found it; the creation time until it says.
+  const std::u16string& lastModified() const { return mLastModified; }
+  void setLastModified(std::u16string_view when) { mLastModified = when; }
+
   // Node
   std::u16string nodeName() const override { return u"#document"; }
+
+  // --- XPCOM face ---------------------------------------------------------------------------
+  nsIDOMDocument* asDOMDocument() { return this; }
+  nsIDocument* asIDocument() { return this; }
+
+  // nsISupports, nsIDOMNode
+  GECKOHOST_FORWARD_NODE_NSISUPPORTS(Node)
+  NS_FORWARD_NSIDOMNODE(Node::)
+  NS_DECL_NSIDOMDOCUMENT
+  NS_DECL_NSIDOMNSDOCUMENT
+  NS_DECL_NSIDOMDOCUMENTXBL
+  // nsIDocument
+  nsIURI* GetDocumentURI() const override;
+  nsIPresShell* GetPrimaryShell() const override;
+  nsIDocument* GetParentDocument() const override;
+  nsIContent* GetRootContent() const override;
+  nsIScriptGlobalObject* GetScriptGlobalObject() const override;
+  nsPIDOMWindow* GetWindow() override;
+  already_AddRefed<nsISupports> GetContainer() const override;
 
  protected:
   Document(DocumentKind kind, const net::URI& url);
   ~Document() override;
 
   // Node
+  void* interfaceFor(const nsIID& iid) override;
   bool allowsChild(const Node& child, const Node* replacing) const override;
   RefPtr<Node> cloneSelf(Document& document) const override { return nullptr; }
 
@@ -141,6 +175,9 @@ class Document : public Node {
   RefPtr<Element> mFocusedElement;
   int mBatchDepth = 0;
   bool mChangePending = false;
+  std::u16string mLastModified;
+  std::u16string mDirection = u"ltr";
+  mutable nsCOMPtr<nsIURI> mURIObject;  // made on first request, dropped when the URL changes
 };
 
 }  // namespace geckohost::dom

@@ -32,7 +32,7 @@ DOMError checkQualifiedName(std::u16string_view namespaceURI, std::u16string_vie
 
 Element::Element(Document& document, std::u16string_view namespaceURI, std::u16string_view prefix,
                  std::u16string_view localName)
-    : Node(NodeType::Element, &document),
+    : ContentNode(NodeType::Element, &document),
       mNamespaceURI(namespaceURI),
       mNamespace(namespaceFromURI(namespaceURI)),
       mPrefix(prefix),

@@ -11,15 +11,17 @@
 #include <initializer_list>
 
 #include "dom/Attr.h"
+#include "dom/ContentNode.h"
 #include "dom/Namespace.h"
-#include "dom/Node.h"
 #include "layout/LayoutQuery.h"
+#include "nsIDOMElement.h"
+#include "nsIDOMNSElement.h"
 
 namespace geckohost::dom {
 
 class ElementList;
 
-class Element : public Node {
+class Element : public ContentNode, public nsIDOMElement, public nsIDOMNSElement {
  public:
   Element(Document& document, std::u16string_view namespaceURI, std::u16string_view prefix,
           std::u16string_view localName);
@@ -129,6 +131,15 @@ class Element : public Node {
   // Node
   std::u16string nodeName() const override { return tagName(); }
 
+  // The element as nsIDOMElement (the same pointer QueryInterface answers).
+  nsIDOMElement* asDOMElement() { return this; }
+
+  // nsISupports, nsIDOMNode
+  GECKOHOST_FORWARD_NODE_NSISUPPORTS(ContentNode)
+  NS_FORWARD_NSIDOMNODE(Node::)
+  NS_DECL_NSIDOMELEMENT
+  NS_DECL_NSIDOMNSELEMENT
+
  protected:
   ~Element() override;
 
@@ -138,6 +149,7 @@ class Element : public Node {
   virtual void copyStateTo(Element& copy) const {}
 
   // Node
+  void* interfaceFor(const nsIID& iid) override;
   RefPtr<Node> cloneSelf(Document& document) const override;
   void setOwnerDocument(Document& document) override;
   void removedFromDocument(Document& document) override;

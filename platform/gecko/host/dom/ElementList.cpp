@@ -1,5 +1,7 @@
 #include "dom/ElementList.h"
 
+#include "dom/XPCOMHelpers.h"
+
 namespace geckohost::dom {
 
 ElementList::ElementList(Node& root, Matcher matcher, Scope scope) : mRoot(&root) {
@@ -88,6 +90,24 @@ Element* ElementList::namedItem(std::u16string_view name) {
     }
   }
   return nullptr;
+}
+
+void* ElementList::interfaceFor(const nsIID& iid) {
+  return iid.Equals(NS_GET_IID(nsIDOMHTMLCollection)) ? static_cast<nsIDOMHTMLCollection*>(this)
+                                                      : nullptr;
+}
+
+NS_IMETHODIMP ElementList::GetLength(PRUint32* aLength) {
+  return NodeList::GetLength(aLength);
+}
+
+NS_IMETHODIMP ElementList::Item(PRUint32 index, nsIDOMNode** _retval) {
+  return NodeList::Item(index, _retval);
+}
+
+NS_IMETHODIMP ElementList::NamedItem(const nsAString& name, nsIDOMNode** _retval) {
+  Element* element = namedItem(toU16(name));
+  return handOut(element ? element->asDOMNode() : nullptr, _retval);
 }
 
 void ElementList::refreshIfStale() {

@@ -17,10 +17,11 @@
 
 #include "dom/Element.h"
 #include "dom/NodeList.h"
+#include "nsIDOMHTMLCollection.h"
 
 namespace geckohost::dom {
 
-class ElementList final : public NodeList {
+class ElementList final : public NodeList, public nsIDOMHTMLCollection {
  public:
   using Matcher = std::function<bool(const Element&)>;
   // Fills the list from the root, for lists whose order is not tree order (table.rows).
@@ -52,6 +53,17 @@ class ElementList final : public NodeList {
   // NodeList
   uint32_t length() override;
   Element* item(uint32_t index) override;
+
+  // nsISupports, and nsIDOMHTMLCollection over the same answers as nsIDOMNodeList
+  NS_IMETHOD_(nsrefcnt) AddRef() override { return NodeList::AddRef(); }
+  NS_IMETHOD_(nsrefcnt) Release() override { return NodeList::Release(); }
+  NS_IMETHOD QueryInterface(const nsIID& aIID, void** aResult) override {
+    return NodeList::QueryInterface(aIID, aResult);
+  }
+  NS_DECL_NSIDOMHTMLCOLLECTION
+
+ protected:
+  void* interfaceFor(const nsIID& iid) override;
 
  private:
   void refreshIfStale();

@@ -7,12 +7,24 @@
 #define GECKOHOST_DOM_HTMLELEMENT_H
 
 #include "dom/Element.h"
+#include "nsIDOMHTMLElement.h"
+#include "nsIDOMNSHTMLElement.h"
+
+class nsIDOMHTMLFormElement;
 
 namespace geckohost::dom {
 
 class HTMLFormElement;
 
-class HTMLElement : public Element {
+// For the per-tag classes: the chains they share with every HTML element, answered by the
+// base classes that implement them.
+#define GECKOHOST_FORWARD_HTMLELEMENT_CHAINS      \
+  GECKOHOST_FORWARD_NODE_NSISUPPORTS(HTMLElement) \
+  NS_FORWARD_NSIDOMNODE(Node::)                   \
+  NS_FORWARD_NSIDOMELEMENT(Element::)             \
+  NS_FORWARD_NSIDOMHTMLELEMENT(HTMLElement::)
+
+class HTMLElement : public Element, public nsIDOMHTMLElement, public nsIDOMNSHTMLElement {
  public:
   HTMLElement(Document& document, std::u16string_view localName);
 
@@ -38,7 +50,22 @@ class HTMLElement : public Element {
   // Puts back the state the markup gives (what form.reset() asks of each control).
   virtual void resetState() {}
 
+  // The element as nsIDOMHTMLElement (the pointer QueryInterface answers).
+  nsIDOMHTMLElement* asDOMHTMLElement() { return this; }
+  // A form owner as the per-tag interfaces' GetForm hands it out.
+  nsresult handOutForm(nsIDOMHTMLFormElement** aForm) const;
+
+  // nsISupports, nsIDOMNode, nsIDOMElement
+  GECKOHOST_FORWARD_NODE_NSISUPPORTS(Element)
+  NS_FORWARD_NSIDOMNODE(Node::)
+  NS_FORWARD_NSIDOMELEMENT(Element::)
+  NS_DECL_NSIDOMHTMLELEMENT
+  NS_DECL_NSIDOMNSHTMLELEMENT
+
  protected:
+  // Node
+  void* interfaceFor(const nsIID& iid) override;
+
   // Whether the element takes the focus without a tabindex (before the disabled rule).
   virtual bool isFocusableByDefault() const;
 };

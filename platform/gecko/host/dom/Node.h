@@ -18,6 +18,32 @@
 #include "dom/DOMError.h"
 #include "dom/DocumentLink.h"
 #include "dom/RefPtr.h"
+#include "nsIDOM3Node.h"
+#include "nsIDOMNode.h"
+
+class nsIContent;
+
+// Not an interface: QueryInterface with this IID answers the host node behind an interface
+// pointer (with a reference added), or fails for objects that are not the host's nodes.
+#define GECKOHOST_DOM_NODE_IID                       \
+  {                                                  \
+    0x3c2d5f7e, 0x8a41, 0x4c0b, {                    \
+      0x9e, 0x6d, 0x21, 0x7a, 0xb4, 0x50, 0xc3, 0x18 \
+    }                                                \
+  }
+
+// For a node class that adds interface chains of its own: every chain answers the node's one
+// reference count and one QueryInterface.
+#define GECKOHOST_FORWARD_NODE_NSISUPPORTS(_base)                         \
+  NS_IMETHOD_(nsrefcnt) AddRef() override {                               \
+    return _base::AddRef();                                               \
+  }                                                                       \
+  NS_IMETHOD_(nsrefcnt) Release() override {                              \
+    return _base::Release();                                              \
+  }                                                                       \
+  NS_IMETHOD QueryInterface(const nsIID& aIID, void** aResult) override { \
+    return _base::QueryInterface(aIID, aResult);                          \
+  }
 
 namespace geckohost::dom {
 
@@ -36,7 +62,7 @@ enum class NodeType : uint16_t {
   DocumentFragment = 11,
 };
 
-class Node : public CountedObject {
+class Node : public CountedObject, public nsIDOMNode, public nsIDOM3Node {
  public:
   NodeType nodeType() const { return mType; }
   bool isElement() const { return mType == NodeType::Element; }
@@ -111,6 +137,21 @@ class Node : public CountedObject {
   // Bumped by every change to any tree: live lists compare it to know they must recompute.
   static uint64_t treeGeneration();
 
+  // --- XPCOM face ---------------------------------------------------------------------------
+  // The node as nsIDOMNode; also its nsISupports identity, the same whatever the node's class.
+  nsIDOMNode* asDOMNode() { return this; }
+  // The host node behind an interface pointer, or null for a foreign object or null.
+  static Node* fromDOM(nsISupports* object);
+  // The node as nsIContent (elements and character data), or null.
+  virtual nsIContent* asContent() { return nullptr; }
+
+  // nsISupports
+  NS_IMETHOD_(nsrefcnt) AddRef() override { return addRef(); }
+  NS_IMETHOD_(nsrefcnt) Release() override { return release(); }
+  NS_IMETHOD QueryInterface(const nsIID& aIID, void** aResult) override;
+  NS_DECL_NSIDOMNODE
+  NS_DECL_NSIDOM3NODE
+
  protected:
   // `document` is null only for a document, which links itself afterwards (linkToSelf).
   Node(NodeType type, Document* document);
@@ -124,6 +165,10 @@ class Node : public CountedObject {
   // child that `child` is about to replace, if any. Elements and fragments hold elements and
   // character data; a document its own rules; leaves nothing.
   virtual bool allowsChild(const Node& child, const Node* replacing) const;
+
+  // The interface pointer this node answers for `iid`, beyond nsISupports, nsIDOMNode and
+  // nsIDOM3Node; null when it answers none. Classes add their own and ask their base.
+  virtual void* interfaceFor(const nsIID& iid) { return nullptr; }
 
   // A copy of this node alone, owned by `document`.
   virtual RefPtr<Node> cloneSelf(Document& document) const = 0;
@@ -147,6 +192,7 @@ class Node : public CountedObject {
   // parent is the host, it has no siblings, and the host's child list does not show it.
   void attachAnonymousChild(Node& child);
   static void detachAnonymousChild(Node& child);
+  static bool isAnonymousChild(const Node& node) { return node.mIndexInParent == kAnonymous; }
 
  private:
   bool canInsert(const Node& newChild, const Node* replacing, DOMError& error) const;

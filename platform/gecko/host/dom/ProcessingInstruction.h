@@ -1,4 +1,5 @@
-// A processing instruction, as XUL files carry them (<?xml-stylesheet href="..."?>).
+// A processing instruction, as XUL files carry them (<?xml-stylesheet href="..."?>). As in
+// Gecko 1.9.2 it is not nsIDOMCharacterData, though it keeps its data the same way.
 #ifndef GECKOHOST_DOM_PROCESSINGINSTRUCTION_H
 #define GECKOHOST_DOM_PROCESSINGINSTRUCTION_H
 
@@ -20,6 +21,7 @@ class ProcessingInstruction final : public CharacterData {
   RefPtr<Node> cloneSelf(Document& document) const override {
     return new ProcessingInstruction(document, mTarget, data());
   }
+  void* interfaceFor(const nsIID& iid) override { return ContentNode::interfaceFor(iid); }
 
  private:
   std::u16string mTarget;

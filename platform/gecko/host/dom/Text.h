@@ -3,10 +3,11 @@
 #define GECKOHOST_DOM_TEXT_H
 
 #include "dom/CharacterData.h"
+#include "nsIDOMText.h"
 
 namespace geckohost::dom {
 
-class Text : public CharacterData {
+class Text : public CharacterData, public nsIDOMText {
  public:
   Text(Document& document, std::u16string_view data)
       : CharacterData(NodeType::Text, document, data) {}
@@ -18,11 +19,18 @@ class Text : public CharacterData {
   // Node
   std::u16string nodeName() const override { return u"#text"; }
 
+  // nsISupports, nsIDOMNode, nsIDOMCharacterData
+  GECKOHOST_FORWARD_NODE_NSISUPPORTS(CharacterData)
+  NS_FORWARD_NSIDOMNODE(Node::)
+  NS_FORWARD_NSIDOMCHARACTERDATA(CharacterData::)
+  NS_DECL_NSIDOMTEXT
+
  protected:
   Text(NodeType type, Document& document, std::u16string_view data)
       : CharacterData(type, document, data) {}
 
   RefPtr<Node> cloneSelf(Document& document) const override;
+  void* interfaceFor(const nsIID& iid) override;
 };
 
 }  // namespace geckohost::dom
