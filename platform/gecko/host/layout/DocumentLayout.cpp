@@ -1,0 +1,292 @@
+#include "layout/DocumentLayout.h"
+
+#include <algorithm>
+
+#include "dom/Document.h"
+#include "dom/Element.h"
+#include "layout/Box.h"
+#include "layout/BoxDump.h"
+#include "layout/BoxTreeBuilder.h"
+#include "layout/ComboboxBox.h"
+#include "layout/DevicePixels.h"
+#include "layout/HitTester.h"
+#include "layout/LayoutEngine.h"
+#include "layout/OffsetGeometry.h"
+#include "layout/PaintOrder.h"
+#include "layout/ScrollGeometry.h"
+#include "layout/StyleResolver.h"
+
+namespace geckohost::layout {
+
+DocumentLayout::DocumentLayout(dom::Document& document) : mDocument(document) {}
+
+DocumentLayout::~DocumentLayout() = default;
+
+// --- Viewport and zoom ------------------------------------------------------------------------
+
+void DocumentLayout::setViewportSize(nsIntSize devicePixels) {
+  if (devicePixels == mDeviceSize)
+    return;
+  mDeviceSize = devicePixels;
+  mDirty = true;
+}
+
+void DocumentLayout::setZoom(double devicePixelsPerCSSPixel) {
+  if (devicePixelsPerCSSPixel <= 0 || devicePixelsPerCSSPixel == mZoom)
+    return;
+  mZoom = devicePixelsPerCSSPixel;
+  mDirty = true;
+}
+
+nsSize DocumentLayout::viewportSize() const {
+  return nsSize(std::max(0, DevicePixels::toCSS(mDeviceSize.width, mZoom)),
+                std::max(0, DevicePixels::toCSS(mDeviceSize.height, mZoom)));
+}
+
+void DocumentLayout::markDirty() {
+  // Reading the DOM while laying out may normalise state (a select picking its selected
+  // option) and report it as a change; what layout reads is already current.
+  if (!mLayingOut)
+    mDirty = true;
+}
+
+void DocumentLayout::flush() {
+  if (mDirty && !mLayingOut)
+    relayout();
+}
+
+void DocumentLayout::relayout() {
+  mLayingOut = true;
+  StyleResolver styles(mDocument);
+  BoxTreeBuilder builder(mDocument, styles, mDropDowns);
+  std::unique_ptr<Box> viewport = builder.build();
+  std::unordered_map<const dom::Node*, Box*> primary = builder.takePrimaryBoxes();
+  LayoutEngine(*viewport).layoutViewport(viewportSize());
+
+  viewport->scrollArea()->scrollTo(mViewportScroll.x, mViewportScroll.y);
+  mViewportScroll = viewport->scrollArea()->position;
+  std::vector<std::pair<RefPtr<dom::Element>, nsPoint>> kept;
+  for (auto& [element, position] : mScrollPositions) {
+    auto found = primary.find(element.get());
+    if (found == primary.end() || !found->second->scrollArea())
+      continue;
+    ScrollArea& scroll = *found->second->scrollArea();
+    scroll.scrollTo(position.x, position.y);
+    kept.emplace_back(element, scroll.position);
+  }
+  mScrollPositions = std::move(kept);
+
+  mViewport = std::move(viewport);
+  mPrimaryBoxes = std::move(primary);
+  mDirty = false;
+  mLayingOut = false;
+  mDropDowns.closeUnless([this](const dom::Element& select) {
+    Box* box = boxFor(select);
+    return box && box->controlType() == ControlType::ComboBox;
+  });
+}
+
+Box* DocumentLayout::boxFor(const dom::Node& node) const {
+  auto found = mPrimaryBoxes.find(&node);
+  return found == mPrimaryBoxes.end() ? nullptr : found->second;
+}
+
+Box* DocumentLayout::rootBox() const {
+  if (!mViewport || mViewport->children().empty())
+    return nullptr;
+  return mViewport->children().front().get();
+}
+
+// --- Scrolling --------------------------------------------------------------------------------
+
+nsPoint DocumentLayout::scrollPosition() {
+  flush();
+  return mViewportScroll;
+}
+
+void DocumentLayout::scrollViewportTo(int x, int y) {
+  flush();
+  ScrollArea& scroll = *mViewport->scrollArea();
+  scroll.scrollTo(x, y);
+  mViewportScroll = scroll.position;
+}
+
+void DocumentLayout::rememberScrollPosition(dom::Element& element, nsPoint position) {
+  for (auto& [kept, where] : mScrollPositions) {
+    if (kept.get() == &element) {
+      where = position;
+      return;
+    }
+  }
+  mScrollPositions.emplace_back(&element, position);
+}
+
+void DocumentLayout::scrollTo(dom::Element& element, int left, int top) {
+  flush();
+  Box* box = boxFor(element);
+  if (box && box == rootBox()) {
+    scrollViewportTo(left, top);
+    return;
+  }
+  if (!box || !box->scrollArea())
+    return;
+  box->scrollArea()->scrollTo(left, top);
+  rememberScrollPosition(element, box->scrollArea()->position);
+}
+
+namespace {
+
+// The scroll position that shows `target` (in the scroller's own content coordinates, i.e.
+// as if unscrolled) in a client area of `client` size starting at `port`.
+nsPoint positionShowing(const nsRect& target, const nsRect& port, nsPoint current,
+                        bool alignToTop) {
+  nsPoint position = current;
+  int top = target.y - port.y;
+  position.y = alignToTop ? top : top + target.height - port.height;
+  int left = target.x - port.x;
+  if (left < current.x || left + target.width > current.x + port.width)
+    position.x = left;
+  return position;
+}
+
+}  // namespace
+
+void DocumentLayout::scrollIntoView(dom::Element& element, bool alignToTop) {
+  flush();
+  Box* box = boxFor(element);
+  if (!box || !box->hasGeometry())
+    return;
+  for (Box* above = box->placementParent(); above; above = above->placementParent()) {
+    ScrollArea* scroll = above->scrollArea();
+    if (!scroll || above->kind() == BoxKind::Viewport)
+      continue;
+    // In the scroller's own content coordinates: scrolling inside it counts, its own does not.
+    nsPoint inner = ScrollGeometry::scrollOffsetAbove(*box) -
+                    ScrollGeometry::scrollOffsetAbove(*above) - scroll->position;
+    nsRect target(box->rect().x - inner.x, box->rect().y - inner.y, box->rect().width,
+                  box->rect().height);
+    nsPoint wanted = positionShowing(target, above->scrollport(), scroll->position, alignToTop);
+    scroll->scrollTo(wanted.x, wanted.y);
+    if (dom::Element* owner = above->element())
+      rememberScrollPosition(*owner, scroll->position);
+  }
+  ScrollArea& viewport = *mViewport->scrollArea();
+  nsRect target = ScrollGeometry::toDocument(*box, box->rect());
+  nsPoint wanted =
+      positionShowing(target, nsRect(0, 0, viewport.clientSize.width, viewport.clientSize.height),
+                      viewport.position, alignToTop);
+  scrollViewportTo(wanted.x, wanted.y);
+}
+
+// --- For the windows side ---------------------------------------------------------------------
+
+nsRect DocumentLayout::viewportRect(const nsRect& document) const {
+  return nsRect(document.x - mViewportScroll.x, document.y - mViewportScroll.y, document.width,
+                document.height);
+}
+
+nsIntRect DocumentLayout::frameContentRectOnDevice(dom::Element& frameElement) {
+  flush();
+  Box* box = boxFor(frameElement);
+  if (!box)
+    return nsIntRect();
+  nsRect content;
+  if (box->kind() == BoxKind::Frame)
+    content = box->rect();
+  else if (box->controlType() == ControlType::IFrame)
+    content = box->contentRect();
+  else
+    return nsIntRect();
+  return DevicePixels::toDevice(viewportRect(ScrollGeometry::toDocument(*box, content)), mZoom);
+}
+
+nsIntRect DocumentLayout::boundsOnDevice(dom::Node& node) {
+  nsRect document = borderBoxInDocument(node);
+  if (!hasBox(node))
+    return nsIntRect();
+  return DevicePixels::toDevice(viewportRect(document), mZoom);
+}
+
+bool DocumentLayout::hasBox(dom::Node& node) {
+  flush();
+  Box* box = boxFor(node);
+  return box && box->hasGeometry();
+}
+
+nsIFrame* DocumentLayout::primaryFrameFor(dom::Node& node) {
+  flush();
+  Box* box = boxFor(node);
+  return box && box->hasGeometry() ? box : nullptr;
+}
+
+nsIFrame* DocumentLayout::rootFrame() {
+  flush();
+  return mViewport.get();
+}
+
+void DocumentLayout::setDropDownListener(DropDownStates::Listener listener) {
+  mDropDowns.setListener(std::move(listener));
+}
+
+// --- For painting and tests ---------------------------------------------------------------------
+
+const Box* DocumentLayout::viewportBox() {
+  flush();
+  return mViewport.get();
+}
+
+std::vector<Box*> DocumentLayout::paintOrder() {
+  flush();
+  return PaintOrder::of(*mViewport);
+}
+
+std::string DocumentLayout::dump() {
+  flush();
+  return BoxDump::of(*mViewport, mZoom);
+}
+
+// --- LayoutQuery ---------------------------------------------------------------------------------
+
+OffsetBox DocumentLayout::offsetBox(dom::Element& element) {
+  flush();
+  Box* box = boxFor(element);
+  Box* root = rootBox();
+  if (!box || !root || !box->hasGeometry())
+    return OffsetBox();
+  return OffsetGeometry::offsetBox(*box, *root);
+}
+
+ScrollBox DocumentLayout::scrollBox(dom::Element& element) {
+  flush();
+  Box* box = boxFor(element);
+  if (!box || !box->hasGeometry())
+    return ScrollBox();
+  if (box == rootBox())
+    return OffsetGeometry::viewportScrollBox(*mViewport, *box);
+  return OffsetGeometry::scrollBox(*box);
+}
+
+dom::Element* DocumentLayout::elementFromPoint(int x, int y) {
+  flush();
+  Box* root = rootBox();
+  nsSize viewport = viewportSize();
+  if (!root || x < 0 || y < 0 || x >= viewport.width || y >= viewport.height)
+    return nullptr;
+  // The canvas and the viewport's scrollbars belong to the root element.
+  const ScrollArea& scroll = *mViewport->scrollArea();
+  if (x >= scroll.clientSize.width || y >= scroll.clientSize.height)
+    return root->element();
+  Box* hit = HitTester::boxAt(PaintOrder::of(*mViewport),
+                              nsPoint(x + mViewportScroll.x, y + mViewportScroll.y));
+  return hit ? hit->element() : root->element();
+}
+
+nsRect DocumentLayout::borderBoxInDocument(dom::Node& node) {
+  flush();
+  Box* box = boxFor(node);
+  if (!box || !box->hasGeometry())
+    return nsRect();
+  return ScrollGeometry::toDocument(*box, box->rect());
+}
+
+}  // namespace geckohost::layout

@@ -1,0 +1,133 @@
+// The layout of one shown document: what a presentation shell owns. It answers the DOM's
+// LayoutQuery, tells the windows side where frames go and which frame a content node has,
+// keeps the scroll positions, and hands painting its boxes.
+//
+// Integration (the shell's side):
+//
+//   auto layout = std::make_unique<layout::DocumentLayout>(document);
+//   layout->setViewportSize(widgetSizeInDevicePixels);   // on every resize
+//   layout->setZoom(devicePixelsPerCSSPixel);            // 1.0 at 100 %
+//   DocumentContainer::layout()          -> layout.get()
+//   DocumentContainer::documentChanged() -> layout->markDirty()
+//   DocumentContainer::scrollElementIntoView(e, top) -> layout->scrollIntoView(e, top)
+//   nsIPresShell::GetPrimaryFrameFor(c)  -> layout->primaryFrameFor(*node of c)
+//   nsIPresShell::GetRootFrame()         -> layout->rootFrame()
+//   child widget of frame element f      -> layout->frameContentRectOnDevice(f)
+//   window.scrollX/Y, scrollTo           -> layout->scrollPosition(), scrollViewportTo(x, y)
+//
+// Lazy: nothing is computed until asked. A change of the document (markDirty), of the viewport
+// size or of the zoom makes the next question lay the page out again; boxes and the frames
+// handed out for them live until then. The document must outlive its layout.
+#ifndef GECKOHOST_LAYOUT_DOCUMENTLAYOUT_H
+#define GECKOHOST_LAYOUT_DOCUMENTLAYOUT_H
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "dom/RefPtr.h"
+#include "layout/DropDownStates.h"
+#include "layout/LayoutQuery.h"
+#include "nsPoint.h"
+#include "nsRect.h"
+#include "nsSize.h"
+
+class nsIFrame;
+
+namespace geckohost::dom {
+class Document;
+class Element;
+class Node;
+}  // namespace geckohost::dom
+
+namespace geckohost::layout {
+
+class Box;
+
+class DocumentLayout final : public LayoutQuery {
+ public:
+  explicit DocumentLayout(dom::Document& document);
+  ~DocumentLayout();
+  DocumentLayout(const DocumentLayout&) = delete;
+  DocumentLayout& operator=(const DocumentLayout&) = delete;
+
+  // --- Viewport and zoom --------------------------------------------------------------------
+  // The size of the widget showing the document, in device pixels.
+  void setViewportSize(nsIntSize devicePixels);
+  // Device pixels per CSS pixel (1.5 at 150 %); values not above 0 are ignored.
+  void setZoom(double devicePixelsPerCSSPixel);
+  double zoom() const { return mZoom; }
+  // The initial containing block in CSS pixels: the device size divided by the zoom, rounded
+  // down (800x600 at 1.5 -> 533x400).
+  nsSize viewportSize() const;
+  // The document (or an attribute) changed: lay out again before the next answer.
+  void markDirty();
+
+  // --- Scrolling ----------------------------------------------------------------------------
+  // The viewport's scroll position, CSS pixels.
+  nsPoint scrollPosition();
+  // Scrolls the viewport, clamped to what the document can scroll.
+  void scrollViewportTo(int x, int y);
+  // Scrolls the element's scroll containers and the viewport so that its box shows, its top
+  // (or bottom, when not `alignToTop`) aligned with theirs; horizontally only as far as needed.
+  void scrollIntoView(dom::Element& element, bool alignToTop);
+
+  // --- For the windows side -----------------------------------------------------------------
+  // Where the content of a frame or iframe element shows, in device pixels from the viewport's
+  // origin (scrolling applied); empty for an element without such a box.
+  nsIntRect frameContentRectOnDevice(dom::Element& frameElement);
+  // A node's box (union of fragments for text) in device pixels from the viewport's origin;
+  // empty without a box. What accessibles report, before the widget's screen offset.
+  nsIntRect boundsOnDevice(dom::Node& node);
+  // Whether the node has a box (and so an accessible).
+  bool hasBox(dom::Node& node);
+  // The frame of a content node, or null without a box. A drop-down select's frame answers
+  // do_QueryFrame to nsIComboboxControlFrame.
+  nsIFrame* primaryFrameFor(dom::Node& node);
+  // The viewport's frame.
+  nsIFrame* rootFrame();
+  // Told whenever a drop-down select's list opens or closes (nsIComboboxControlFrame::
+  // ShowDropDown, or its select losing its box).
+  void setDropDownListener(DropDownStates::Listener listener);
+
+  // --- For painting and tests ---------------------------------------------------------------
+  // The box tree, laid out (null before a viewport size was set).
+  const Box* viewportBox();
+  // The boxes in paint order, back to front.
+  std::vector<Box*> paintOrder();
+  // The box dump of BoxDump.
+  std::string dump();
+
+  // --- LayoutQuery --------------------------------------------------------------------------
+  void flush() override;
+  OffsetBox offsetBox(dom::Element& element) override;
+  ScrollBox scrollBox(dom::Element& element) override;
+  void scrollTo(dom::Element& element, int left, int top) override;
+  dom::Element* elementFromPoint(int x, int y) override;
+  nsRect borderBoxInDocument(dom::Node& node) override;
+
+ private:
+  void relayout();
+  Box* boxFor(const dom::Node& node) const;
+  Box* rootBox() const;
+  void rememberScrollPosition(dom::Element& element, nsPoint position);
+  nsRect viewportRect(const nsRect& document) const;
+
+  dom::Document& mDocument;  // weak; the shell owns it and destroys this layout first
+  nsIntSize mDeviceSize;
+  double mZoom = 1.0;
+  bool mDirty = true;
+  bool mLayingOut = false;
+  std::unique_ptr<Box> mViewport;
+  std::unordered_map<const dom::Node*, Box*> mPrimaryBoxes;
+  nsPoint mViewportScroll;
+  // Scroll positions of elements' scroll containers, kept across layouts.
+  std::vector<std::pair<RefPtr<dom::Element>, nsPoint>> mScrollPositions;
+  DropDownStates mDropDowns;
+};
+
+}  // namespace geckohost::layout
+
+#endif

@@ -1,0 +1,36 @@
+#include "layout/DropDownListFrame.h"
+
+#include <algorithm>
+
+#include "dom/HTMLSelectElement.h"
+#include "layout/ComboboxBox.h"
+
+namespace geckohost::layout {
+
+nsRect DropDownListFrame::rectInCanvas() const {
+  const nsRect& box = mOwner.rect();
+  int rows = std::min<int>(int(mOwner.select().length()), kMaxRows);
+  return nsRect(box.x, box.YMost(), box.width, rows * 16 + 2);
+}
+
+void* DropDownListFrame::QueryFrame(FrameIID id) {
+  return id == nsQueryFrame::nsIFrame_id ? static_cast<nsIFrame*>(this) : nullptr;
+}
+
+nsIContent* DropDownListFrame::GetContent() const {
+  return mOwner.GetContent();
+}
+
+nsIFrame* DropDownListFrame::GetParent() const {
+  return &mOwner;
+}
+
+nsRect DropDownListFrame::GetRect() const {
+  nsRect list = rectInCanvas();
+  const nsRect& owner = mOwner.rect();
+  constexpr int kUnits = Box::kAppUnitsPerCSSPixel;
+  return nsRect((list.x - owner.x) * kUnits, (list.y - owner.y) * kUnits, list.width * kUnits,
+                list.height * kUnits);
+}
+
+}  // namespace geckohost::layout
