@@ -30,16 +30,8 @@ OffsetBox OffsetGeometry::offsetBox(const Box& box, const Box& root) {
   result.height = rect.height;
   nsPoint origin = originOf(box);
   dom::Element* element = box.element();
-  if (&box == &root) {
-    result.left = origin.x;
-    result.top = origin.y;
-    return result;
-  }
-  if (isBody(element, root)) {
-    result.left = origin.x - root.rect().x;
-    result.top = origin.y - root.rect().y;
-    return result;
-  }
+  if (&box == &root || isBody(element, root))
+    return result;  // placed at 0, 0 whatever their margins
 
   const bool positioned = box.style().isPositioned();
   nsPoint reference;  // where offsets are measured from, before the border

@@ -8,7 +8,8 @@
 // Offsets are measured from the offset parent's padding edge (its border box less its border).
 // Where the walk ends at the body, the body itself counts as if it were at the root's origin:
 // offsets are then measured from the root element's box (in practice the canvas), less the
-// body's border. The body's own offsets are from the root's box, the root's from the canvas.
+// body's border. The root and the body report offsets 0, 0 (and their size), whatever their
+// margins, so summing offsets up to the body ignores the borders of the boxes on the way.
 // Scrolling does not enter offsets. An inline box takes its position from its first fragment
 // and its size from the union of its fragments.
 //
