@@ -19,7 +19,7 @@ struct OffsetBox {
   int top = 0;
   int width = 0;
   int height = 0;
-  dom::Element* offsetParent = nullptr;  // weak; null for the root, body and fixed boxes
+  dom::Element* offsetParent = nullptr;  // weak; null for the root, the body and boxless elements
 };
 
 // Client and scroll geometry of an element (all CSS pixels).
