@@ -1,0 +1,38 @@
+#include "Tracer.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "ZvDebug.h"
+
+namespace {
+
+constexpr size_t kTextSize = 2048;
+
+}  // namespace
+
+int CTracer::debugTrace(const char* fmt, ...) {
+  va_list args;
+  va_start(args, fmt);
+  int length = 0;
+  try {
+    length = vdebugTrace(fmt, args);
+  } catch (...) {
+    // A failure to trace must never become the caller's failure.
+  }
+  va_end(args);
+  return length;
+}
+
+int CTracer::vdebugTrace(const char* fmt, va_list args) {
+  if (!fmt) {
+    return 0;
+  }
+  char text[kTextSize];
+  if (vsnprintf(text, sizeof text, fmt, args) < 0) {
+    return 0;
+  }
+  // Passed on as literal text: a "%" that the arguments brought in is not a directive.
+  GenericNative.Trace("%s", text);
+  return static_cast<int>(strlen(text));
+}

@@ -1,0 +1,268 @@
+#include "ZvInstallOptions.h"
+
+#include <strings.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "RegistryInformation.h"
+#include "ZvDebug.h"
+
+ZvInstallOptions::Properties* ZvInstallOptions::s_pellamProperties = nullptr;
+char* ZvInstallOptions::s_installDir = nullptr;
+
+namespace {
+
+char* CopyText(const char* text) {
+  char* copy = new char[strlen(text) + 1];
+  strcpy(copy, text);
+  return copy;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// ZvInstallOptions::Properties
+
+ZvInstallOptions::Properties::Properties() : StringHash(kInitialCapacity) {}
+
+void ZvInstallOptions::Properties::setProperty(const char* key, const char* value) {
+  Add(key, value);
+}
+
+void ZvInstallOptions::Properties::setProperty(const char* key, bool value) {
+  Add(key, value ? "true" : "false");
+}
+
+void ZvInstallOptions::Properties::setProperty(const char* key, int value) {
+  char text[16];
+  snprintf(text, sizeof text, "%d", value);
+  Add(key, text);
+}
+
+const char* ZvInstallOptions::Properties::GetProperty(const char* key, const char* defaultValue,
+                                                      bool ignoreCase) {
+  if (!key) {
+    return defaultValue;
+  }
+  if (!ignoreCase) {
+    const Entry* entry = Find(key);
+    return entry ? entry->value : defaultValue;
+  }
+  const char* value = defaultValue;
+  const Entry* entries = GetEntries();
+  for (int i = 0; i < GetCount(); ++i) {
+    if (strcasecmp(key, entries[i].key) == 0) {
+      value = entries[i].value;
+    }
+  }
+  return value;
+}
+
+int ZvInstallOptions::Properties::Load(FILE* stream) {
+  if (!stream || IsUnicode(stream)) {
+    return GetCount();
+  }
+  ClearAll();
+  char* line = nullptr;
+  size_t lineCapacity = 0;
+  while (getline(&line, &lineCapacity, stream) > 0) {
+    AddLine(line);
+  }
+  free(line);
+  m_loaded = true;
+  return GetCount();
+}
+
+// Splits "key=value" the way strtok(line, "=") would: leading "=" are skipped, the key ends at the
+// first "=", the value at the next one. "e==f" gives e/f; "c=" and "=d" give nothing.
+void ZvInstallOptions::Properties::AddLine(char* line) {
+  if (line[0] == '#') {
+    return;
+  }
+  char* key = line + strspn(line, "=");
+  char* value = key + strcspn(key, "=");
+  if (*value) {
+    *value++ = '\0';
+    value += strspn(value, "=");
+    value[strcspn(value, "=")] = '\0';
+  }
+  Trim(key);
+  Trim(value);
+  if (*key && *value) {
+    Add(key, value);
+  }
+}
+
+bool ZvInstallOptions::Properties::IsUnicode(FILE* stream) {
+  if (!stream) {
+    return false;
+  }
+  unsigned char mark[2] = {0, 0};
+  const size_t read = fread(mark, 1, sizeof mark, stream);
+  rewind(stream);
+  return read == sizeof mark && mark[0] == 0xFF && mark[1] == 0xFE;
+}
+
+void ZvInstallOptions::Properties::save(const char* path) {
+  if (!path) {
+    return;
+  }
+  if (remove(path) != 0) {
+    ZvDebug::ConsoleWrite("Error removing preference file");
+  }
+  FILE* file = fopen(path, "wb+");
+  if (!file) {
+    return;
+  }
+  const Entry* entries = GetEntries();
+  for (int i = 0; i < GetCount(); ++i) {
+    fprintf(file, "%s=%s\r\n", entries[i].key, entries[i].value);
+    fflush(file);
+  }
+  fclose(file);
+}
+
+void ZvInstallOptions::Properties::dump(FILE* stream) {
+  if (!stream) {
+    return;
+  }
+  fprintf(stream, "Dumping properties....\n");
+  fprintf(stream, "# Keys = %d\n", GetCount());
+  const Entry* entries = GetEntries();
+  for (int i = 0; i < GetCount(); ++i) {
+    fprintf(stream, "%s=%s\r\n", entries[i].key, entries[i].value);
+    fflush(stream);
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// ZvInstallOptions
+
+ZvInstallOptions::ZvInstallOptions() {
+  if (!s_pellamProperties) {
+    s_pellamProperties = new Properties();
+  }
+}
+
+ZvInstallOptions::~ZvInstallOptions() {
+  delete s_pellamProperties;
+  s_pellamProperties = nullptr;
+}
+
+char* ZvInstallOptions::GetOption(const char* key) {
+  if (!s_pellamProperties || !key) {
+    return nullptr;
+  }
+  if (!s_pellamProperties->IsLoaded()) {
+    if (FILE* stream = GetPropertiesStream()) {
+      s_pellamProperties->Load(stream);
+      fclose(stream);
+    }
+    if (!s_pellamProperties->IsLoaded()) {
+      return nullptr;
+    }
+  }
+  const Properties::Entry* entry = s_pellamProperties->Find(key);
+  if (!entry || strcasecmp(entry->value, OPTIONNOTSET) == 0) {
+    return nullptr;
+  }
+  return entry->value;
+}
+
+char* ZvInstallOptions::GetInstallDir() {
+  if (!s_installDir) {
+    char buffer[kInstallDirBufferSize];
+    if (CRegistryInformation::getPellamInstall(buffer, sizeof buffer)) {
+      s_installDir = CopyText(buffer);
+    }
+  }
+  return s_installDir;
+}
+
+void ZvInstallOptions::SetInstallDir(const char* dir) {
+  if (!dir) {
+    return;
+  }
+  if (!s_installDir) {
+    s_installDir = CopyText(dir);
+  } else if (strcasecmp(s_installDir, dir) == 0) {
+    // Equal ignoring case means equal length: the text is rewritten in place so that pointers
+    // handed out before stay valid.
+    strcpy(s_installDir, dir);
+  }
+}
+
+FILE* ZvInstallOptions::GetPropertiesStream() {
+  const char* dir = GetInstallDir();
+  if (!dir) {
+    return nullptr;
+  }
+  const std::string path = std::string(dir) + fileSeparator + PROPERTIES_FILE_NAME;
+  return fopen(path.c_str(), "rb");
+}
+
+char* ZvInstallOptions::Trim(char* s) {
+  if (!s) {
+    return s;
+  }
+  char* start = s;
+  while (*start && isspace(static_cast<unsigned char>(*start))) {
+    ++start;
+  }
+  size_t length = strlen(start);
+  while (length > 0 && isspace(static_cast<unsigned char>(start[length - 1]))) {
+    --length;
+  }
+  memmove(s, start, length);
+  s[length] = '\0';
+  return s;
+}
+
+void ZvInstallOptions::StripTrailingSlash(char* s) {
+  if (!s || !*s) {
+    return;
+  }
+  char& last = s[strlen(s) - 1];
+  if (last == '/' || last == '\\') {
+    last = '\0';
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Free functions
+
+const char* getFirstAccessibleFile(const char* list) {
+  static std::string found;
+  if (!list) {
+    return nullptr;
+  }
+  const std::string entries(list);
+  size_t start = 0;
+  while (start <= entries.size()) {
+    size_t end = entries.find(':', start);
+    if (end == std::string::npos) {
+      end = entries.size();
+    }
+    const std::string entry = entries.substr(start, end - start);
+    if (!entry.empty() && access(entry.c_str(), F_OK) == 0) {
+      found = entry;
+      return found.c_str();
+    }
+    start = end + 1;
+  }
+  return nullptr;
+}
+
+char* strlwr(char* s) {
+  if (!s) {
+    return s;
+  }
+  for (char* c = s; *c; ++c) {
+    *c = static_cast<char>(tolower(static_cast<unsigned char>(*c)));
+  }
+  return s;
+}
