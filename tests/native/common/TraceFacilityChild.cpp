@@ -10,6 +10,8 @@
 #include <string>
 
 #include "DebugTrace.h"
+#include "HtmlProperty.h"
+#include "NSHtmlPropertyValue.h"
 #include "RegistryInformation.h"
 #include "Tracer.h"
 #include "ZvDebug.h"
@@ -51,6 +53,15 @@ void CallLevelFunctions() {
   GenericNative.config("config %d", 15);
 }
 
+// A property destroyed while its value is still held elsewhere.
+void DropPropertyWhileValueIsHeld() {
+  CHtmlObjectPtr<IHtmlPropertyValue> value = new CNSHtmlPropertyValue(7);
+  const unsigned short name[] = {'.', 's', 'i', 'z', 'e', 0};
+  IHtmlProperty* property = new CHtmlProperty(name, value);
+  property->release();
+  printf("valueCount=%d\n", value->getReferenceCount());
+}
+
 void PrintInstallOptions(int argc, char** argv) {
   printf("installDir=%s\n", OrNull(ZvInstallOptions::GetInstallDir()));
   for (int i = 2; i < argc; ++i) {
@@ -75,6 +86,8 @@ int main(int argc, char** argv) {
   } else if (scenario == "jni") {
     ZvDebug::JNI_Start(argument);
     ZvDebug::JNI_End(argument);
+  } else if (scenario == "memleak") {
+    DropPropertyWhileValueIsHeld();
   } else if (scenario == "install") {
     PrintInstallOptions(argc, argv);
   } else if (scenario == "channel-levels") {

@@ -84,6 +84,16 @@ TEST_F(TraceFacilityTest, EnabledTraceWritesClassicLinesWithLiteralText) {
       << trace;
 }
 
+TEST_F(TraceFacilityTest, APropertyOutlivedByItsValueReportsOnTheMemleakFacility) {
+  EnableTrace();
+  const ChildResult result = Run({"memleak"});
+  EXPECT_EQ(Setting(result.out, "valueCount"), "1");
+  const std::string trace = ReadFile(ZavFile("zav_trace.txt"));
+  EXPECT_TRUE(FullMatch(
+      trace, ClassicLine(result.pid, "ERROR", "memleak", "~CHtmlPropery(); m_value's refCount = 2")))
+      << trace;
+}
+
 TEST_F(TraceFacilityTest, TheNativeEntryGovernsTheLibrarysComponents) {
   struct Case {
     const char* filter;

@@ -1,0 +1,47 @@
+// What libnshtml.so shows the process: one function, and no link to libX11.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& command) {
+  std::vector<std::string> lines;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return lines;
+  char buffer[4096];
+  while (fgets(buffer, sizeof buffer, pipe)) {
+    std::string line(buffer);
+    if (!line.empty() && line.back() == '\n') line.pop_back();
+    lines.push_back(line);
+  }
+  pclose(pipe);
+  return lines;
+}
+
+}  // namespace
+
+TEST(LibraryExportsTest, OnlyGetHtmlDomainIsDefined) {
+  std::vector<std::string> symbols =
+      Lines(std::string("nm -D --defined-only ") + NSHTML_LIBRARY_PATH + " | awk '{print $3}'");
+  ASSERT_FALSE(symbols.empty());
+  std::vector<std::string> ours;
+  for (const std::string& symbol : symbols) {
+    if (!symbol.empty()) ours.push_back(symbol);
+  }
+  ASSERT_EQ(ours.size(), 1u) << "first extra: " << ours.back();
+  EXPECT_EQ(ours[0], "GetHtmlDomain");
+}
+
+TEST(LibraryExportsTest, DoesNotLinkX11OrTheHost) {
+  std::vector<std::string> needed =
+      Lines(std::string("readelf -d ") + NSHTML_LIBRARY_PATH + " | grep NEEDED");
+  ASSERT_FALSE(needed.empty());
+  for (const std::string& line : needed) {
+    EXPECT_EQ(line.find("libX11"), std::string::npos) << line;
+    EXPECT_EQ(line.find("geckohost"), std::string::npos) << line;
+  }
+}
