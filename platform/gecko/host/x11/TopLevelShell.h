@@ -51,6 +51,7 @@ class TopLevelShell {
   void setOuterBounds(const nsIntRect& outer);
   void show();
   void hide();
+  void raise() { mFrame.raise(); }
   bool isShown() const { return mFrame.isShown(); }
 
  private:
