@@ -36,6 +36,9 @@ void ChromeBox::setAttribute(const std::string& name, const std::string& value) 
     hidden = value == "true";
   } else if (name == "collapsed") {
     collapsed = value == "true";
+  } else if (name == "selectedIndex") {
+    if (auto parsed = parseNonNegative(value))
+      selectedIndex = *parsed;
   } else if (name == "orient") {
     if (value == "horizontal")
       orient = Orient::Horizontal;

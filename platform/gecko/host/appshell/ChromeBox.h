@@ -22,7 +22,8 @@ struct ChromeBox {
       : tag(std::move(tagName)), source(sourceElement) {}
 
   // Takes in the attributes layout reads (id, width, height, flex, hidden, collapsed,
-  // orient); others are ignored. Unparsable numbers are ignored too, as XUL ignores them.
+  // orient, selectedIndex); others are ignored. Unparsable numbers are ignored too, as XUL ignores
+  // them.
   void setAttribute(const std::string& name, const std::string& value);
 
   // The first box at or below this one with that id, in document order; null when none.
@@ -38,12 +39,15 @@ struct ChromeBox {
   bool hidden = false;     // hidden="true": no box at all
   bool collapsed = false;  // collapsed="true": takes no space
   Orient orient = Orient::Default;
-  const void* source;  // weak: the element this box stands for, null for test trees
+  int selectedIndex = 0;  // the child a deck shows
+  const void* source;     // weak: the element this box stands for, null for test trees
   std::vector<ChromeBox> children;
 
   // Set by ChromeLayout: pixels relative to the laid-out area's origin; (0, 0, 0, 0) for a
-  // box that takes no space.
+  // box that takes no space. `shown` is false for boxes that take no space and for the
+  // children of a deck other than its selected one, which keep their rectangle.
   nsIntRect rect;
+  bool shown = false;
 };
 
 }  // namespace geckohost

@@ -98,21 +98,31 @@ void ChromeLayout::layOut(ChromeBox& root, const nsIntRect& area) {
     clear(root);
     return;
   }
-  place(root, area);
+  place(root, area, true);
 }
 
 void ChromeLayout::clear(ChromeBox& box) {
   box.rect = nsIntRect();
+  box.shown = false;
   for (ChromeBox& child : box.children)
     clear(child);
 }
 
-void ChromeLayout::place(ChromeBox& box, const nsIntRect& rect) {
+void ChromeLayout::place(ChromeBox& box, const nsIntRect& rect, bool shown) {
   box.rect = rect;
+  box.shown = shown;
   Arrangement arrangement = arrangementOf(box);
   if (arrangement == Arrangement::Stack) {
-    for (ChromeBox& child : box.children)
-      layOut(child, rect);
+    // A deck lays every child on its whole area and shows the selected one.
+    int index = 0;
+    for (ChromeBox& child : box.children) {
+      if (takesNoSpace(child)) {
+        clear(child);
+      } else {
+        place(child, rect, shown && index == box.selectedIndex);
+      }
+      ++index;
+    }
     return;
   }
   Axis axis = mainAxisOf(arrangement);
@@ -154,7 +164,7 @@ void ChromeLayout::place(ChromeBox& box, const nsIntRect& rect) {
     }
     nsIntRect childRect = axis == Axis::Horizontal ? nsIntRect(position, rect.y, size, rect.height)
                                                    : nsIntRect(rect.x, position, rect.width, size);
-    place(child, childRect);
+    place(child, childRect, shown);
     position += size;
   }
 }

@@ -16,8 +16,8 @@ class ChromeLayout {
   enum class Axis { Horizontal, Vertical };
   enum class Arrangement { Row, Column, Stack };
 
-  // Lays `root` out to fill `area`; every box's rect is set, relative to the same origin as
-  // `area`.
+  // Lays `root` out to fill `area`; every box's rect (and shown) is set, relative to the same
+  // origin as `area`.
   static void layOut(ChromeBox& root, const nsIntRect& area);
 
   // How a box places its children: in a row (toolbar), a column (window) or all on the same
@@ -29,7 +29,7 @@ class ChromeLayout {
   static int preferredSize(const ChromeBox& box, Axis axis);
 
  private:
-  static void place(ChromeBox& box, const nsIntRect& rect);
+  static void place(ChromeBox& box, const nsIntRect& rect, bool shown);
   static void clear(ChromeBox& box);
 };
 

@@ -84,6 +84,8 @@ TEST(ChromeLayoutTest, RowsColumnsFlexAndHiddenBoxes) {
   EXPECT_EQ(rectOf(root, "middle"), nsIntRect(0, 40, 300, 138));
   EXPECT_EQ(rectOf(root, "status"), nsIntRect());
   EXPECT_EQ(rectOf(root, "panel"), nsIntRect());
+  EXPECT_TRUE(root.findById("b")->shown);
+  EXPECT_FALSE(root.findById("panel")->shown);
 
   // Too small: flexible boxes get nothing, fixed ones run past the edge.
   ChromeLayout::layOut(root, {10, 20, 30, 50});
@@ -106,13 +108,26 @@ TEST(ChromeLayoutTest, PreferredSizesOrientAndStacks) {
   group.setAttribute("width", "not a number");
   EXPECT_FALSE(group.width.has_value());
 
+  // A deck lays every child on its area and shows the selected one only.
   ChromeBox deck = box("tabpanels");
   deck.children.push_back(box("browser", {{"id", "first"}}));
   deck.children.push_back(box("browser", {{"id", "second"}, {"height", "10"}}));
+  deck.children.push_back(box("browser", {{"id", "gone"}, {"hidden", "true"}}));
   ChromeLayout::layOut(deck, {5, 6, 70, 80});
   EXPECT_EQ(rectOf(deck, "first"), nsIntRect(5, 6, 70, 80));
   EXPECT_EQ(rectOf(deck, "second"), nsIntRect(5, 6, 70, 80));
+  EXPECT_TRUE(deck.children[0].shown);
+  EXPECT_FALSE(deck.children[1].shown);
+  EXPECT_FALSE(deck.children[2].shown);
   EXPECT_EQ(ChromeLayout::preferredSize(deck, ChromeLayout::Axis::Vertical), 10);
+  deck.setAttribute("selectedIndex", "1");
+  ChromeLayout::layOut(deck, {5, 6, 70, 80});
+  EXPECT_FALSE(deck.children[0].shown);
+  EXPECT_TRUE(deck.children[1].shown);
+  deck.hidden = true;
+  ChromeLayout::layOut(deck, {5, 6, 70, 80});
+  EXPECT_FALSE(deck.children[1].shown);
+  EXPECT_EQ(rectOf(deck, "second"), nsIntRect());
 }
 
 TEST(ChromeLayoutTest, BrowserChromeMatchesTheDocumentedRectangles) {
