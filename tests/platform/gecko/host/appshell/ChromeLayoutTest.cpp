@@ -5,6 +5,7 @@
 #include <pugixml.hpp>
 
 #include <string>
+#include <vector>
 
 #include "ChromeBox.h"
 #include "ChromeLayout.h"
@@ -22,17 +23,28 @@ ChromeBox box(const std::string& tag,
   return made;
 }
 
-// Every element of the file becomes a box, anonymous-content stand-ins included: layout sees
-// the generated button box as a real dialog would show it.
+// Every element of the file becomes a box. The children of <xbl:content> are the element's
+// generated content, laid out after its own children, as a dialog binding's button box is.
 ChromeBox fromXml(const pugi::xml_node& element) {
   ChromeBox made(element.name());
   for (const pugi::xml_attribute& attribute : element.attributes()) {
     made.setAttribute(attribute.name(), attribute.value());
   }
+  std::vector<ChromeBox> generated;
   for (const pugi::xml_node& child : element.children()) {
-    if (child.type() == pugi::node_element)
+    if (child.type() != pugi::node_element)
+      continue;
+    if (std::string(child.name()) == "xbl:content") {
+      for (const pugi::xml_node& part : child.children()) {
+        if (part.type() == pugi::node_element)
+          generated.push_back(fromXml(part));
+      }
+    } else {
       made.children.push_back(fromXml(child));
+    }
   }
+  for (ChromeBox& box : generated)
+    made.children.push_back(std::move(box));
   return made;
 }
 
