@@ -11,11 +11,13 @@ namespace {
 std::string installedLibrary() {
   char self[PATH_MAX];
   ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-  if (length <= 0) return std::string();
+  if (length <= 0)
+    return std::string();
   self[length] = '\0';
   std::string path(self);
   size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return std::string();
+  if (slash == std::string::npos)
+    return std::string();
   std::string candidate = path.substr(0, slash) + "/../lib/libnshtml.so";
   return access(candidate.c_str(), R_OK) == 0 ? candidate : std::string();
 }
@@ -24,7 +26,8 @@ std::string installedLibrary() {
 
 bool AgentLibrary::load(std::string& error) {
   m_path = installedLibrary();
-  if (m_path.empty()) m_path = NSHTML_LIBRARY_PATH;
+  if (m_path.empty())
+    m_path = NSHTML_LIBRARY_PATH;
   void* handle = dlopen(m_path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!handle) {
     error = std::string("cannot load the library: ") + dlerror();

@@ -8,7 +8,7 @@ namespace {
 
 // How many arguments each command takes after its name (not counting its flags).
 const std::map<std::string, size_t> kCommandArity = {
-    {"windows", 0}, {"get", 2},  {"tree", 0}, {"props", 1},
+    {"windows", 0}, {"get", 2},   {"tree", 0}, {"props", 1},
     {"find", 2},    {"focus", 0}, {"at", 2},   {"screenshot", 1},
 };
 
@@ -17,17 +17,20 @@ const std::map<std::string, size_t> kActionArity = {
     {"focus", 1}, {"type", 2}, {"select", 2}, {"scroll", 2}};
 
 bool parseInt(const std::string& text, int& value) {
-  if (text.empty()) return false;
+  if (text.empty())
+    return false;
   char* end = nullptr;
   long parsed = strtol(text.c_str(), &end, 10);
-  if (*end != '\0' || parsed < -1000000 || parsed > 1000000) return false;
+  if (*end != '\0' || parsed < -1000000 || parsed > 1000000)
+    return false;
   value = static_cast<int>(parsed);
   return true;
 }
 
 bool parseSize(const std::string& text, int& width, int& height) {
   size_t x = text.find('x');
-  if (x == std::string::npos) return false;
+  if (x == std::string::npos)
+    return false;
   return parseInt(text.substr(0, x), width) && parseInt(text.substr(x + 1), height) &&
          width >= 64 && height >= 64 && width <= 8192 && height <= 8192;
 }
@@ -37,8 +40,10 @@ std::vector<std::string> splitCommas(const std::string& text) {
   size_t start = 0;
   while (start <= text.size()) {
     size_t comma = text.find(',', start);
-    if (comma == std::string::npos) comma = text.size();
-    if (comma > start) parts.push_back(text.substr(start, comma - start));
+    if (comma == std::string::npos)
+      comma = text.size();
+    if (comma > start)
+      parts.push_back(text.substr(start, comma - start));
     start = comma + 1;
   }
   return parts;
@@ -79,23 +84,27 @@ std::optional<InspectOptions> InspectOptions::parse(int argc, char** argv, std::
     std::string arg = argv[i];
     const char* value = nullptr;
     if (arg == "--page") {
-      if (!(value = need(i, "--page"))) return std::nullopt;
+      if (!(value = need(i, "--page")))
+        return std::nullopt;
       options.pages.push_back(value);
     } else if (arg == "--size") {
-      if (!(value = need(i, "--size"))) return std::nullopt;
+      if (!(value = need(i, "--size")))
+        return std::nullopt;
       if (!parseSize(value, options.width, options.height)) {
         error = std::string("--size wants WxH between 64 and 8192, not '") + value + "'";
         return std::nullopt;
       }
     } else if (arg == "--zoom") {
-      if (!(value = need(i, "--zoom"))) return std::nullopt;
+      if (!(value = need(i, "--zoom")))
+        return std::nullopt;
       if (!parseInt(value, options.zoomPercent) || options.zoomPercent < 10 ||
           options.zoomPercent > 1000) {
         error = std::string("--zoom wants a percentage from 10 to 1000, not '") + value + "'";
         return std::nullopt;
       }
     } else if (arg == "--option") {
-      if (!(value = need(i, "--option"))) return std::nullopt;
+      if (!(value = need(i, "--option")))
+        return std::nullopt;
       const char* equals = strchr(value, '=');
       if (!equals || equals == value || !equals[1]) {
         error = std::string("--option wants KEY=VALUE, not '") + value + "'";
@@ -107,7 +116,8 @@ std::optional<InspectOptions> InspectOptions::parse(int argc, char** argv, std::
     } else if (arg == "--json") {
       options.json = true;
     } else if (arg == "--do") {
-      if (!(value = need(i, "--do"))) return std::nullopt;
+      if (!(value = need(i, "--do")))
+        return std::nullopt;
       auto arity = kActionArity.find(value);
       if (arity == kActionArity.end()) {
         error = std::string("unknown action '") + value + "'";
@@ -124,13 +134,15 @@ std::optional<InspectOptions> InspectOptions::parse(int argc, char** argv, std::
       }
       options.actions.push_back(action);
     } else if (commandSeen && arg == "--depth") {
-      if (!(value = need(i, "--depth"))) return std::nullopt;
+      if (!(value = need(i, "--depth")))
+        return std::nullopt;
       if (!parseInt(value, options.treeDepth) || options.treeDepth < 0) {
         error = std::string("--depth wants a number from 0, not '") + value + "'";
         return std::nullopt;
       }
     } else if (commandSeen && arg == "--props") {
-      if (!(value = need(i, "--props"))) return std::nullopt;
+      if (!(value = need(i, "--props")))
+        return std::nullopt;
       options.treeProperties = splitCommas(value);
     } else if (commandSeen && arg == "--boxes") {
       options.boxes = true;

@@ -53,7 +53,8 @@ JsonValue& JsonValue::set(const std::string& key, JsonValue value) {
 
 const JsonValue* JsonValue::member(const std::string& key) const {
   for (const auto& member : m_members) {
-    if (member.first == key) return &member.second;
+    if (member.first == key)
+      return &member.second;
   }
   return nullptr;
 }
@@ -90,7 +91,9 @@ std::string jsonQuote(const std::string& utf8) {
   return out + "\"";
 }
 
-bool JsonValue::isScalar() const { return m_kind != Kind::Array && m_kind != Kind::Object; }
+bool JsonValue::isScalar() const {
+  return m_kind != Kind::Array && m_kind != Kind::Object;
+}
 
 void JsonValue::write(std::string& out, int indent) const {
   const std::string pad(static_cast<size_t>(indent) * 2, ' ');
@@ -110,16 +113,19 @@ void JsonValue::write(std::string& out, int indent) const {
       return;
     case Kind::Array: {
       bool flat = m_items.size() <= 8;
-      for (const JsonValue& item : m_items) flat = flat && item.isScalar();
+      for (const JsonValue& item : m_items)
+        flat = flat && item.isScalar();
       if (m_items.empty()) {
         out += "[]";
         return;
       }
       out += flat ? "[" : "[\n";
       for (size_t i = 0; i < m_items.size(); ++i) {
-        if (!flat) out += innerPad;
+        if (!flat)
+          out += innerPad;
         m_items[i].write(out, indent + 1);
-        if (i + 1 < m_items.size()) out += flat ? ", " : ",\n";
+        if (i + 1 < m_items.size())
+          out += flat ? ", " : ",\n";
       }
       out += flat ? "]" : "\n" + pad + "]";
       return;

@@ -3,13 +3,15 @@
 #include "nsStringAPI.h"
 
 std::string ValueFormatter::utf8(const unsigned short* text) {
-  if (!text) return std::string();
+  if (!text)
+    return std::string();
   NS_ConvertUTF16toUTF8 converted(text);
   return std::string(converted.BeginReading(), converted.Length());
 }
 
 JsonValue ValueFormatter::toJson(IHtmlPropertyValue* value) {
-  if (!value) return JsonValue();
+  if (!value)
+    return JsonValue();
   switch (value->type()) {
     case 1:
       return JsonValue::integer(value->intValue());

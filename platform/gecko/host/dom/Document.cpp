@@ -1,0 +1,293 @@
+#include "dom/Document.h"
+
+#include <ctime>
+
+#include "dom/Attr.h"
+#include "dom/CDATASection.h"
+#include "dom/Comment.h"
+#include "dom/DOMStrings.h"
+#include "dom/DocumentContainer.h"
+#include "dom/DocumentFragment.h"
+#include "dom/DocumentType.h"
+#include "dom/Element.h"
+#include "dom/ElementFactory.h"
+#include "dom/ElementList.h"
+#include "dom/ProcessingInstruction.h"
+#include "dom/StaticNodeList.h"
+#include "dom/Text.h"
+#include "layout/LayoutQuery.h"
+
+namespace geckohost::dom {
+
+namespace {
+
+// Now, as Gecko writes a document's lastModified when the server gives none.
+std::u16string currentTimeText() {
+  std::time_t now = std::time(nullptr);
+  char text[32];
+  std::strftime(text, sizeof text, "%m/%d/%Y %H:%M:%S", std::localtime(&now));
+  return asciiToUTF16(text);
+}
+
+}  // namespace
+
+Document::Document(DocumentKind kind, const net::URI& url)
+    : Node(NodeType::Document, nullptr), mKind(kind), mURL(url), mLastModified(currentTimeText()) {
+  linkToSelf(*this);
+}
+
+void Document::setURL(const net::URI& url) {
+  mURL = url;
+  mURIObject = nullptr;
+}
+
+Document::~Document() {
+  unlinkSelf();
+}
+
+std::u16string Document::contentType() const {
+  return isHTMLDocument() ? u"text/html" : u"application/vnd.mozilla.xul+xml";
+}
+
+std::u16string_view Document::readyStateName(ReadyState state) {
+  switch (state) {
+    case ReadyState::Uninitialized:
+      return u"uninitialized";
+    case ReadyState::Loading:
+      return u"loading";
+    case ReadyState::Interactive:
+      return u"interactive";
+    case ReadyState::Complete:
+      return u"complete";
+  }
+  return u"uninitialized";
+}
+
+// --- Tree --------------------------------------------------------------------------------------
+
+Element* Document::documentElement() const {
+  for (Node* child = firstChild(); child; child = child->nextSibling()) {
+    if (child->isElement())
+      return static_cast<Element*>(child);
+  }
+  return nullptr;
+}
+
+DocumentType* Document::doctype() const {
+  for (Node* child = firstChild(); child; child = child->nextSibling()) {
+    if (child->nodeType() == NodeType::DocumentType)
+      return static_cast<DocumentType*>(child);
+  }
+  return nullptr;
+}
+
+Element* Document::getElementById(std::u16string_view id) const {
+  if (id.empty())
+    return nullptr;
+  for (Node* node = firstChild(); node; node = node->nextInTreeOrder(this)) {
+    if (!node->isElement())
+      continue;
+    const std::u16string* value = static_cast<Element*>(node)->attributeValue(u"id");
+    if (value && *value == id)
+      return static_cast<Element*>(node);
+  }
+  return nullptr;
+}
+
+RefPtr<ElementList> Document::getElementsByTagName(std::u16string_view name) {
+  return ElementList::byTagName(*this,
+                                isHTMLDocument() ? asciiLowerCase(name) : std::u16string(name));
+}
+
+RefPtr<ElementList> Document::getElementsByTagNameNS(std::u16string_view namespaceURI,
+                                                     std::u16string_view localName) {
+  return ElementList::byTagNameNS(*this, namespaceURI, localName);
+}
+
+RefPtr<ElementList> Document::getElementsByClassName(std::u16string_view names) {
+  return ElementList::byClassNames(*this, splitOnHTMLWhitespace(names));
+}
+
+RefPtr<NodeList> Document::anonymousNodesOf(Element& element) {
+  return new StaticNodeList(element.anonymousChildren());
+}
+
+bool Document::allowsChild(const Node& child, const Node* replacing) const {
+  auto hasOther = [&](NodeType type) {
+    for (Node* node = firstChild(); node; node = node->nextSibling()) {
+      if (node->nodeType() == type && node != replacing && node != &child)
+        return true;
+    }
+    return false;
+  };
+  switch (child.nodeType()) {
+    case NodeType::Element:
+      return !hasOther(NodeType::Element);
+    case NodeType::DocumentType:
+      return !hasOther(NodeType::DocumentType);
+    case NodeType::Comment:
+    case NodeType::ProcessingInstruction:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// --- Factories ---------------------------------------------------------------------------------
+
+RefPtr<Element> Document::createElement(std::u16string_view tagName, DOMError& error) {
+  error = isValidXMLName(tagName) ? DOMError::None : DOMError::InvalidCharacter;
+  if (error != DOMError::None)
+    return nullptr;
+  if (isHTMLDocument()) {
+    return createElementUnchecked(kHTMLNamespaceURI, u"", asciiLowerCase(tagName));
+  }
+  return createElementUnchecked(kXULNamespaceURI, u"", tagName);
+}
+
+RefPtr<Element> Document::createElementNS(std::u16string_view namespaceURI,
+                                          std::u16string_view qualifiedName, DOMError& error) {
+  std::u16string prefix, localName;
+  splitQualifiedName(qualifiedName, prefix, localName);
+  error = DOMError::None;
+  if (!isValidXMLName(qualifiedName)) {
+    error = DOMError::InvalidCharacter;
+  } else if (!prefix.empty() && namespaceURI.empty()) {
+    error = DOMError::Namespace;
+  }
+  if (error != DOMError::None)
+    return nullptr;
+  return createElementUnchecked(namespaceURI, prefix, localName);
+}
+
+RefPtr<Element> Document::createElementUnchecked(std::u16string_view namespaceURI,
+                                                 std::u16string_view prefix,
+                                                 std::u16string_view localName) {
+  return ElementFactory::create(*this, namespaceURI, prefix, localName);
+}
+
+RefPtr<Text> Document::createTextNode(std::u16string_view data) {
+  return new Text(*this, data);
+}
+
+RefPtr<Comment> Document::createComment(std::u16string_view data) {
+  return new Comment(*this, data);
+}
+
+RefPtr<CDATASection> Document::createCDATASection(std::u16string_view data, DOMError& error) {
+  error = isHTMLDocument() ? DOMError::NotSupported : DOMError::None;
+  return error == DOMError::None ? new CDATASection(*this, data) : nullptr;
+}
+
+RefPtr<ProcessingInstruction> Document::createProcessingInstruction(std::u16string_view target,
+                                                                    std::u16string_view data,
+                                                                    DOMError& error) {
+  error = DOMError::None;
+  if (!isValidXMLName(target))
+    error = DOMError::InvalidCharacter;
+  if (isHTMLDocument())
+    error = DOMError::NotSupported;
+  return error == DOMError::None ? new ProcessingInstruction(*this, target, data) : nullptr;
+}
+
+RefPtr<DocumentFragment> Document::createDocumentFragment() {
+  return new DocumentFragment(*this);
+}
+
+RefPtr<Attr> Document::createAttribute(std::u16string_view name, DOMError& error) {
+  error = isValidXMLName(name) ? DOMError::None : DOMError::InvalidCharacter;
+  if (error != DOMError::None)
+    return nullptr;
+  return new Attr(*this, u"", u"", isHTMLDocument() ? asciiLowerCase(name) : std::u16string(name),
+                  u"");
+}
+
+RefPtr<Attr> Document::createAttributeNS(std::u16string_view namespaceURI,
+                                         std::u16string_view qualifiedName, DOMError& error) {
+  std::u16string prefix, localName;
+  splitQualifiedName(qualifiedName, prefix, localName);
+  error = isValidXMLName(qualifiedName) ? DOMError::None : DOMError::InvalidCharacter;
+  if (error == DOMError::None && !prefix.empty() && namespaceURI.empty()) {
+    error = DOMError::Namespace;
+  }
+  if (error != DOMError::None)
+    return nullptr;
+  return new Attr(*this, namespaceURI, prefix, localName, u"");
+}
+
+RefPtr<Node> Document::importNode(const Node& node, bool deep, DOMError& error) {
+  error = node.nodeType() == NodeType::Document ? DOMError::NotSupported : DOMError::None;
+  if (error != DOMError::None)
+    return nullptr;
+  RefPtr<Node> copy = node.cloneNode(deep);
+  if (copy)
+    copy->adoptInto(*this);
+  return copy;
+}
+
+DOMError Document::adoptNode(Node& node) {
+  if (node.nodeType() == NodeType::Document)
+    return DOMError::NotSupported;
+  RefPtr<Node> keep(&node);
+  if (Node* parent = node.parentNode())
+    parent->removeChild(node);
+  node.adoptInto(*this);
+  return DOMError::None;
+}
+
+// --- Focus -------------------------------------------------------------------------------------
+
+void Document::setFocusedElement(Element* element) {
+  if (element && (element->ownerDocument() != this || !element->isInDocument()))
+    return;
+  mFocusedElement = element;
+}
+
+Element* Document::activeElement() const {
+  return mFocusedElement ? mFocusedElement.get() : documentElement();
+}
+
+bool Document::hasFocus() const {
+  return mContainer && mContainer->hasFocus();
+}
+
+void Document::elementRemoved(Element& element) {
+  if (mFocusedElement == &element)
+    mFocusedElement = nullptr;
+}
+
+// --- Shell -------------------------------------------------------------------------------------
+
+LayoutQuery* Document::layout() const {
+  LayoutQuery* query = mContainer ? mContainer->layout() : nullptr;
+  if (query)
+    query->flush();
+  return query;
+}
+
+Element* Document::elementFromPoint(int x, int y) const {
+  LayoutQuery* query = layout();
+  return query ? query->elementFromPoint(x, y) : nullptr;
+}
+
+// --- Change notification -----------------------------------------------------------------------
+
+void Document::nodeChanged(Node& node) {
+  if (!mContainer || !node.isInDocument())
+    return;
+  if (mBatchDepth > 0) {
+    mChangePending = true;
+    return;
+  }
+  mContainer->documentChanged();
+}
+
+void Document::endMutationBatch() {
+  if (--mBatchDepth > 0 || !mChangePending)
+    return;
+  mChangePending = false;
+  if (mContainer)
+    mContainer->documentChanged();
+}
+
+}  // namespace geckohost::dom

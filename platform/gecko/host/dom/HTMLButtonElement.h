@@ -1,0 +1,23 @@
+// <button>: a form control whose type is "submit" unless it says "reset" or "button".
+#ifndef GECKOHOST_DOM_HTMLBUTTONELEMENT_H
+#define GECKOHOST_DOM_HTMLBUTTONELEMENT_H
+
+#include "dom/HTMLElement.h"
+
+namespace geckohost::dom {
+
+class HTMLButtonElement final : public HTMLElement {
+ public:
+  explicit HTMLButtonElement(Document& document) : HTMLElement(document, u"button") {}
+
+  std::u16string type() const {
+    return enumAttribute(u"type", {u"submit", u"reset", u"button"}, u"submit");
+  }
+
+  // HTMLElement
+  bool isListedFormControl() const override { return true; }
+};
+
+}  // namespace geckohost::dom
+
+#endif

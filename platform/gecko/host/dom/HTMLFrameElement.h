@@ -1,0 +1,20 @@
+// <frame>: one pane of a frameset, showing its own document.
+#ifndef GECKOHOST_DOM_HTMLFRAMEELEMENT_H
+#define GECKOHOST_DOM_HTMLFRAMEELEMENT_H
+
+#include "dom/HTMLFrameOwnerElement.h"
+
+namespace geckohost::dom {
+
+class HTMLFrameElement final : public HTMLFrameOwnerElement {
+ public:
+  explicit HTMLFrameElement(Document& document) : HTMLFrameOwnerElement(document, u"frame") {}
+
+  // noresize is present or absent; src resolves against the page.
+  bool noResize() const { return boolAttribute(u"noresize"); }
+  std::u16string src() const { return urlAttribute(u"src"); }
+};
+
+}  // namespace geckohost::dom
+
+#endif

@@ -1,0 +1,22 @@
+// <img>. Width and height are numbers: the attribute when the markup gives one, otherwise the
+// size layout gave the image's box, otherwise 0 (the host loads no image data).
+#ifndef GECKOHOST_DOM_HTMLIMAGEELEMENT_H
+#define GECKOHOST_DOM_HTMLIMAGEELEMENT_H
+
+#include "dom/HTMLElement.h"
+
+namespace geckohost::dom {
+
+class HTMLImageElement final : public HTMLElement {
+ public:
+  explicit HTMLImageElement(Document& document) : HTMLElement(document, u"img") {}
+
+  int32_t width();
+  int32_t height();
+  std::u16string src() const { return urlAttribute(u"src"); }
+  bool isMap() const { return boolAttribute(u"ismap"); }
+};
+
+}  // namespace geckohost::dom
+
+#endif

@@ -1,0 +1,72 @@
+#include "dom/HTMLOptionElement.h"
+
+#include "dom/DOMStrings.h"
+#include "dom/HTMLSelectElement.h"
+
+namespace geckohost::dom {
+
+HTMLSelectElement* HTMLOptionElement::ownerSelect() const {
+  Element* parent = parentElement();
+  if (parent && parent->isHTML(u"optgroup"))
+    parent = parent->parentElement();
+  return parent && parent->isHTML(u"select") ? static_cast<HTMLSelectElement*>(parent) : nullptr;
+}
+
+bool HTMLOptionElement::selected() {
+  if (HTMLSelectElement* select = ownerSelect())
+    select->ensureSelectionIsValid();
+  return mSelected;
+}
+
+void HTMLOptionElement::setSelected(bool selected) {
+  mSelectedDirty = true;
+  changeSelectedness(selected);
+}
+
+void HTMLOptionElement::changeSelectedness(bool selected) {
+  HTMLSelectElement* select = ownerSelect();
+  if (select)
+    select->ensureSelectionIsValid();
+  mSelected = selected;
+  if (select)
+    select->optionSelectednessChanged(*this, selected);
+  notifyChanged();
+}
+
+int32_t HTMLOptionElement::index() {
+  HTMLSelectElement* select = ownerSelect();
+  if (!select)
+    return -1;
+  for (uint32_t i = 0; HTMLOptionElement* option = select->optionAt(i); ++i) {
+    if (option == this)
+      return int32_t(i);
+  }
+  return -1;
+}
+
+std::u16string HTMLOptionElement::text() const {
+  return stripAndCollapseWhitespace(*textContent());
+}
+
+std::u16string HTMLOptionElement::value() const {
+  const std::u16string* value = attributeValue(u"value");
+  return value ? *value : text();
+}
+
+void HTMLOptionElement::resetState() {
+  mSelectedDirty = false;
+  mSelected = defaultSelected();
+}
+
+void HTMLOptionElement::attributeChanged(std::u16string_view localName) {
+  if (localName == u"selected" && !mSelectedDirty)
+    changeSelectedness(defaultSelected());
+}
+
+void HTMLOptionElement::copyStateTo(Element& copy) const {
+  auto& option = static_cast<HTMLOptionElement&>(copy);
+  option.mSelected = mSelected;
+  option.mSelectedDirty = mSelectedDirty;
+}
+
+}  // namespace geckohost::dom

@@ -1,0 +1,20 @@
+// <script>. Its text is the data of its text children (not of deeper descendants).
+#ifndef GECKOHOST_DOM_HTMLSCRIPTELEMENT_H
+#define GECKOHOST_DOM_HTMLSCRIPTELEMENT_H
+
+#include "dom/HTMLElement.h"
+
+namespace geckohost::dom {
+
+class HTMLScriptElement final : public HTMLElement {
+ public:
+  explicit HTMLScriptElement(Document& document) : HTMLElement(document, u"script") {}
+
+  std::u16string text() const;
+  // Replaces the children by one text node with `text`.
+  void setText(std::u16string_view text) { setTextContent(text); }
+};
+
+}  // namespace geckohost::dom
+
+#endif

@@ -1,0 +1,155 @@
+#include "dom/HTMLSelectElement.h"
+
+#include "dom/Document.h"
+#include "dom/ElementList.h"
+#include "dom/HTMLOptionElement.h"
+#include "dom/MutationBatch.h"
+
+namespace geckohost::dom {
+
+namespace {
+
+bool isOption(const Node* node) {
+  return node->isElement() && static_cast<const Element*>(node)->isHTML(u"option");
+}
+
+}  // namespace
+
+std::vector<HTMLOptionElement*> HTMLSelectElement::currentOptions() const {
+  std::vector<HTMLOptionElement*> options;
+  for (Node* child = firstChild(); child; child = child->nextSibling()) {
+    if (isOption(child)) {
+      options.push_back(static_cast<HTMLOptionElement*>(child));
+    } else if (child->isElement() && static_cast<Element*>(child)->isHTML(u"optgroup")) {
+      for (Node* inner = child->firstChild(); inner; inner = inner->nextSibling()) {
+        if (isOption(inner))
+          options.push_back(static_cast<HTMLOptionElement*>(inner));
+      }
+    }
+  }
+  return options;
+}
+
+RefPtr<ElementList> HTMLSelectElement::options() {
+  return new ElementList(*this, [](Node& root, std::vector<Element*>& out) {
+    for (HTMLOptionElement* option : static_cast<HTMLSelectElement&>(root).currentOptions()) {
+      out.push_back(option);
+    }
+  });
+}
+
+HTMLOptionElement* HTMLSelectElement::optionAt(uint32_t index) {
+  std::vector<HTMLOptionElement*> options = currentOptions();
+  return index < options.size() ? options[index] : nullptr;
+}
+
+void HTMLSelectElement::setLength(uint32_t length) {
+  Document* document = ownerDocument();
+  if (!document)
+    return;
+  MutationBatch batch(document);
+  std::vector<HTMLOptionElement*> options = currentOptions();
+  for (size_t count = options.size(); count > length; --count) {
+    HTMLOptionElement* last = options[count - 1];
+    last->parentNode()->removeChild(*last);
+  }
+  for (size_t count = options.size(); count < length; ++count) {
+    appendChild(*document->createElementUnchecked(kHTMLNamespaceURI, u"", u"option"));
+  }
+}
+
+int32_t HTMLSelectElement::selectedIndex() {
+  ensureSelectionIsValid();
+  std::vector<HTMLOptionElement*> options = currentOptions();
+  for (size_t i = 0; i < options.size(); ++i) {
+    if (options[i]->selectedState())
+      return int32_t(i);
+  }
+  return -1;
+}
+
+void HTMLSelectElement::setSelectedIndex(int32_t index) {
+  ensureSelectionIsValid();
+  std::vector<HTMLOptionElement*> options = currentOptions();
+  for (size_t i = 0; i < options.size(); ++i) {
+    options[i]->mSelectedDirty = true;
+    options[i]->setSelectedState(int32_t(i) == index);
+  }
+  notifyChanged();
+}
+
+std::u16string HTMLSelectElement::value() {
+  int32_t index = selectedIndex();
+  return index < 0 ? std::u16string() : optionAt(uint32_t(index))->value();
+}
+
+DOMError HTMLSelectElement::add(HTMLElement& element, HTMLElement* before) {
+  if (before && before->parentNode() != this)
+    return DOMError::NotFound;
+  return insertBefore(element, before);
+}
+
+void HTMLSelectElement::remove(int32_t index) {
+  if (index < 0)
+    return;
+  if (HTMLOptionElement* option = optionAt(uint32_t(index))) {
+    option->parentNode()->removeChild(*option);
+  }
+}
+
+void HTMLSelectElement::optionSelectednessChanged(HTMLOptionElement& option, bool selected) {
+  if (selected && !multiple()) {
+    for (HTMLOptionElement* other : currentOptions()) {
+      if (other != &option)
+        other->setSelectedState(false);
+    }
+  }
+  if (!selected)
+    applySelectionRules();
+}
+
+void HTMLSelectElement::ensureSelectionIsValid() {
+  if (mKnownGeneration == Node::treeGeneration())
+    return;
+  mKnownGeneration = Node::treeGeneration();
+  std::vector<HTMLOptionElement*> options = currentOptions();
+  if (options == mKnownOptions)
+    return;
+  mKnownOptions = std::move(options);
+  applySelectionRules();
+}
+
+void HTMLSelectElement::applySelectionRules() {
+  if (multiple())
+    return;
+  std::vector<HTMLOptionElement*> options = currentOptions();
+  HTMLOptionElement* lastSelected = nullptr;
+  for (HTMLOptionElement* option : options) {
+    if (option->selectedState())
+      lastSelected = option;
+  }
+  for (HTMLOptionElement* option : options)
+    option->setSelectedState(option == lastSelected);
+  if (lastSelected || !isDropDown())
+    return;
+  for (HTMLOptionElement* option : options) {
+    if (!option->boolAttribute(u"disabled")) {
+      option->setSelectedState(true);
+      return;
+    }
+  }
+}
+
+void HTMLSelectElement::resetState() {
+  for (HTMLOptionElement* option : currentOptions())
+    option->resetState();
+  applySelectionRules();
+  notifyChanged();
+}
+
+void HTMLSelectElement::attributeChanged(std::u16string_view localName) {
+  if (localName == u"multiple" || localName == u"size")
+    applySelectionRules();
+}
+
+}  // namespace geckohost::dom

@@ -1,0 +1,347 @@
+#include "dom/Node.h"
+
+#include "dom/CharacterData.h"
+#include "dom/Document.h"
+#include "dom/Element.h"
+#include "dom/MutationBatch.h"
+#include "dom/Text.h"
+
+namespace geckohost::dom {
+
+namespace {
+uint64_t g_treeGeneration = 0;  // one thread, like Gecko's main thread
+}
+
+uint64_t Node::treeGeneration() {
+  return g_treeGeneration;
+}
+
+Node::Node(NodeType type, Document* document) : mType(type) {
+  if (document)
+    mDocumentLink = document->mDocumentLink;
+}
+
+Node::~Node() {
+  // Children that someone else still holds become roots of their own.
+  for (auto& child : mChildren)
+    child->mParent = nullptr;
+}
+
+void Node::linkToSelf(Document& self) {
+  mDocumentLink = new DocumentLink(&self);
+}
+
+bool Node::isCharacterData() const {
+  switch (mType) {
+    case NodeType::Text:
+    case NodeType::CDATASection:
+    case NodeType::Comment:
+    case NodeType::ProcessingInstruction:
+      return true;
+    default:
+      return false;
+  }
+}
+
+Element* Node::parentElement() const {
+  return mParent && mParent->isElement() ? static_cast<Element*>(mParent) : nullptr;
+}
+
+Document* Node::ownerDocument() const {
+  return mType == NodeType::Document ? nullptr : documentOrSelf();
+}
+
+bool Node::isInDocument() const {
+  const Node* root = this;
+  while (root->mParent)
+    root = root->mParent;
+  return root->mType == NodeType::Document;
+}
+
+Node* Node::childAt(uint32_t index) const {
+  return index < mChildren.size() ? mChildren[index].get() : nullptr;
+}
+
+Node* Node::lastChild() const {
+  return mChildren.empty() ? nullptr : mChildren.back().get();
+}
+
+Node* Node::previousSibling() const {
+  if (!mParent || mIndexInParent == kAnonymous || mIndexInParent == 0)
+    return nullptr;
+  return mParent->childAt(mIndexInParent - 1);
+}
+
+Node* Node::nextSibling() const {
+  if (!mParent || mIndexInParent == kAnonymous)
+    return nullptr;
+  return mParent->childAt(mIndexInParent + 1);
+}
+
+bool Node::contains(const Node& other) const {
+  for (const Node* node = &other; node; node = node->mParent) {
+    if (node == this)
+      return true;
+  }
+  return false;
+}
+
+Node* Node::nextInTreeOrder(const Node* scope) const {
+  if (Node* child = firstChild())
+    return child;
+  return nextSkippingChildren(scope);
+}
+
+Node* Node::nextSkippingChildren(const Node* scope) const {
+  for (const Node* node = this; node && node != scope; node = node->mParent) {
+    if (Node* sibling = node->nextSibling())
+      return sibling;
+  }
+  return nullptr;
+}
+
+bool Node::allowsChild(const Node& child, const Node* replacing) const {
+  switch (child.mType) {
+    case NodeType::Element:
+    case NodeType::Text:
+    case NodeType::CDATASection:
+    case NodeType::Comment:
+    case NodeType::ProcessingInstruction:
+      return mType == NodeType::Element || mType == NodeType::DocumentFragment;
+    default:
+      return false;
+  }
+}
+
+bool Node::canInsert(const Node& newChild, const Node* replacing, DOMError& error) const {
+  error = DOMError::HierarchyRequest;
+  if (newChild.contains(*this))
+    return false;
+  if (newChild.mType != NodeType::DocumentFragment)
+    return allowsChild(newChild, replacing);
+  for (const auto& child : newChild.mChildren) {
+    if (!allowsChild(*child, replacing))
+      return false;
+  }
+  // A document takes a fragment with at most one element (the rule for its root).
+  if (mType == NodeType::Document) {
+    int elements = 0;
+    for (const auto& child : newChild.mChildren)
+      elements += child->isElement() ? 1 : 0;
+    if (elements > 1)
+      return false;
+  }
+  return true;
+}
+
+DOMError Node::insertBefore(Node& newChild, Node* refChild) {
+  if (refChild && (refChild->mParent != this || refChild->mIndexInParent == kAnonymous)) {
+    return DOMError::NotFound;
+  }
+  DOMError error;
+  if (!canInsert(newChild, nullptr, error))
+    return error;
+  if (refChild == &newChild)
+    refChild = newChild.nextSibling();
+
+  RefPtr<Node> keep(&newChild);
+  MutationBatch batch(documentOrSelf());
+  if (Node* oldParent = newChild.mParent)
+    oldParent->removeChild(newChild);
+
+  std::vector<RefPtr<Node>> inserted;
+  if (newChild.mType == NodeType::DocumentFragment) {
+    while (newChild.hasChildNodes())
+      inserted.push_back(newChild.removeChildAt(0));
+    newChild.childrenChanged();
+    newChild.notifyChanged();
+  } else {
+    inserted.push_back(keep);
+  }
+  uint32_t index = refChild ? refChild->mIndexInParent : childCount();
+  Document* document = documentOrSelf();
+  for (auto& child : inserted) {
+    if (document && child->documentOrSelf() != document)
+      child->setOwnerDocument(*document);
+    insertChildAt(child, index++);
+  }
+  childrenChanged();
+  if (isInDocument()) {
+    for (auto& child : inserted) {
+      for (Node* node = child.get(); node; node = node->nextInTreeOrder(child.get())) {
+        node->insertedIntoDocument();
+      }
+    }
+  }
+  notifyChanged();
+  return DOMError::None;
+}
+
+DOMError Node::removeChild(Node& oldChild) {
+  if (oldChild.mParent != this || oldChild.mIndexInParent == kAnonymous) {
+    return DOMError::NotFound;
+  }
+  bool wasInDocument = isInDocument();
+  RefPtr<Node> removed = removeChildAt(oldChild.mIndexInParent);
+  childrenChanged();
+  Document* document = documentOrSelf();
+  if (wasInDocument && document) {
+    for (Node* node = removed.get(); node; node = node->nextInTreeOrder(removed.get())) {
+      node->removedFromDocument(*document);
+    }
+  }
+  notifyChanged();
+  return DOMError::None;
+}
+
+DOMError Node::replaceChild(Node& newChild, Node& oldChild) {
+  if (oldChild.mParent != this || oldChild.mIndexInParent == kAnonymous) {
+    return DOMError::NotFound;
+  }
+  DOMError error;
+  if (!canInsert(newChild, &oldChild, error))
+    return error;
+  if (&newChild == &oldChild)
+    return DOMError::None;
+  MutationBatch batch(documentOrSelf());
+  RefPtr<Node> keepOld(&oldChild);
+  Node* reference = oldChild.nextSibling();
+  if (reference == &newChild)
+    reference = newChild.nextSibling();
+  removeChild(oldChild);
+  return insertBefore(newChild, reference);
+}
+
+void Node::removeAllChildren() {
+  if (mChildren.empty())
+    return;
+  MutationBatch batch(documentOrSelf());
+  while (Node* child = lastChild())
+    removeChild(*child);
+}
+
+void Node::insertChildAt(RefPtr<Node> child, uint32_t index) {
+  child->mParent = this;
+  mChildren.insert(mChildren.begin() + index, std::move(child));
+  renumberChildrenFrom(index);
+}
+
+RefPtr<Node> Node::removeChildAt(uint32_t index) {
+  RefPtr<Node> child = std::move(mChildren[index]);
+  mChildren.erase(mChildren.begin() + index);
+  renumberChildrenFrom(index);
+  child->mParent = nullptr;
+  child->mIndexInParent = 0;
+  return child;
+}
+
+void Node::renumberChildrenFrom(uint32_t index) {
+  for (uint32_t i = index; i < mChildren.size(); ++i)
+    mChildren[i]->mIndexInParent = i;
+}
+
+void Node::setOwnerDocument(Document& document) {
+  mDocumentLink = document.mDocumentLink;
+  for (auto& child : mChildren)
+    child->setOwnerDocument(document);
+}
+
+void Node::attachAnonymousChild(Node& child) {
+  child.mParent = this;
+  child.mIndexInParent = kAnonymous;
+}
+
+void Node::detachAnonymousChild(Node& child) {
+  child.mParent = nullptr;
+  child.mIndexInParent = 0;
+}
+
+void Node::notifyChanged() {
+  ++g_treeGeneration;
+  if (Document* document = documentOrSelf())
+    document->nodeChanged(*this);
+}
+
+std::optional<std::u16string> Node::textContent() const {
+  switch (mType) {
+    case NodeType::Document:
+    case NodeType::DocumentType:
+      return std::nullopt;
+    case NodeType::Element:
+    case NodeType::DocumentFragment: {
+      std::u16string text;
+      appendTextTo(text);
+      return text;
+    }
+    default:
+      return nodeValue();
+  }
+}
+
+void Node::appendTextTo(std::u16string& out) const {
+  for (const Node* node = firstChild(); node; node = node->nextInTreeOrder(this)) {
+    if (node->isText())
+      out += static_cast<const CharacterData*>(node)->data();
+  }
+}
+
+void Node::setTextContent(std::u16string_view text) {
+  switch (mType) {
+    case NodeType::Document:
+    case NodeType::DocumentType:
+      return;
+    case NodeType::Element:
+    case NodeType::DocumentFragment:
+      break;
+    default:
+      setNodeValue(text);
+      return;
+  }
+  Document* document = documentOrSelf();
+  MutationBatch batch(document);
+  removeAllChildren();
+  if (!text.empty() && document)
+    appendChild(*document->createTextNode(text));
+}
+
+void Node::normalize() {
+  MutationBatch batch(documentOrSelf());
+  for (uint32_t i = 0; i < mChildren.size();) {
+    Node& child = *mChildren[i];
+    if (child.mType != NodeType::Text) {
+      child.normalize();
+      ++i;
+      continue;
+    }
+    auto& text = static_cast<CharacterData&>(child);
+    while (Node* next = text.nextSibling()) {
+      if (next->mType != NodeType::Text)
+        break;
+      text.appendData(static_cast<CharacterData*>(next)->data());
+      removeChild(*next);
+    }
+    if (text.length() == 0) {
+      removeChild(text);
+    } else {
+      ++i;
+    }
+  }
+}
+
+RefPtr<Node> Node::cloneNode(bool deep) const {
+  Document* document = documentOrSelf();
+  if (!document)
+    return nullptr;
+  RefPtr<Node> copy = cloneSelf(*document);
+  if (!copy || !deep)
+    return copy;
+  for (const auto& child : mChildren) {
+    if (RefPtr<Node> childCopy = child->cloneNode(true)) {
+      copy->insertChildAt(childCopy, copy->childCount());
+    }
+  }
+  copy->childrenChanged();
+  return copy;
+}
+
+}  // namespace geckohost::dom
