@@ -4,7 +4,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,8 +15,6 @@
 #include <string>
 #include <thread>
 #include <vector>
-
-extern char** environ;
 
 namespace geckohost {
 
@@ -115,19 +113,51 @@ void fail(std::string* error, const std::string& why) {
     *error = why;
 }
 
+// A display number to try: high and random, because the numbers from 0 up are where other
+// servers (other test runs, other users of a shared /tmp/.X11-unix) sit.
+int candidateDisplay(unsigned& seed) {
+  for (int tries = 0; tries < 50; ++tries) {
+    seed = seed * 1103515245u + 12345u;
+    int number = 100 + static_cast<int>((seed >> 8) % 900);
+    std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
+    std::string lock = "/tmp/.X" + std::to_string(number) + "-lock";
+    if (access(socket.c_str(), F_OK) != 0 && access(lock.c_str(), F_OK) != 0)
+      return number;
+  }
+  return -1;
+}
+
+// Runs Xvfb on `number`; it writes the number to `readyFd` once it accepts connections and
+// gets SIGTERM should this process die first, so a crashed test leaves no server behind.
+pid_t spawnServer(int number, int readyFd, int logFd) {
+  std::vector<std::string> arguments = {"Xvfb",         ":" + std::to_string(number),
+                                        "-displayfd",   std::to_string(readyFd),
+                                        "-screen",      "0",
+                                        "1280x1024x24", "-nolisten",
+                                        "tcp",          "-noreset"};
+  std::vector<char*> argv;
+  for (auto& argument : arguments)
+    argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  pid_t parent = getpid();
+  pid_t child = fork();
+  if (child != 0)
+    return child;
+  // In the child: only async-signal-safe calls until exec.
+  prctl(PR_SET_PDEATHSIG, SIGTERM);
+  if (getppid() != parent)
+    _exit(127);
+  int nullFd = open("/dev/null", O_RDWR);
+  dup2(nullFd, 0);
+  dup2(nullFd, 1);
+  dup2(logFd, 2);
+  execvp("Xvfb", argv.data());
+  _exit(127);
+}
+
 }  // namespace
 
 std::unique_ptr<PrivateXServer> PrivateXServer::start(std::string* error) {
-  // The write end must survive exec, so only the read end is close-on-exec.
-  int ends[2];
-  if (pipe(ends) != 0) {
-    fail(error, std::string("pipe: ") + std::strerror(errno));
-    return nullptr;
-  }
-  ScopedFd readEnd(ends[0]);
-  ScopedFd writeEnd(ends[1]);
-  fcntl(readEnd.get(), F_SETFD, FD_CLOEXEC);
-
   // Xvfb's complaints go to an unlinked temporary file, shown only if the start fails.
   char logPath[] = "/tmp/geckohost-xvfb-XXXXXX";
   ScopedFd log(mkstemp(logPath));
@@ -138,41 +168,45 @@ std::unique_ptr<PrivateXServer> PrivateXServer::start(std::string* error) {
   unlink(logPath);
   fcntl(log.get(), F_SETFD, FD_CLOEXEC);
 
-  std::string fdText = std::to_string(writeEnd.get());
-  std::vector<std::string> arguments = {"Xvfb", "-displayfd",   fdText,      "-screen",
-                                        "0",    "1280x1024x24", "-nolisten", "tcp"};
-  std::vector<char*> argv;
-  for (auto& argument : arguments)
-    argv.push_back(argument.data());
-  argv.push_back(nullptr);
-
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_adddup2(&actions, log.get(), 2);
-  pid_t process = -1;
-  int spawned = posix_spawnp(&process, "Xvfb", &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) {
-    fail(error, std::string("cannot run Xvfb: ") + std::strerror(spawned));
-    return nullptr;
+  unsigned seed = static_cast<unsigned>(getpid()) ^
+                  static_cast<unsigned>(Clock::now().time_since_epoch().count());
+  std::string why = "no free display number";
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    int candidate = candidateDisplay(seed);
+    if (candidate < 0)
+      break;
+    // The write end must survive exec, so only the read end is close-on-exec.
+    int ends[2];
+    if (pipe(ends) != 0) {
+      fail(error, std::string("pipe: ") + std::strerror(errno));
+      return nullptr;
+    }
+    ScopedFd readEnd(ends[0]);
+    ScopedFd writeEnd(ends[1]);
+    fcntl(readEnd.get(), F_SETFD, FD_CLOEXEC);
+    pid_t process = spawnServer(candidate, writeEnd.get(), log.get());
+    if (process < 0) {
+      fail(error, std::string("fork: ") + std::strerror(errno));
+      return nullptr;
+    }
+    writeEnd.reset();  // from here on, end of file means the server is gone
+    int number = readDisplayNumber(readEnd.get());
+    if (number < 0) {
+      // Taken after all, or Xvfb is missing: try another number, then give up with the log.
+      stopProcess(process);
+      why = "Xvfb did not start: " + readWholeFile(log.get());
+      continue;
+    }
+    std::unique_ptr<PrivateXServer> server(new PrivateXServer(process, number));
+    if (!acceptsConnections(server->displayName())) {
+      fail(error, "Xvfb on " + server->displayName() +
+                      " does not accept connections: " + readWholeFile(log.get()));
+      return nullptr;  // the destructor stops it
+    }
+    return server;
   }
-  writeEnd.reset();  // from here on, end of file means the server is gone
-
-  int number = readDisplayNumber(readEnd.get());
-  if (number < 0) {
-    stopProcess(process);
-    fail(error, "Xvfb did not report a display: " + readWholeFile(log.get()));
-    return nullptr;
-  }
-  std::unique_ptr<PrivateXServer> server(new PrivateXServer(process, number));
-  if (!acceptsConnections(server->displayName())) {
-    fail(error, "Xvfb on " + server->displayName() +
-                    " does not accept connections: " + readWholeFile(log.get()));
-    return nullptr;  // the destructor stops it
-  }
-  return server;
+  fail(error, why);
+  return nullptr;
 }
 
 PrivateXServer::PrivateXServer(pid_t process, int displayNumber)

@@ -1,5 +1,7 @@
 // An X server of our own: a private Xvfb on a free display number, for tests and tools that
-// must not depend on (or disturb) whatever display the machine has.
+// must not depend on (or disturb) whatever display the machine has. The number is picked at
+// random from 100 up, away from the low numbers other servers start at; the server is
+// stopped with this object, or by the kernel should the process die first.
 //
 //   std::string error;
 //   auto server = geckohost::PrivateXServer::start(&error);
@@ -21,9 +23,9 @@ namespace geckohost {
 
 class GECKOHOST_API PrivateXServer {
  public:
-  // Starts `Xvfb -displayfd <fd> -screen 0 1280x1024x24 -nolisten tcp` and returns once the
-  // server accepts connections. Null when it could not be started; `error` (when given) then
-  // says why, with what Xvfb wrote on its error output.
+  // Starts `Xvfb :<n> -displayfd <fd> -screen 0 1280x1024x24 -nolisten tcp -noreset` and
+  // returns once the server accepts connections. Null when it could not be started; `error` (when
+  // given) then says why, with what Xvfb wrote on its error output.
   static std::unique_ptr<PrivateXServer> start(std::string* error = nullptr);
 
   // Stops the server (SIGTERM, then SIGKILL if it lingers) and waits for it. DISPLAY, when

@@ -58,6 +58,8 @@ class WidgetTest : public testing::Test {
     errorsBefore = XErrorLog::count();
   }
   void TearDown() override {
+    if (!observer.connected())
+      return;
     EXPECT_EQ(LiveObjects::count(), liveBefore) << "widgets leaked";
     EXPECT_EQ(observer.descendantCount(observer.root()), windowsBefore) << "X windows leaked";
     EXPECT_EQ(XErrorLog::count(), errorsBefore);

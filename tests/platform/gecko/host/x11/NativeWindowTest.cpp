@@ -27,6 +27,8 @@ class NativeWindowTest : public testing::Test {
     errorsBefore = XErrorLog::count();
   }
   void TearDown() override {
+    if (!observer.connected())
+      return;
     connection.reset();
     EXPECT_EQ(observer.descendantCount(observer.root()), windowsBefore) << "X windows leaked";
   }
