@@ -1,5 +1,7 @@
-// Pages served from memory: a test puts markup at a URL, and every load of exactly that URL
-// (a tab, LoadURI, a frame's src, history) gets it, as if a server had answered.
+// Pages served from memory: a test puts markup at a URL, and every load of that URL (a tab,
+// LoadURI, a frame's src, history) gets it, as if a server had answered. URLs are compared as
+// documents see them: normalised (scheme and host in lower case, dot segments resolved) and
+// without their fragment.
 //
 //   host->pages().put("http://test/a.html", "<p id=x>hello</p>");
 //   window.loadUrl("http://test/a.html");
@@ -26,7 +28,7 @@ class GECKOHOST_API PageTable {
   bool remove(const std::string& url);
   void clear();
 
-  // The page at exactly `url` (no fragment), or null.
+  // The page at `url`, or null.
   const Page* find(const std::string& url) const;
   size_t size() const { return mPages.size(); }
 

@@ -23,10 +23,11 @@ TEST(PageLoaderTest, PageTableComesFirstAndFragmentsAreKept) {
   EXPECT_EQ(pages.size(), 2u);
   PageLoader loader(pages);
 
-  auto page = loader.load("http://test/a.html#part");
+  // Addresses meet as documents see them: normalised, without the fragment.
+  auto page = loader.load("HTTP://Test/dir/../a.html#part");
   EXPECT_EQ(page.status, LoadStatus::Found);
   EXPECT_EQ(page.content, "<p>second</p>");
-  EXPECT_EQ(page.url, "http://test/a.html#part");
+  EXPECT_EQ(page.url, "HTTP://Test/dir/../a.html#part");
   EXPECT_EQ(page.contentType, "text/html");
   EXPECT_EQ(loader.load("http://test/c.xul").contentType, PageLoader::kXulType);
 
@@ -46,19 +47,23 @@ TEST(PageLoaderTest, PageTableComesFirstAndFragmentsAreKept) {
 }
 
 TEST(PageLoaderTest, FileUrlsReadTheFile) {
-  char path[] = "/tmp/geckohost-page-XXXXXX.html";
+  char path[] = "/tmp/geckohost page-XXXXXX.html";
   int fd = mkstemps(path, 5);
   ASSERT_GE(fd, 0);
   close(fd);
   { std::ofstream(path) << "<title>on disk</title>"; }
   PageTable pages;
   PageLoader loader(pages);
-  auto page = loader.load(std::string("file://") + path);
+  std::string url = std::string("file://") + path;
+  url.replace(url.find(' '), 1, "%20");
+  auto page = loader.load(url);
   EXPECT_EQ(page.status, LoadStatus::Found);
   EXPECT_EQ(page.content, "<title>on disk</title>");
   EXPECT_EQ(page.contentType, "text/html");
   std::remove(path);
-  EXPECT_EQ(loader.load(std::string("file://") + path).status, LoadStatus::NotFound);
+  EXPECT_EQ(loader.load(url).status, LoadStatus::NotFound);
+  EXPECT_EQ(loader.load("file://elsewhere/etc/hostname").status, LoadStatus::NotFound);
+  EXPECT_EQ(loader.load("not a url").status, LoadStatus::NotFound);
 }
 
 }  // namespace
