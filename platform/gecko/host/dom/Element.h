@@ -20,6 +20,7 @@
 namespace geckohost::dom {
 
 class ElementList;
+class XULBoxObject;
 
 class Element : public ContentNode, public nsIDOMElement, public nsIDOMNSElement {
  public:
@@ -159,6 +160,7 @@ class Element : public ContentNode, public nsIDOMElement, public nsIDOMNSElement
  private:
   friend class Attr;
   friend class ElementFactory;
+  friend class XULBoxObject;
   void attributeNodeChanged(Attr& attr);
   int findAttribute(std::u16string_view qualifiedName) const;
   int findAttributeNS(std::u16string_view namespaceURI, std::u16string_view localName) const;
@@ -172,6 +174,7 @@ class Element : public ContentNode, public nsIDOMElement, public nsIDOMNSElement
   std::u16string mLocalName;
   std::vector<RefPtr<Attr>> mAttributes;
   std::vector<RefPtr<Node>> mAnonymousChildren;
+  XULBoxObject* mBoxObject = nullptr;  // weak; the box object holds us and clears this
 };
 
 }  // namespace geckohost::dom
