@@ -136,7 +136,9 @@ class Document : public Node,
   std::u16string nodeName() const override { return u"#document"; }
 
   // --- XPCOM face ---------------------------------------------------------------------------
-  nsIDOMDocument* asDOMDocument() { return this; }
+  // The document as nsIDOMDocument, of its most derived chain (see Node::asDOMNode).
+  virtual nsIDOMDocument* asDOMDocument() { return this; }
+  nsIDOMNode* asDOMNode() override { return asDOMDocument(); }
   nsIDocument* asIDocument() { return this; }
 
   // nsISupports, nsIDOMNode

@@ -132,8 +132,9 @@ class Element : public ContentNode, public nsIDOMElement, public nsIDOMNSElement
   // Node
   std::u16string nodeName() const override { return tagName(); }
 
-  // The element as nsIDOMElement (the same pointer QueryInterface answers).
-  nsIDOMElement* asDOMElement() { return this; }
+  // The element as nsIDOMElement, of its most derived chain (see Node::asDOMNode).
+  virtual nsIDOMElement* asDOMElement() { return this; }
+  nsIDOMNode* asDOMNode() override { return asDOMElement(); }
 
   // nsISupports, nsIDOMNode
   GECKOHOST_FORWARD_NODE_NSISUPPORTS(ContentNode)

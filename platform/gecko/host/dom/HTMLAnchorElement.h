@@ -16,7 +16,7 @@ class HTMLAnchorElement final : public HTMLHyperlinkElement, public nsIDOMHTMLAn
 
  public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLAnchorElement)
   NS_DECL_NSIDOMHTMLANCHORELEMENT
 
  protected:

@@ -12,7 +12,7 @@ class HTMLAppletElement final : public HTMLElement, public nsIDOMHTMLAppletEleme
   explicit HTMLAppletElement(Document& document) : HTMLElement(document, u"applet") {}
 
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLAppletElement)
   NS_DECL_NSIDOMHTMLAPPLETELEMENT
 
  protected:

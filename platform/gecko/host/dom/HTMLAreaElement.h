@@ -16,7 +16,7 @@ class HTMLAreaElement final : public HTMLHyperlinkElement, public nsIDOMHTMLArea
 
  public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLAreaElement)
   NS_DECL_NSIDOMHTMLAREAELEMENT
 
  protected:

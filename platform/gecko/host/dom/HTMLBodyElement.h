@@ -12,7 +12,7 @@ class HTMLBodyElement final : public HTMLElement, public nsIDOMHTMLBodyElement {
   explicit HTMLBodyElement(Document& document) : HTMLElement(document, u"body") {}
 
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLBodyElement)
   NS_DECL_NSIDOMHTMLBODYELEMENT
 
  protected:

@@ -20,7 +20,7 @@ class HTMLButtonElement final : public HTMLElement, public nsIDOMHTMLButtonEleme
 
  public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLButtonElement)
   NS_DECL_NSIDOMHTMLBUTTONELEMENT
 
  protected:

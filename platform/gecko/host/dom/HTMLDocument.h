@@ -52,6 +52,8 @@ class HTMLDocument final : public Document, public nsIDOMHTMLDocument {
   net::URI baseURL() const override;
   Element* activeElement() const override;
 
+  nsIDOMDocument* asDOMDocument() override { return static_cast<nsIDOMHTMLDocument*>(this); }
+
   // nsISupports, nsIDOMNode, nsIDOMDocument
   GECKOHOST_FORWARD_NODE_NSISUPPORTS(Document)
   NS_FORWARD_NSIDOMNODE(Node::)

@@ -12,7 +12,7 @@ class HTMLEmbedElement final : public HTMLElement, public nsIDOMHTMLEmbedElement
   explicit HTMLEmbedElement(Document& document) : HTMLElement(document, u"embed") {}
 
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLEmbedElement)
   NS_DECL_NSIDOMHTMLEMBEDELEMENT
 
  protected:

@@ -29,7 +29,7 @@ class HTMLFormElement final : public HTMLElement, public nsIDOMHTMLFormElement {
 
  public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLFormElement)
   NS_DECL_NSIDOMHTMLFORMELEMENT
 
  protected:

@@ -17,7 +17,7 @@ class HTMLFrameElement final : public HTMLFrameOwnerElement, public nsIDOMHTMLFr
 
  public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLFrameElement)
   NS_DECL_NSIDOMHTMLFRAMEELEMENT
 
  protected:

@@ -12,7 +12,7 @@ class HTMLFrameSetElement final : public HTMLElement, public nsIDOMHTMLFrameSetE
   explicit HTMLFrameSetElement(Document& document) : HTMLElement(document, u"frameset") {}
 
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLFrameSetElement)
   NS_DECL_NSIDOMHTMLFRAMESETELEMENT
 
  protected:

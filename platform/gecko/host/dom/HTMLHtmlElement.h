@@ -12,7 +12,7 @@ class HTMLHtmlElement final : public HTMLElement, public nsIDOMHTMLHtmlElement {
   explicit HTMLHtmlElement(Document& document) : HTMLElement(document, u"html") {}
 
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLHtmlElement)
   NS_DECL_NSIDOMHTMLHTMLELEMENT
 
  protected:

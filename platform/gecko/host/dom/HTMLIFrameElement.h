@@ -15,7 +15,7 @@ class HTMLIFrameElement final : public HTMLFrameOwnerElement, public nsIDOMHTMLI
 
  public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLIFrameElement)
   NS_DECL_NSIDOMHTMLIFRAMEELEMENT
 
  protected:

@@ -19,7 +19,7 @@ class HTMLImageElement final : public HTMLElement, public nsIDOMHTMLImageElement
 
  public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLImageElement)
   NS_DECL_NSIDOMHTMLIMAGEELEMENT
 
  protected:

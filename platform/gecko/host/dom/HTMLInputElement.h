@@ -72,7 +72,7 @@ class HTMLInputElement final : public HTMLElement, public nsIDOMHTMLInputElement
 
  public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLInputElement)
   NS_DECL_NSIDOMHTMLINPUTELEMENT
 
  protected:

@@ -16,7 +16,7 @@ class HTMLMapElement final : public HTMLElement, public nsIDOMHTMLMapElement {
 
  public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLMapElement)
   NS_DECL_NSIDOMHTMLMAPELEMENT
 
  protected:

@@ -20,7 +20,7 @@ class HTMLObjectElement final : public HTMLFrameOwnerElement, public nsIDOMHTMLO
 
  public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLObjectElement)
   NS_DECL_NSIDOMHTMLOBJECTELEMENT
 
  protected:

@@ -51,7 +51,7 @@ class HTMLOptionElement final : public HTMLElement, public nsIDOMHTMLOptionEleme
 
  public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLOptionElement)
   NS_DECL_NSIDOMHTMLOPTIONELEMENT
 
  protected:

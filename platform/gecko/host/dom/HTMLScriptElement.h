@@ -17,7 +17,7 @@ class HTMLScriptElement final : public HTMLElement, public nsIDOMHTMLScriptEleme
 
  public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLScriptElement)
   NS_DECL_NSIDOMHTMLSCRIPTELEMENT
 
  protected:

@@ -73,7 +73,7 @@ class HTMLSelectElement final : public HTMLElement, public nsIDOMHTMLSelectEleme
 
  public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLSelectElement)
   NS_DECL_NSIDOMHTMLSELECTELEMENT
 
  protected:

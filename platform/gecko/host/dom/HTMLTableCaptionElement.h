@@ -12,7 +12,7 @@ class HTMLTableCaptionElement final : public HTMLElement, public nsIDOMHTMLTable
   explicit HTMLTableCaptionElement(Document& document) : HTMLElement(document, u"caption") {}
 
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLTableCaptionElement)
   NS_DECL_NSIDOMHTMLTABLECAPTIONELEMENT
 
  protected:

@@ -19,7 +19,7 @@ class HTMLTableCellElement final : public HTMLElement, public nsIDOMHTMLTableCel
 
  public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLTableCellElement)
   NS_DECL_NSIDOMHTMLTABLECELLELEMENT
 
  protected:

@@ -45,7 +45,7 @@ class HTMLTableElement final : public HTMLElement, public nsIDOMHTMLTableElement
   std::vector<Element*> collectRows() const;
 
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLTableElement)
   NS_DECL_NSIDOMHTMLTABLEELEMENT
 
  protected:

@@ -29,7 +29,7 @@ class HTMLTableRowElement final : public HTMLElement, public nsIDOMHTMLTableRowE
 
  public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLTableRowElement)
   NS_DECL_NSIDOMHTMLTABLEROWELEMENT
 
  protected:

@@ -22,7 +22,7 @@ class HTMLTableSectionElement final : public HTMLElement, public nsIDOMHTMLTable
 
  public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLTableSectionElement)
   NS_DECL_NSIDOMHTMLTABLESECTIONELEMENT
 
  protected:

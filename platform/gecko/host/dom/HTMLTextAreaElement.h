@@ -31,7 +31,7 @@ class HTMLTextAreaElement final : public HTMLElement, public nsIDOMHTMLTextAreaE
 
  public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
-  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLTextAreaElement)
   NS_DECL_NSIDOMHTMLTEXTAREAELEMENT
 
  protected:

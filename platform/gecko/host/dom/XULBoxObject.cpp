@@ -29,10 +29,10 @@ XULBoxObject::~XULBoxObject() {
   mElement->mBoxObject = nullptr;
 }
 
-nsIntRect XULBoxObject::screenRect() const {
-  Document* document = mElement->ownerDocument();
+nsIntRect XULBoxObject::screenRectOf(Element& element) {
+  Document* document = element.ownerDocument();
   DocumentContainer* container = document ? document->container() : nullptr;
-  return container ? container->xulBoxOnScreen(*mElement) : nsIntRect();
+  return container ? container->xulBoxOnScreen(element) : nsIntRect();
 }
 
 nsresult XULBoxObject::handOutBox(Element* element, nsIDOMElement** aResult) {
@@ -47,38 +47,38 @@ NS_IMETHODIMP XULBoxObject::GetElement(nsIDOMElement** aElement) {
 NS_IMETHODIMP XULBoxObject::GetX(PRInt32* aX) {
   NS_ENSURE_ARG_POINTER(aX);
   Element* parent = mElement->parentElement();
-  *aX = screenRect().x - (parent ? forElement(*parent)->screenRect().x : 0);
+  *aX = screenRectOf(*mElement).x - (parent ? screenRectOf(*parent).x : 0);
   return NS_OK;
 }
 
 NS_IMETHODIMP XULBoxObject::GetY(PRInt32* aY) {
   NS_ENSURE_ARG_POINTER(aY);
   Element* parent = mElement->parentElement();
-  *aY = screenRect().y - (parent ? forElement(*parent)->screenRect().y : 0);
+  *aY = screenRectOf(*mElement).y - (parent ? screenRectOf(*parent).y : 0);
   return NS_OK;
 }
 
 NS_IMETHODIMP XULBoxObject::GetScreenX(PRInt32* aScreenX) {
   NS_ENSURE_ARG_POINTER(aScreenX);
-  *aScreenX = screenRect().x;
+  *aScreenX = screenRectOf(*mElement).x;
   return NS_OK;
 }
 
 NS_IMETHODIMP XULBoxObject::GetScreenY(PRInt32* aScreenY) {
   NS_ENSURE_ARG_POINTER(aScreenY);
-  *aScreenY = screenRect().y;
+  *aScreenY = screenRectOf(*mElement).y;
   return NS_OK;
 }
 
 NS_IMETHODIMP XULBoxObject::GetWidth(PRInt32* aWidth) {
   NS_ENSURE_ARG_POINTER(aWidth);
-  *aWidth = screenRect().width;
+  *aWidth = screenRectOf(*mElement).width;
   return NS_OK;
 }
 
 NS_IMETHODIMP XULBoxObject::GetHeight(PRInt32* aHeight) {
   NS_ENSURE_ARG_POINTER(aHeight);
-  *aHeight = screenRect().height;
+  *aHeight = screenRectOf(*mElement).height;
   return NS_OK;
 }
 

@@ -17,11 +17,12 @@ namespace geckohost::dom {
 
 class XULBoxObject final : public XPCOMObject<nsIBoxObject> {
  public:
-  // The element's box object: the one it has, or a new one.
+  // The element's box object: the one it has, or a new one. No reference is added: the caller
+  // takes the first (a new box object starts at 0, as every XPCOM object here).
   static XULBoxObject* forElement(Element& element);
 
-  // Screen rectangle of the element's box; empty when it is not shown or takes no space.
-  nsIntRect screenRect() const;
+  // Screen rectangle of an element's box; empty when it is not shown or takes no space.
+  static nsIntRect screenRectOf(Element& element);
 
   // nsIBoxObject
   NS_DECL_NSIBOXOBJECT

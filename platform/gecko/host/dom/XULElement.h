@@ -19,6 +19,8 @@ class XULElement : public Element, public nsIDOMXULElement {
   bool isHidden() const { return stringAttribute(u"hidden") == u"true"; }
   bool isCollapsed() const { return stringAttribute(u"collapsed") == u"true"; }
 
+  nsIDOMElement* asDOMElement() override { return static_cast<nsIDOMXULElement*>(this); }
+
   // nsISupports, nsIDOMNode, nsIDOMElement
   GECKOHOST_FORWARD_NODE_NSISUPPORTS(Element)
   NS_FORWARD_NSIDOMNODE(Node::)
