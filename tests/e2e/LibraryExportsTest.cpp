@@ -11,11 +11,13 @@ namespace {
 std::vector<std::string> Lines(const std::string& command) {
   std::vector<std::string> lines;
   FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return lines;
+  if (!pipe)
+    return lines;
   char buffer[4096];
   while (fgets(buffer, sizeof buffer, pipe)) {
     std::string line(buffer);
-    if (!line.empty() && line.back() == '\n') line.pop_back();
+    if (!line.empty() && line.back() == '\n')
+      line.pop_back();
     lines.push_back(line);
   }
   pclose(pipe);
@@ -30,7 +32,8 @@ TEST(LibraryExportsTest, OnlyGetHtmlDomainIsDefined) {
   ASSERT_FALSE(symbols.empty());
   std::vector<std::string> ours;
   for (const std::string& symbol : symbols) {
-    if (!symbol.empty()) ours.push_back(symbol);
+    if (!symbol.empty())
+      ours.push_back(symbol);
   }
   ASSERT_EQ(ours.size(), 1u) << "first extra: " << ours.back();
   EXPECT_EQ(ours[0], "GetHtmlDomain");

@@ -12,9 +12,11 @@ class ProductLibrary {
   // NSHTML_LIBRARY_PATH is defined by the build for the tests that load the product.
   explicit ProductLibrary(const char* path = NSHTML_LIBRARY_PATH)
       : m_handle(dlopen(path, RTLD_NOW | RTLD_LOCAL)) {
-    if (!m_handle) throw std::runtime_error(std::string("dlopen failed: ") + dlerror());
+    if (!m_handle)
+      throw std::runtime_error(std::string("dlopen failed: ") + dlerror());
     m_getHtmlDomain = reinterpret_cast<void* (*)()>(dlsym(m_handle, "GetHtmlDomain"));
-    if (!m_getHtmlDomain) throw std::runtime_error("GetHtmlDomain is not exported");
+    if (!m_getHtmlDomain)
+      throw std::runtime_error("GetHtmlDomain is not exported");
   }
   ~ProductLibrary() = default;  // never unloaded: the agent keeps it for the process's life
   ProductLibrary(const ProductLibrary&) = delete;

@@ -2,7 +2,8 @@
 
 size_t wcslen(const unsigned short* text) {
   size_t length = 0;
-  while (text[length]) ++length;
+  while (text[length])
+    ++length;
   return length;
 }
 

@@ -23,6 +23,7 @@ struct HtmlRectangle {
   int height;
 };
 
+class IHtmlDocument;
 class IHtmlElement;
 class IHtmlTopLevelElement;
 
@@ -30,9 +31,9 @@ class IHtmlTopLevelElement;
 // creator; release() at the last reference destroys it.
 class IHtmlObject {
  public:
-  virtual void addRef() = 0;                       // slot 0
-  virtual void release() = 0;                      // slot 1
-  virtual int getReferenceCount() { return 0; }    // slot 2
+  virtual void addRef() = 0;                     // slot 0
+  virtual void release() = 0;                    // slot 1
+  virtual int getReferenceCount() { return 0; }  // slot 2
 
  protected:
   ~IHtmlObject() = default;
@@ -49,17 +50,17 @@ class IHtmlEnumerator : public IHtmlObject {
 
 class IHtmlPropertyValue : public IHtmlObject {
  public:
-  virtual int type() = 0;                          // slot 3
-  virtual const unsigned short* string() = 0;      // slot 4: lent, valid while the value lives
-  virtual unsigned short shortValue() = 0;         // slot 5
-  virtual int intValue() = 0;                      // slot 6
-  virtual long long longValue() = 0;               // slot 7
-  virtual float floatValue() = 0;                  // slot 8
-  virtual int stringLength() = 0;                  // slot 9: UTF-16 code units
-  virtual IHtmlElement* element() = 0;             // slot 10
-  virtual HtmlRectangle rectangle() = 0;           // slot 11
-  virtual bool booleanValue() = 0;                 // slot 12
-  virtual IHtmlObject* object() = 0;               // slot 13
+  virtual int type() = 0;                      // slot 3
+  virtual const unsigned short* string() = 0;  // slot 4: lent, valid while the value lives
+  virtual unsigned short shortValue() = 0;     // slot 5
+  virtual int intValue() = 0;                  // slot 6
+  virtual long long longValue() = 0;           // slot 7
+  virtual float floatValue() = 0;              // slot 8
+  virtual int stringLength() = 0;              // slot 9: UTF-16 code units
+  virtual IHtmlElement* element() = 0;         // slot 10
+  virtual HtmlRectangle rectangle() = 0;       // slot 11
+  virtual bool booleanValue() = 0;             // slot 12
+  virtual IHtmlObject* object() = 0;           // slot 13
 
  protected:
   ~IHtmlPropertyValue() = default;
@@ -67,8 +68,8 @@ class IHtmlPropertyValue : public IHtmlObject {
 
 class IHtmlProperty : public IHtmlObject {
  public:
-  virtual const unsigned short* getPropertyName() = 0;   // slot 3: lent
-  virtual IHtmlPropertyValue* getPropertyValue() = 0;    // slot 4: lent, no reference added
+  virtual const unsigned short* getPropertyName() = 0;  // slot 3: lent
+  virtual IHtmlPropertyValue* getPropertyValue() = 0;   // slot 4: lent, no reference added
 
  protected:
   ~IHtmlProperty() = default;
@@ -93,14 +94,14 @@ class IHtmlBrowserThread : public IHtmlObject {
 class IHtmlDomain : public IHtmlObject {
  public:
   virtual IHtmlTopLevelElement* getTopLevelObject(long windowHandle) = 0;  // slot 3
-  virtual int getImplementationName(char* buffer, int size) = 0;   // slot 4
-  virtual IHtmlEnumerator* enumBrowsers() = 0;                      // slot 5
-  virtual IHtmlEnumerator* enumBrowserThreads() = 0;                // slot 6
-  virtual bool isBrowserWindow(long windowHandle) = 0;              // slot 7
-  virtual void* getNativeProxy(long windowHandle) = 0;              // slot 8
-  virtual void* getEmbeddedProxy(long windowHandle) = 0;            // slot 9
-  virtual long getDocHanldeFromBrowser(long windowHandle) { return 0; }  // slot 10
-  virtual void onEmbeddedBrowserDestroyed(long windowHandle) {}          // slot 11
+  virtual int getImplementationName(char* buffer, int size) = 0;           // slot 4
+  virtual IHtmlEnumerator* enumBrowsers() = 0;                             // slot 5
+  virtual IHtmlEnumerator* enumBrowserThreads() = 0;                       // slot 6
+  virtual bool isBrowserWindow(long windowHandle) = 0;                     // slot 7
+  virtual void* getNativeProxy(long windowHandle) = 0;                     // slot 8
+  virtual void* getEmbeddedProxy(long windowHandle) = 0;                   // slot 9
+  virtual long getDocHanldeFromBrowser(long windowHandle) { return 0; }    // slot 10
+  virtual void onEmbeddedBrowserDestroyed(long windowHandle) {}            // slot 11
 
  protected:
   ~IHtmlDomain() = default;
@@ -108,33 +109,33 @@ class IHtmlDomain : public IHtmlObject {
 
 class IHtmlElement : public IHtmlObject {
  public:
-  virtual IHtmlEnumerator* getChildren() = 0;                                    // slot 3
-  virtual IHtmlElement* getTopParent() = 0;                                      // slot 4
-  virtual IHtmlElement* getParent() = 0;                                         // slot 5
-  virtual IHtmlPropertyValue* getProperty(const char* canonicalName) = 0;        // slot 6
-  virtual IHtmlPropertyValue* getProperty(unsigned int propertyId) = 0;          // slot 7
-  virtual bool isPointInObject(int x, int y) = 0;                                // slot 8
-  virtual IHtmlElement* getChildAtPoint(int x, int y) = 0;                       // slot 9
-  virtual long long getObject() = 0;                                             // slot 10
-  virtual IHtmlEnumerator* getProperties() = 0;                                  // slot 11
-  virtual IHtmlEnumerator* getNativeProperties() = 0;                            // slot 12
-  virtual bool setProperty(const char* canonicalName, IHtmlPropertyValue* value) = 0;  // 13
-  virtual bool scrollIntoView() = 0;                                             // slot 14
-  virtual bool scrollIntoView(bool alignToTop) { return false; }                 // slot 15
-  virtual long getDocumentHandle() { return 0; }                                 // slot 16
-  virtual bool doScroll(int amount) { return false; }                            // slot 17
+  virtual IHtmlEnumerator* getChildren() = 0;                                             // slot 3
+  virtual IHtmlElement* getTopParent() = 0;                                               // slot 4
+  virtual IHtmlElement* getParent() = 0;                                                  // slot 5
+  virtual IHtmlPropertyValue* getProperty(const char* canonicalName) = 0;                 // slot 6
+  virtual IHtmlPropertyValue* getProperty(unsigned int propertyId) = 0;                   // slot 7
+  virtual bool isPointInObject(int x, int y) = 0;                                         // slot 8
+  virtual IHtmlElement* getChildAtPoint(int x, int y) = 0;                                // slot 9
+  virtual long long getObject() = 0;                                                      // slot 10
+  virtual IHtmlEnumerator* getProperties() = 0;                                           // slot 11
+  virtual IHtmlEnumerator* getNativeProperties() = 0;                                     // slot 12
+  virtual bool setProperty(const char* canonicalName, IHtmlPropertyValue* value) = 0;     // 13
+  virtual bool scrollIntoView() = 0;                                                      // slot 14
+  virtual bool scrollIntoView(bool alignToTop) { return false; }                          // slot 15
+  virtual IHtmlDocument* getDocumentHandle() { return nullptr; }                          // slot 16
+  virtual bool doScroll(int amount) { return false; }                                     // slot 17
   virtual IHtmlPropertyValue* getOption(int index, const char* name) { return nullptr; }  // 18
-  virtual IHtmlElement* getDojoControl(int x, int y) { return nullptr; }         // slot 19
-  virtual IHtmlElement* getTreeNodeAtPoint(int x, int y) { return nullptr; }     // slot 20
-  virtual IHtmlElement* getParentMenu() { return nullptr; }                      // slot 21
-  virtual IHtmlElement* getDojoActiveChildMenu() { return nullptr; }             // slot 22
-  virtual IHtmlElement* getDojoActiveMenuItem() { return nullptr; }              // slot 23
-  virtual IHtmlPropertyValue* getOption(const char* name) { return nullptr; }    // slot 24
-  virtual IHtmlElement* getParentDojoTextBox() { return nullptr; }               // slot 25
-  virtual IHtmlEnumerator* getElementsByTag(const unsigned short* tagName) {     // slot 26
+  virtual IHtmlElement* getDojoControl(int x, int y) { return nullptr; }                  // slot 19
+  virtual IHtmlElement* getTreeNodeAtPoint(int x, int y) { return nullptr; }              // slot 20
+  virtual IHtmlElement* getParentMenu() { return nullptr; }                               // slot 21
+  virtual IHtmlElement* getDojoActiveChildMenu() { return nullptr; }                      // slot 22
+  virtual IHtmlElement* getDojoActiveMenuItem() { return nullptr; }                       // slot 23
+  virtual IHtmlPropertyValue* getOption(const char* name) { return nullptr; }             // slot 24
+  virtual IHtmlElement* getParentDojoTextBox() { return nullptr; }                        // slot 25
+  virtual IHtmlEnumerator* getElementsByTag(const unsigned short* tagName) {              // slot 26
     return nullptr;
   }
-  virtual bool clickWithOutMouse() { return false; }                             // slot 27
+  virtual bool clickWithOutMouse() { return false; }  // slot 27
 
  protected:
   ~IHtmlElement() = default;
@@ -152,12 +153,12 @@ class IHtmlBrowser : public IHtmlTopLevelElement {
  public:
   enum BrowserCommand { BrowserBack = 0, BrowserForward = 1, BrowserRefresh = 2, BrowserHome = 3 };
 
-  virtual bool isValid() = 0;                                                 // slot 29
-  virtual bool executeCommand(BrowserCommand command) = 0;                    // slot 30
-  virtual bool loadUrl(const char* url, const char* target) = 0;             // slot 31
-  virtual int deleteCookies(char* message) = 0;                               // slot 32
+  virtual bool isValid() = 0;                                                   // slot 29
+  virtual bool executeCommand(BrowserCommand command) = 0;                      // slot 30
+  virtual bool loadUrl(const char* url, const char* target) = 0;                // slot 31
+  virtual int deleteCookies(char* message) = 0;                                 // slot 32
   virtual int deleteCookies(const char* url, bool partial, char* message) = 0;  // slot 33
-  virtual IHtmlElement* getElementWithFocus() = 0;                            // slot 34
+  virtual IHtmlElement* getElementWithFocus() = 0;                              // slot 34
 
  protected:
   ~IHtmlBrowser() = default;
@@ -165,12 +166,12 @@ class IHtmlBrowser : public IHtmlTopLevelElement {
 
 class IHtmlDocument : public IHtmlElement {
  public:
-  IHtmlEnumerator* getElementsByTag(const unsigned short* tagName) override = 0;  // slot 26
-  virtual IHtmlEnumerator* getElementsByName(const unsigned short* name) = 0;     // slot 28
+  IHtmlEnumerator* getElementsByTag(const unsigned short* tagName) override = 0;      // slot 26
+  virtual IHtmlEnumerator* getElementsByName(const unsigned short* name) = 0;         // slot 28
   virtual IHtmlElement* getElementById(const unsigned short* id) { return nullptr; }  // 29
   virtual IHtmlPropertyValue* invokeScript(const char* script, const char* arg) = 0;  // 30
-  virtual IHtmlElement* getElementHandleById(const unsigned short* id) = 0;       // slot 31
-  virtual IHtmlEnumerator* getAllDocumentHandlesInDocument() { return nullptr; }  // slot 32
+  virtual IHtmlElement* getElementHandleById(const unsigned short* id) = 0;           // slot 31
+  virtual IHtmlEnumerator* getAllDocumentHandlesInDocument() { return nullptr; }      // slot 32
 
  protected:
   ~IHtmlDocument() = default;
@@ -179,9 +180,9 @@ class IHtmlDocument : public IHtmlElement {
 // Library-internal: what the DOM element and text-node classes offer each other.
 class INSDomElement : public IHtmlElement {
  public:
-  virtual nsRect getScreenRect() = 0;                    // slot 28: X11 screen pixels
-  virtual bool isVisible() = 0;                          // slot 29
-  virtual bool getText(nsString_external& text) = 0;     // slot 30
+  virtual nsRect getScreenRect() = 0;                 // slot 28: X11 screen pixels
+  virtual bool isVisible() = 0;                       // slot 29
+  virtual bool getText(nsString_external& text) = 0;  // slot 30
 
  protected:
   ~INSDomElement() = default;
@@ -204,10 +205,12 @@ class CHtmlObjectPtr {
   CHtmlObjectPtr() : p(nullptr) {}
   CHtmlObjectPtr(T* adopted) : p(adopted) {}
   CHtmlObjectPtr(const CHtmlObjectPtr<T>& other) : p(other.p) {
-    if (p) p->addRef();
+    if (p)
+      p->addRef();
   }
   ~CHtmlObjectPtr() {
-    if (p) p->release();
+    if (p)
+      p->release();
   }
 
   // Adopts `adopted`. Assigning the pointer already held leaves the object alone.
@@ -215,15 +218,18 @@ class CHtmlObjectPtr {
     if (adopted != p) {
       T* old = p;
       p = adopted;
-      if (old) old->release();
+      if (old)
+        old->release();
     }
     return *this;
   }
   CHtmlObjectPtr<T>& operator=(const CHtmlObjectPtr<T>& other) {
     T* old = p;
     p = other.p;
-    if (p) p->addRef();
-    if (old) old->release();
+    if (p)
+      p->addRef();
+    if (old)
+      old->release();
     return *this;
   }
 
@@ -241,7 +247,8 @@ class CHtmlObjectPtr {
 
  private:
   T* checked() const {
-    if (!p) abort();
+    if (!p)
+      abort();
     return p;
   }
 

@@ -5,7 +5,7 @@
 #include "ZvDebug.h"
 
 // Reports values that outlive the property that carried them: someone kept a reference.
-ZvDebug dbgMem __attribute__((init_priority(3000)))("memleak");
+ZvDebug dbgMem __attribute__((init_priority(3000))) ("memleak");
 
 namespace {
 const unsigned short kEmptyName[1] = {0};
@@ -13,7 +13,8 @@ const unsigned short kEmptyName[1] = {0};
 
 CHtmlProperty::CHtmlProperty(const unsigned short* name, CHtmlObjectPtr<IHtmlPropertyValue> value)
     : m_name(nullptr), m_value(value) {
-  if (!name) name = kEmptyName;
+  if (!name)
+    name = kEmptyName;
   size_t length = wcslen(name);
   m_name = new unsigned short[length + 1];
   wcscpy(m_name, name);

@@ -15,7 +15,8 @@ class CHtmlRefCounted : public Interface {
   void addRef() override { ++m_refCount; }
 
   void release() override {
-    if (--m_refCount == 0) delete static_cast<Derived*>(this);
+    if (--m_refCount == 0)
+      delete static_cast<Derived*>(this);
   }
 
   int getReferenceCount() override { return m_refCount; }

@@ -92,7 +92,9 @@ const HtmlPropertyRow CHtmlStandardPropertySet::m_propertyList[] = {
 
 const HtmlPropertyRow* CHtmlStandardPropertySet::m_hashMap[CHtmlStandardPropertySet::HASH_SLOTS];
 
-CHtmlStandardPropertySet::CHtmlStandardPropertySet() { init(); }
+CHtmlStandardPropertySet::CHtmlStandardPropertySet() {
+  init();
+}
 
 CHtmlStandardPropertySet* CHtmlStandardPropertySet::getStandardSet() {
   static CHtmlStandardPropertySet* s_set = new CHtmlStandardPropertySet();
@@ -110,25 +112,31 @@ unsigned int CHtmlStandardPropertySet::hash(const char* name) {
 
 // Open addressing with linear probing; a probe that runs off the end wraps to slot 0.
 void CHtmlStandardPropertySet::init() {
-  for (const HtmlPropertyRow*& slot : m_hashMap) slot = nullptr;
+  for (const HtmlPropertyRow*& slot : m_hashMap)
+    slot = nullptr;
   for (const HtmlPropertyRow* row = m_propertyList; row->name; ++row) {
     unsigned int slot = hash(row->name) % HASH_SLOTS;
-    while (slot < HASH_SLOTS && m_hashMap[slot]) ++slot;
+    while (slot < HASH_SLOTS && m_hashMap[slot])
+      ++slot;
     if (slot == HASH_SLOTS) {
       slot = 0;
-      while (slot < HASH_SLOTS && m_hashMap[slot]) ++slot;
+      while (slot < HASH_SLOTS && m_hashMap[slot])
+        ++slot;
     }
-    if (slot < HASH_SLOTS) m_hashMap[slot] = row;
+    if (slot < HASH_SLOTS)
+      m_hashMap[slot] = row;
   }
 }
 
 unsigned int CHtmlStandardPropertySet::getPropertyId(const char* canonicalName) {
   getStandardSet();
-  if (!canonicalName || canonicalName[0] != '.') return 0;
+  if (!canonicalName || canonicalName[0] != '.')
+    return 0;
   const char* name = canonicalName + 1;
   unsigned int start = hash(name) % HASH_SLOTS;
   for (unsigned int slot = start; slot < HASH_SLOTS && m_hashMap[slot]; ++slot) {
-    if (strcmp(name, m_hashMap[slot]->name) == 0) return m_hashMap[slot]->id & ~NOT_ENUMERATED;
+    if (strcmp(name, m_hashMap[slot]->name) == 0)
+      return m_hashMap[slot]->id & ~NOT_ENUMERATED;
     if (slot + 1 == HASH_SLOTS) {
       for (unsigned int wrapped = 0; wrapped < start && m_hashMap[wrapped]; ++wrapped) {
         if (strcmp(name, m_hashMap[wrapped]->name) == 0) {
@@ -143,7 +151,8 @@ unsigned int CHtmlStandardPropertySet::getPropertyId(const char* canonicalName) 
 const char* CHtmlStandardPropertySet::getCanonicalName(unsigned int row) {
   static char s_buffer[64];
   const unsigned int rowCount = sizeof(m_propertyList) / sizeof(m_propertyList[0]) - 1;
-  if (row >= rowCount) return nullptr;
+  if (row >= rowCount)
+    return nullptr;
   snprintf(s_buffer, sizeof s_buffer, ".%s", m_propertyList[row].name);
   return s_buffer;
 }

@@ -5,7 +5,6 @@
 #include "HtmlStandardPropertySet.h"
 #include "NSHtmlBrowser.h"
 #include "NSHtmlBrowserThreadEnumerator.h"
-#include "NSHtmlCombolist.h"
 #include "NSNoOpTopWindow.h"
 #include "NSTopLevelObjectEnumerator.h"
 
@@ -27,9 +26,9 @@ IHtmlTopLevelElement* CNSHtmlDomain::getTopLevelObject(long windowHandle) {
   IHtmlTopLevelElement* found = nullptr;
   CHtmlObjectPtr<CNSTopLevelObjectEnumerator> windows = new CNSTopLevelObjectEnumerator();
   while (!found && windows->hasMoreElements()) {
-    IHtmlTopLevelElement* candidate =
-        static_cast<IHtmlTopLevelElement*>(windows->nextElement());
-    if (!candidate) continue;
+    IHtmlTopLevelElement* candidate = static_cast<IHtmlTopLevelElement*>(windows->nextElement());
+    if (!candidate)
+      continue;
     CHtmlObjectPtr<IHtmlPropertyValue> window = candidate->getProperty(kWindowPropertyId);
     if (window && window->longValue() == handle) {
       found = candidate;
@@ -37,19 +36,23 @@ IHtmlTopLevelElement* CNSHtmlDomain::getTopLevelObject(long windowHandle) {
       candidate->release();
     }
   }
-  if (found) return found;
-  if (CNSHtmlCombolist::isCombolist(windowHandle)) return new CNSHtmlCombolist(windowHandle);
-  if (CNSNoOpTopWindow::isNoOpTopWindow(windowHandle)) return new CNSNoOpTopWindow(windowHandle);
+  if (found)
+    return found;
+  if (CNSNoOpTopWindow::isNoOpTopWindow(windowHandle))
+    return new CNSNoOpTopWindow(windowHandle);
   return nullptr;
 }
 
 int CNSHtmlDomain::getImplementationName(char* buffer, int size) {
-  if (!buffer || size <= 0) return 0;
+  if (!buffer || size <= 0)
+    return 0;
   strncpy(buffer, kImplementationName, static_cast<size_t>(size));
   return static_cast<unsigned int>(size) < 4u ? size : 4;
 }
 
-IHtmlEnumerator* CNSHtmlDomain::enumBrowsers() { return new CNSTopLevelObjectEnumerator(); }
+IHtmlEnumerator* CNSHtmlDomain::enumBrowsers() {
+  return new CNSTopLevelObjectEnumerator();
+}
 
 IHtmlEnumerator* CNSHtmlDomain::enumBrowserThreads() {
   return new CNSHtmlBrowserThreadEnumerator();

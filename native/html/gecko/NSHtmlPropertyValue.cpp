@@ -20,17 +20,16 @@ CNSHtmlPropertyValue::CNSHtmlPropertyValue(long long value) : CNSHtmlPropertyVal
   store(value);
 }
 
-CNSHtmlPropertyValue::CNSHtmlPropertyValue(const nsAString& value)
-    : CNSHtmlPropertyValue(STRING) {
+CNSHtmlPropertyValue::CNSHtmlPropertyValue(const nsAString& value) : CNSHtmlPropertyValue(STRING) {
   m_text.Assign(value);
 }
 
 CNSHtmlPropertyValue::CNSHtmlPropertyValue(const char* utf8) : CNSHtmlPropertyValue(STRING) {
-  if (utf8) CopyUTF8toUTF16(nsDependentCString(utf8), m_text);
+  if (utf8)
+    CopyUTF8toUTF16(nsDependentCString(utf8), m_text);
 }
 
-CNSHtmlPropertyValue::CNSHtmlPropertyValue(const nsRect& rect)
-    : CNSHtmlPropertyValue(RECTANGLE) {
+CNSHtmlPropertyValue::CNSHtmlPropertyValue(const nsRect& rect) : CNSHtmlPropertyValue(RECTANGLE) {
   storeRectangle(rect.x, rect.y, rect.width, rect.height);
 }
 
@@ -65,14 +64,26 @@ const unsigned short* CNSHtmlPropertyValue::string() {
   return m_type == STRING ? m_text.get() : nullptr;
 }
 
-int CNSHtmlPropertyValue::stringLength() { return m_type == STRING ? int(m_text.Length()) : 0; }
+int CNSHtmlPropertyValue::stringLength() {
+  return m_type == STRING ? int(m_text.Length()) : 0;
+}
 
-unsigned short CNSHtmlPropertyValue::shortValue() { return load<unsigned short>(); }
+unsigned short CNSHtmlPropertyValue::shortValue() {
+  return load<unsigned short>();
+}
 
-int CNSHtmlPropertyValue::intValue() { return load<int>(); }
+int CNSHtmlPropertyValue::intValue() {
+  return load<int>();
+}
 
-long long CNSHtmlPropertyValue::longValue() { return load<long long>(); }
+long long CNSHtmlPropertyValue::longValue() {
+  return load<long long>();
+}
 
-float CNSHtmlPropertyValue::floatValue() { return load<float>(); }
+float CNSHtmlPropertyValue::floatValue() {
+  return load<float>();
+}
 
-HtmlRectangle CNSHtmlPropertyValue::rectangle() { return load<HtmlRectangle>(); }
+HtmlRectangle CNSHtmlPropertyValue::rectangle() {
+  return load<HtmlRectangle>();
+}

@@ -13,7 +13,8 @@ class NSHtmlString final : public IHtmlString {
   // IHtmlObject
   void addRef() override { ++m_refCount; }
   void release() override {
-    if (--m_refCount == 0) delete this;
+    if (--m_refCount == 0)
+      delete this;
   }
 
   // IHtmlString

@@ -9,7 +9,9 @@ const unsigned int kClassId = 5;
 const unsigned int kBoundsId = 14;
 }  // namespace
 
-bool CNSNoOpTopWindow::isNoOpTopWindow(long) { return false; }
+bool CNSNoOpTopWindow::isNoOpTopWindow(long) {
+  return false;
+}
 
 CNSNoOpTopWindow::CNSNoOpTopWindow(long windowHandle) : m_windowHandle(windowHandle) {}
 
@@ -42,7 +44,8 @@ bool CNSNoOpTopWindow::getWidget(long, nsCOMPtr<nsIWidget>& widget) {
 
 nsRect CNSNoOpTopWindow::getScreenRectangle() {
   nsRect result;
-  if (!m_widget) return result;
+  if (!m_widget)
+    return result;
   nsIntRect bounds;
   if (NS_SUCCEEDED(m_widget->GetScreenBounds(bounds))) {
     result.SetRect(bounds.x, bounds.y, bounds.width, bounds.height);

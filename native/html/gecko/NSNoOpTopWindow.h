@@ -30,9 +30,7 @@ class CNSNoOpTopWindow final : public CHtmlRefCounted<CNSNoOpTopWindow, IHtmlTop
   long long getObject() override;
   IHtmlEnumerator* getProperties() override { return nullptr; }
   IHtmlEnumerator* getNativeProperties() override { return nullptr; }
-  bool setProperty(const char* canonicalName, IHtmlPropertyValue* value) override {
-    return false;
-  }
+  bool setProperty(const char* canonicalName, IHtmlPropertyValue* value) override { return false; }
   bool scrollIntoView() override { return false; }
 
   // IHtmlTopLevelElement

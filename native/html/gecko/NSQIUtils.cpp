@@ -27,7 +27,8 @@ nsCOMPtr<T> queryWithFallbacks(nsISupports* object, const char* const* fallbacks
   nsCOMPtr<T> result = do_QueryInterface(object);
   for (const char* const* text = fallbacks; object && !result && *text; ++text) {
     nsIID iid;
-    if (!iid.Parse(*text)) continue;
+    if (!iid.Parse(*text))
+      continue;
     void* answer = nullptr;
     if (NS_SUCCEEDED(object->QueryInterface(iid, &answer)) && answer) {
       result = already_AddRefed<T>(static_cast<T*>(answer));

@@ -1,7 +1,8 @@
 #include "NSTextUtils.h"
 
 void ff3ReplaceChar(nsCString_external& text, const char* find, char replacement) {
-  if (!find) return;
+  if (!find)
+    return;
   const char target = *find;
   PRUint32 i = 0;
   while (i < text.Length()) {

@@ -6,9 +6,11 @@ namespace {
 
 template <class Rect>
 void moveToScreen(nsIWidget* widget, const Rect& rect, Rect* out) {
-  if (!out) return;
+  if (!out)
+    return;
   *out = rect;
-  if (!widget) return;
+  if (!widget)
+    return;
   nsIntPoint offset = widget->WidgetToScreenOffset();
   out->x = rect.x + offset.x;
   out->y = rect.y + offset.y;
@@ -16,7 +18,9 @@ void moveToScreen(nsIWidget* widget, const Rect& rect, Rect* out) {
 
 }  // namespace
 
-void WidgetToScreen(nsIWidget* widget, nsRect rect, nsRect* out) { moveToScreen(widget, rect, out); }
+void WidgetToScreen(nsIWidget* widget, nsRect rect, nsRect* out) {
+  moveToScreen(widget, rect, out);
+}
 
 void WidgetToScreen(nsIWidget* widget, nsIntRect rect, nsIntRect* out) {
   moveToScreen(widget, rect, out);

@@ -9,15 +9,18 @@ Display* ns_zv_display = nullptr;
 namespace {
 
 void closeDisplayAtExit() {
-  if (ns_zv_display && XCloseDisplay) XCloseDisplay(ns_zv_display);
+  if (ns_zv_display && XCloseDisplay)
+    XCloseDisplay(ns_zv_display);
   ns_zv_display = nullptr;
 }
 
 struct DisplayOpener {
   DisplayOpener() {
-    if (!XOpenDisplay) return;  // no Xlib in this process
+    if (!XOpenDisplay)
+      return;  // no Xlib in this process
     ns_zv_display = XOpenDisplay(nullptr);
-    if (ns_zv_display) atexit(closeDisplayAtExit);
+    if (ns_zv_display)
+      atexit(closeDisplayAtExit);
   }
 };
 
@@ -26,7 +29,8 @@ DisplayOpener s_displayOpener __attribute__((init_priority(2000)));
 }  // namespace
 
 Window ns_zv_topLevelWindowHandle(Window window) {
-  if (!ns_zv_display || !window) return 0;
+  if (!ns_zv_display || !window)
+    return 0;
   for (;;) {
     XClassHint hint;
     hint.res_name = nullptr;
@@ -34,7 +38,8 @@ Window ns_zv_topLevelWindowHandle(Window window) {
     XGetClassHint(ns_zv_display, window, &hint);
     if (hint.res_name) {
       XFree(hint.res_name);
-      if (hint.res_class) XFree(hint.res_class);
+      if (hint.res_class)
+        XFree(hint.res_class);
       return window;
     }
     if (hint.res_class) {
@@ -45,9 +50,12 @@ Window ns_zv_topLevelWindowHandle(Window window) {
     Window parent = 0;
     Window* children = nullptr;
     unsigned int count = 0;
-    if (!XQueryTree(ns_zv_display, window, &root, &parent, &children, &count)) return window;
-    if (children) XFree(children);
-    if (parent == root || parent == 0) return window;
+    if (!XQueryTree(ns_zv_display, window, &root, &parent, &children, &count))
+      return window;
+    if (children)
+      XFree(children);
+    if (parent == root || parent == 0)
+      return window;
     window = parent;
   }
 }

@@ -130,7 +130,8 @@ class nsCOMPtr {
   template <class Helper>
   void assign_from_helper(const Helper& aHelper) {
     void* newRaw = nsnull;
-    if (NS_FAILED(aHelper(NS_GET_IID(T), &newRaw))) newRaw = nsnull;
+    if (NS_FAILED(aHelper(NS_GET_IID(T), &newRaw)))
+      newRaw = nsnull;
     assign_assuming_AddRef(static_cast<T*>(newRaw));
   }
 
@@ -184,7 +185,8 @@ inline bool operator!=(const U* aLhs, const nsCOMPtr<T>& aRhs) {
 // Queries `aSource` for T and hands over the reference through `aDestination`.
 template <class T, class DestinationType>
 inline nsresult CallQueryInterface(T* aSource, DestinationType** aDestination) {
-  if (!aSource || !aDestination) return NS_ERROR_NULL_POINTER;
+  if (!aSource || !aDestination)
+    return NS_ERROR_NULL_POINTER;
   return aSource->QueryInterface(NS_GET_IID(DestinationType),
                                  reinterpret_cast<void**>(aDestination));
 }

@@ -21,8 +21,12 @@ struct nsID {
   void ToProvidedString(char (&dest)[39]) const;
 };
 
-inline bool operator==(const nsID& a, const nsID& b) { return a.Equals(b); }
-inline bool operator!=(const nsID& a, const nsID& b) { return !a.Equals(b); }
+inline bool operator==(const nsID& a, const nsID& b) {
+  return a.Equals(b);
+}
+inline bool operator!=(const nsID& a, const nsID& b) {
+  return !a.Equals(b);
+}
 
 typedef nsID nsIID;
 typedef nsID nsCID;

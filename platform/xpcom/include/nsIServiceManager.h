@@ -16,10 +16,8 @@ class nsIServiceManager : public nsISupports {
   NS_DECLARE_STATIC_IID_ACCESSOR(NS_ISERVICEMANAGER_IID)
 
   NS_IMETHOD GetService(const nsCID& aClass, const nsIID& aIID, void** result) = 0;
-  NS_IMETHOD GetServiceByContractID(const char* aContractID, const nsIID& aIID,
-                                    void** result) = 0;
-  NS_IMETHOD IsServiceInstantiated(const nsCID& aClass, const nsIID& aIID,
-                                   PRBool* _retval) = 0;
+  NS_IMETHOD GetServiceByContractID(const char* aContractID, const nsIID& aIID, void** result) = 0;
+  NS_IMETHOD IsServiceInstantiated(const nsCID& aClass, const nsIID& aIID, PRBool* _retval) = 0;
   NS_IMETHOD IsServiceInstantiatedByContractID(const char* aContractID, const nsIID& aIID,
                                                PRBool* _retval) = 0;
 };

@@ -42,7 +42,8 @@ NS_DEFINE_STATIC_IID_ACCESSOR(nsISupports, NS_ISUPPORTS_IID)
 
 #define NS_IF_ADDREF(expr) \
   do {                     \
-    if (expr) (expr)->AddRef(); \
+    if (expr)              \
+      (expr)->AddRef();    \
   } while (0)
 #define NS_IF_RELEASE(expr) \
   do {                      \

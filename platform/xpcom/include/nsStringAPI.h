@@ -25,8 +25,8 @@ class nsTAString_external {
   static PRInt32 DefaultComparator(const char_type* a, const char_type* b, PRUint32 aLength,
                                    PRUint32 bLength);
   // As DefaultComparator, with ASCII letters folded to lower case.
-  static PRInt32 CaseInsensitiveComparator(const char_type* a, const char_type* b,
-                                           PRUint32 aLength, PRUint32 bLength);
+  static PRInt32 CaseInsensitiveComparator(const char_type* a, const char_type* b, PRUint32 aLength,
+                                           PRUint32 bLength);
 
   nsTAString_external(const self_type& aOther);
   self_type& operator=(const self_type& aOther) {
@@ -80,7 +80,9 @@ class nsTAString_external {
     Replace(aPos, 0, aData, aLength);
   }
   void Insert(const self_type& aReadable, index_type aPos) { Replace(aPos, 0, aReadable); }
-  void Cut(index_type aCutStart, size_type aCutLength) { Replace(aCutStart, aCutLength, nsnull, 0); }
+  void Cut(index_type aCutStart, size_type aCutLength) {
+    Replace(aCutStart, aCutLength, nsnull, 0);
+  }
 
   // Removes the characters of the ASCII `aSet` from the start and/or the end.
   void Trim(const char* aSet, PRBool aLeading = PR_TRUE, PRBool aTrailing = PR_TRUE);

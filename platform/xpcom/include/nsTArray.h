@@ -39,7 +39,8 @@ class nsTArray {
   template <class Item>
   index_type IndexOf(const Item& aItem, index_type aStart = 0) const {
     for (index_type i = aStart; i < Length(); ++i) {
-      if (mElements[i] == aItem) return i;
+      if (mElements[i] == aItem)
+        return i;
     }
     return NoIndex;
   }
@@ -79,7 +80,8 @@ class nsTArray {
   template <class Item>
   PRBool RemoveElement(const Item& aItem) {
     index_type i = IndexOf(aItem);
-    if (i == NoIndex) return PR_FALSE;
+    if (i == NoIndex)
+      return PR_FALSE;
     RemoveElementAt(i);
     return PR_TRUE;
   }

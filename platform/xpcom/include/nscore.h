@@ -29,13 +29,15 @@ typedef PRUint32 nsrefcnt;
 
 #define NS_ENSURE_TRUE(x, ret) \
   do {                         \
-    if (!(x)) return ret;      \
+    if (!(x))                  \
+      return ret;              \
   } while (0)
 #define NS_ENSURE_FALSE(x, ret) NS_ENSURE_TRUE(!(x), ret)
 #define NS_ENSURE_SUCCESS(res, ret) \
   do {                              \
     nsresult __rv = (res);          \
-    if (NS_FAILED(__rv)) return ret; \
+    if (NS_FAILED(__rv))            \
+      return ret;                   \
   } while (0)
 #define NS_ENSURE_ARG_POINTER(arg) NS_ENSURE_TRUE(arg, NS_ERROR_INVALID_POINTER)
 #define NS_ENSURE_ARG(arg) NS_ENSURE_TRUE(arg, NS_ERROR_INVALID_ARG)

@@ -4,8 +4,7 @@
 #include <cstring>
 
 PRBool nsID::Equals(const nsID& other) const {
-  return m0 == other.m0 && m1 == other.m1 && m2 == other.m2 &&
-         memcmp(m3, other.m3, sizeof m3) == 0;
+  return m0 == other.m0 && m1 == other.m1 && m2 == other.m2 && memcmp(m3, other.m3, sizeof m3) == 0;
 }
 
 namespace {
@@ -33,7 +32,8 @@ bool ReadHex(const char** p, int count, PRUint32* value) {
 }
 
 bool Expect(const char** p, char c) {
-  if (**p != c) return false;
+  if (**p != c)
+    return false;
   ++*p;
   return true;
 }
@@ -41,26 +41,36 @@ bool Expect(const char** p, char c) {
 }  // namespace
 
 PRBool nsID::Parse(const char* text) {
-  if (!text) return PR_FALSE;
+  if (!text)
+    return PR_FALSE;
   const char* p = text;
   bool braced = *p == '{';
-  if (braced) ++p;
+  if (braced)
+    ++p;
   nsID parsed;
   PRUint32 value;
-  if (!ReadHex(&p, 8, &value)) return PR_FALSE;
+  if (!ReadHex(&p, 8, &value))
+    return PR_FALSE;
   parsed.m0 = value;
-  if (!Expect(&p, '-') || !ReadHex(&p, 4, &value)) return PR_FALSE;
+  if (!Expect(&p, '-') || !ReadHex(&p, 4, &value))
+    return PR_FALSE;
   parsed.m1 = PRUint16(value);
-  if (!Expect(&p, '-') || !ReadHex(&p, 4, &value)) return PR_FALSE;
+  if (!Expect(&p, '-') || !ReadHex(&p, 4, &value))
+    return PR_FALSE;
   parsed.m2 = PRUint16(value);
-  if (!Expect(&p, '-')) return PR_FALSE;
+  if (!Expect(&p, '-'))
+    return PR_FALSE;
   for (int i = 0; i < 8; ++i) {
-    if (i == 2 && !Expect(&p, '-')) return PR_FALSE;
-    if (!ReadHex(&p, 2, &value)) return PR_FALSE;
+    if (i == 2 && !Expect(&p, '-'))
+      return PR_FALSE;
+    if (!ReadHex(&p, 2, &value))
+      return PR_FALSE;
     parsed.m3[i] = PRUint8(value);
   }
-  if (braced && !Expect(&p, '}')) return PR_FALSE;
-  if (*p) return PR_FALSE;
+  if (braced && !Expect(&p, '}'))
+    return PR_FALSE;
+  if (*p)
+    return PR_FALSE;
   *this = parsed;
   return PR_TRUE;
 }

@@ -12,7 +12,8 @@ namespace {
 template <class CharT>
 PRUint32 LengthOf(const CharT* aData) {
   PRUint32 length = 0;
-  while (aData[length]) ++length;
+  while (aData[length])
+    ++length;
   return length;
 }
 
@@ -35,7 +36,8 @@ CharT AsciiUpper(CharT c) {
 template <class CharT>
 bool InAsciiSet(CharT c, const char* aSet) {
   for (const char* p = aSet; *p; ++p) {
-    if (c == CharT(static_cast<unsigned char>(*p))) return true;
+    if (c == CharT(static_cast<unsigned char>(*p)))
+      return true;
   }
   return false;
 }
@@ -43,9 +45,12 @@ bool InAsciiSet(CharT c, const char* aSet) {
 // Digit value of `c` in `radix`, or -1.
 int DigitValue(PRUnichar c, PRUint32 radix) {
   int value = -1;
-  if (c >= '0' && c <= '9') value = c - '0';
-  if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+  if (c >= '0' && c <= '9')
+    value = c - '0';
+  if (c >= 'a' && c <= 'f')
+    value = c - 'a' + 10;
+  if (c >= 'A' && c <= 'F')
+    value = c - 'A' + 10;
   return value >= 0 && PRUint32(value) < radix ? value : -1;
 }
 
@@ -60,8 +65,7 @@ nsTAString_external<CharT>::nsTAString_external()
     : mData(const_cast<CharT*>(EmptyBuffer<CharT>())), mLength(0), mFlags(0), mCapacity(0) {}
 
 template <class CharT>
-nsTAString_external<CharT>::nsTAString_external(const self_type& aOther)
-    : nsTAString_external() {
+nsTAString_external<CharT>::nsTAString_external(const self_type& aOther) : nsTAString_external() {
   Assign(aOther);
 }
 
@@ -72,7 +76,8 @@ nsTAString_external<CharT>::~nsTAString_external() {
 
 template <class CharT>
 void nsTAString_external<CharT>::ReleaseBuffer() {
-  if (mFlags & F_OWNED) free(mData);
+  if (mFlags & F_OWNED)
+    free(mData);
   mData = const_cast<CharT*>(EmptyBuffer<CharT>());
   mLength = 0;
   mCapacity = 0;
@@ -81,16 +86,22 @@ void nsTAString_external<CharT>::ReleaseBuffer() {
 
 template <class CharT>
 bool nsTAString_external<CharT>::EnsureOwned(size_type aCapacity) {
-  if ((mFlags & F_OWNED) && aCapacity <= mCapacity) return true;
+  if ((mFlags & F_OWNED) && aCapacity <= mCapacity)
+    return true;
   size_type newCapacity = aCapacity;
-  if ((mFlags & F_OWNED) && newCapacity < mCapacity * 2) newCapacity = mCapacity * 2;
-  if (newCapacity >= (PR_UINT32_MAX / sizeof(CharT)) - 1) return false;
+  if ((mFlags & F_OWNED) && newCapacity < mCapacity * 2)
+    newCapacity = mCapacity * 2;
+  if (newCapacity >= (PR_UINT32_MAX / sizeof(CharT)) - 1)
+    return false;
   CharT* buffer = static_cast<CharT*>(malloc((size_t(newCapacity) + 1) * sizeof(CharT)));
-  if (!buffer) return false;
+  if (!buffer)
+    return false;
   size_type keep = mLength < newCapacity ? mLength : newCapacity;
-  if (keep) memcpy(buffer, mData, keep * sizeof(CharT));
+  if (keep)
+    memcpy(buffer, mData, keep * sizeof(CharT));
   buffer[keep] = 0;
-  if (mFlags & F_OWNED) free(mData);
+  if (mFlags & F_OWNED)
+    free(mData);
   mData = buffer;
   mLength = keep;
   mCapacity = newCapacity;
@@ -101,15 +112,18 @@ bool nsTAString_external<CharT>::EnsureOwned(size_type aCapacity) {
 template <class CharT>
 PRUint32 nsTAString_external<CharT>::BeginReading(const char_type** aBegin,
                                                   const char_type** aEnd) const {
-  if (aBegin) *aBegin = mData;
-  if (aEnd) *aEnd = mData + mLength;
+  if (aBegin)
+    *aBegin = mData;
+  if (aEnd)
+    *aEnd = mData + mLength;
   return mLength;
 }
 
 template <class CharT>
 CharT* nsTAString_external<CharT>::BeginWriting(PRUint32 aNewSize) {
   if (aNewSize != PR_UINT32_MAX) {
-    if (!SetLength(aNewSize)) return nsnull;
+    if (!SetLength(aNewSize))
+      return nsnull;
   } else if (!EnsureOwned(mLength)) {
     return nsnull;
   }
@@ -118,7 +132,8 @@ CharT* nsTAString_external<CharT>::BeginWriting(PRUint32 aNewSize) {
 
 template <class CharT>
 PRBool nsTAString_external<CharT>::SetLength(PRUint32 aLength) {
-  if (!EnsureOwned(aLength)) return PR_FALSE;
+  if (!EnsureOwned(aLength))
+    return PR_FALSE;
   mLength = aLength;
   mData[mLength] = 0;
   mFlags &= ~PRUint32(F_VOID);
@@ -132,14 +147,17 @@ void nsTAString_external<CharT>::Truncate(size_type aNewLength) {
     mFlags &= ~PRUint32(F_VOID);
     return;
   }
-  if (aNewLength < mLength) SetLength(aNewLength);
+  if (aNewLength < mLength)
+    SetLength(aNewLength);
 }
 
 template <class CharT>
 void nsTAString_external<CharT>::Assign(const self_type& aString) {
-  if (&aString == this) return;
+  if (&aString == this)
+    return;
   Assign(aString.mData, aString.mLength);
-  if (aString.IsVoid()) mFlags |= F_VOID;
+  if (aString.IsVoid())
+    mFlags |= F_VOID;
 }
 
 template <class CharT>
@@ -148,7 +166,8 @@ void nsTAString_external<CharT>::Assign(const char_type* aData, size_type aLengt
     Truncate();
     return;
   }
-  if (aLength == PR_UINT32_MAX) aLength = LengthOf(aData);
+  if (aLength == PR_UINT32_MAX)
+    aLength = LengthOf(aData);
   // The source may lie inside this string's own buffer, which the assignment frees.
   if ((mFlags & F_OWNED) && aData >= mData && aData <= mData + mLength) {
     nsTString_external<CharT> copy(aData, aLength);
@@ -157,7 +176,8 @@ void nsTAString_external<CharT>::Assign(const char_type* aData, size_type aLengt
   }
   mFlags &= ~PRUint32(F_VOID);
   mLength = 0;
-  if (!EnsureOwned(aLength)) return;
+  if (!EnsureOwned(aLength))
+    return;
   memcpy(mData, aData, aLength * sizeof(CharT));
   mLength = aLength;
   mData[mLength] = 0;
@@ -183,21 +203,28 @@ void nsTAString_external<CharT>::Replace(index_type aCutStart, size_type aCutLen
 template <class CharT>
 void nsTAString_external<CharT>::Replace(index_type aCutStart, size_type aCutLength,
                                          const char_type* aData, size_type aLength) {
-  if (!aData) aLength = 0;
-  if (aLength == PR_UINT32_MAX) aLength = LengthOf(aData);
-  if (aCutStart > mLength) aCutStart = mLength;
-  if (aCutLength > mLength - aCutStart) aCutLength = mLength - aCutStart;
+  if (!aData)
+    aLength = 0;
+  if (aLength == PR_UINT32_MAX)
+    aLength = LengthOf(aData);
+  if (aCutStart > mLength)
+    aCutStart = mLength;
+  if (aCutLength > mLength - aCutStart)
+    aCutLength = mLength - aCutStart;
   if ((mFlags & F_OWNED) && aLength && aData >= mData && aData <= mData + mLength) {
     nsTString_external<CharT> copy(aData, aLength);
     Replace(aCutStart, aCutLength, copy.mData, copy.mLength);
     return;
   }
   size_type newLength = mLength - aCutLength + aLength;
-  if (newLength < mLength - aCutLength) return;  // overflow
-  if (!EnsureOwned(newLength > mLength ? newLength : mLength)) return;
+  if (newLength < mLength - aCutLength)
+    return;  // overflow
+  if (!EnsureOwned(newLength > mLength ? newLength : mLength))
+    return;
   size_type tail = mLength - aCutStart - aCutLength;
   memmove(mData + aCutStart + aLength, mData + aCutStart + aCutLength, tail * sizeof(CharT));
-  if (aLength) memcpy(mData + aCutStart, aData, aLength * sizeof(CharT));
+  if (aLength)
+    memcpy(mData + aCutStart, aData, aLength * sizeof(CharT));
   mLength = newLength;
   mData[mLength] = 0;
   mFlags &= ~PRUint32(F_VOID);
@@ -205,10 +232,12 @@ void nsTAString_external<CharT>::Replace(index_type aCutStart, size_type aCutLen
 
 template <class CharT>
 void nsTAString_external<CharT>::AppendLiteral(const char* aASCII) {
-  if (!aASCII) return;
+  if (!aASCII)
+    return;
   size_type length = LengthOf(aASCII);
   size_type start = mLength;
-  if (!SetLength(start + length)) return;
+  if (!SetLength(start + length))
+    return;
   for (size_type i = 0; i < length; ++i) {
     mData[start + i] = CharT(static_cast<unsigned char>(aASCII[i]));
   }
@@ -224,26 +253,32 @@ void nsTAString_external<CharT>::AppendInt(PRInt32 aInt, PRInt32 aRadix) {
 
 template <class CharT>
 void nsTAString_external<CharT>::Trim(const char* aSet, PRBool aLeading, PRBool aTrailing) {
-  if (!aSet) return;
+  if (!aSet)
+    return;
   size_type start = 0;
   size_type end = mLength;
   if (aLeading) {
-    while (start < end && InAsciiSet(mData[start], aSet)) ++start;
+    while (start < end && InAsciiSet(mData[start], aSet))
+      ++start;
   }
   if (aTrailing) {
-    while (end > start && InAsciiSet(mData[end - 1], aSet)) --end;
+    while (end > start && InAsciiSet(mData[end - 1], aSet))
+      --end;
   }
-  if (start == 0 && end == mLength) return;
+  if (start == 0 && end == mLength)
+    return;
   Cut(end, mLength - end);
   Cut(0, start);
 }
 
 template <class CharT>
 void nsTAString_external<CharT>::StripChars(const char* aSet) {
-  if (!aSet || mLength == 0 || !EnsureOwned(mLength)) return;
+  if (!aSet || mLength == 0 || !EnsureOwned(mLength))
+    return;
   size_type kept = 0;
   for (size_type i = 0; i < mLength; ++i) {
-    if (!InAsciiSet(mData[i], aSet)) mData[kept++] = mData[i];
+    if (!InAsciiSet(mData[i], aSet))
+      mData[kept++] = mData[i];
   }
   mLength = kept;
   mData[mLength] = 0;
@@ -254,31 +289,35 @@ PRInt32 nsTAString_external<CharT>::DefaultComparator(const char_type* a, const 
                                                       PRUint32 aLength, PRUint32 bLength) {
   PRUint32 common = aLength < bLength ? aLength : bLength;
   for (PRUint32 i = 0; i < common; ++i) {
-    if (a[i] != b[i]) return a[i] < b[i] ? -1 : 1;
+    if (a[i] != b[i])
+      return a[i] < b[i] ? -1 : 1;
   }
-  if (aLength == bLength) return 0;
+  if (aLength == bLength)
+    return 0;
   return aLength < bLength ? -1 : 1;
 }
 
 template <class CharT>
 PRInt32 nsTAString_external<CharT>::CaseInsensitiveComparator(const char_type* a,
-                                                              const char_type* b,
-                                                              PRUint32 aLength,
+                                                              const char_type* b, PRUint32 aLength,
                                                               PRUint32 bLength) {
   PRUint32 common = aLength < bLength ? aLength : bLength;
   for (PRUint32 i = 0; i < common; ++i) {
     CharT left = AsciiLower(a[i]);
     CharT right = AsciiLower(b[i]);
-    if (left != right) return left < right ? -1 : 1;
+    if (left != right)
+      return left < right ? -1 : 1;
   }
-  if (aLength == bLength) return 0;
+  if (aLength == bLength)
+    return 0;
   return aLength < bLength ? -1 : 1;
 }
 
 template <class CharT>
 PRInt32 nsTAString_external<CharT>::Compare(const char_type* aOther,
                                             ComparatorFunc aComparator) const {
-  if (!aOther) return mLength ? 1 : 0;
+  if (!aOther)
+    return mLength ? 1 : 0;
   return aComparator(mData, aOther, mLength, LengthOf(aOther));
 }
 
@@ -290,17 +329,20 @@ PRInt32 nsTAString_external<CharT>::Compare(const self_type& aOther,
 
 template <class CharT>
 PRBool nsTAString_external<CharT>::EqualsLiteral(const char* aASCII) const {
-  if (!aASCII) return mLength == 0;
+  if (!aASCII)
+    return mLength == 0;
   size_type i = 0;
   for (; i < mLength; ++i) {
-    if (!aASCII[i] || mData[i] != CharT(static_cast<unsigned char>(aASCII[i]))) return PR_FALSE;
+    if (!aASCII[i] || mData[i] != CharT(static_cast<unsigned char>(aASCII[i])))
+      return PR_FALSE;
   }
   return aASCII[i] == 0;
 }
 
 template <class CharT>
 PRBool nsTAString_external<CharT>::LowerCaseEqualsLiteral(const char* aASCII) const {
-  if (!aASCII) return mLength == 0;
+  if (!aASCII)
+    return mLength == 0;
   size_type i = 0;
   for (; i < mLength; ++i) {
     if (!aASCII[i] || AsciiLower(mData[i]) != CharT(static_cast<unsigned char>(aASCII[i]))) {
@@ -313,7 +355,8 @@ PRBool nsTAString_external<CharT>::LowerCaseEqualsLiteral(const char* aASCII) co
 template <class CharT>
 PRInt32 nsTAString_external<CharT>::Find(const self_type& aPattern, PRUint32 aOffset,
                                          ComparatorFunc aComparator) const {
-  if (aPattern.mLength > mLength) return -1;
+  if (aPattern.mLength > mLength)
+    return -1;
   for (PRUint32 i = aOffset; i + aPattern.mLength <= mLength; ++i) {
     if (aComparator(mData + i, aPattern.mData, aPattern.mLength, aPattern.mLength) == 0) {
       return PRInt32(i);
@@ -324,7 +367,8 @@ PRInt32 nsTAString_external<CharT>::Find(const self_type& aPattern, PRUint32 aOf
 
 template <class CharT>
 PRInt32 nsTAString_external<CharT>::Find(const char* aASCII, PRBool aIgnoreCase) const {
-  if (!aASCII) return -1;
+  if (!aASCII)
+    return -1;
   nsTString_external<CharT> pattern;
   pattern.AssignLiteral(aASCII);
   return Find(pattern, 0, aIgnoreCase ? CaseInsensitiveComparator : DefaultComparator);
@@ -332,10 +376,12 @@ PRInt32 nsTAString_external<CharT>::Find(const char* aASCII, PRBool aIgnoreCase)
 
 template <class CharT>
 PRInt32 nsTAString_external<CharT>::RFind(const char* aASCII, PRBool aIgnoreCase) const {
-  if (!aASCII) return -1;
+  if (!aASCII)
+    return -1;
   nsTString_external<CharT> pattern;
   pattern.AssignLiteral(aASCII);
-  if (pattern.Length() > mLength) return -1;
+  if (pattern.Length() > mLength)
+    return -1;
   ComparatorFunc compare = aIgnoreCase ? CaseInsensitiveComparator : DefaultComparator;
   for (PRUint32 i = mLength - pattern.Length() + 1; i-- > 0;) {
     if (compare(mData + i, pattern.BeginReading(), pattern.Length(), pattern.Length()) == 0) {
@@ -348,7 +394,8 @@ PRInt32 nsTAString_external<CharT>::RFind(const char* aASCII, PRBool aIgnoreCase
 template <class CharT>
 PRInt32 nsTAString_external<CharT>::FindChar(char_type aChar, PRUint32 aOffset) const {
   for (PRUint32 i = aOffset; i < mLength; ++i) {
-    if (mData[i] == aChar) return PRInt32(i);
+    if (mData[i] == aChar)
+      return PRInt32(i);
   }
   return -1;
 }
@@ -356,7 +403,8 @@ PRInt32 nsTAString_external<CharT>::FindChar(char_type aChar, PRUint32 aOffset) 
 template <class CharT>
 PRInt32 nsTAString_external<CharT>::RFindChar(char_type aChar) const {
   for (PRUint32 i = mLength; i-- > 0;) {
-    if (mData[i] == aChar) return PRInt32(i);
+    if (mData[i] == aChar)
+      return PRInt32(i);
   }
   return -1;
 }
@@ -371,9 +419,11 @@ PRInt32 nsTAString_external<CharT>::ToInteger(nsresult* aErrorCode, PRUint32 aRa
   }
   error = NS_ERROR_FAILURE;
   PRUint32 i = 0;
-  while (i < mLength && IsScanfSpace(PRUnichar(mData[i]))) ++i;
+  while (i < mLength && IsScanfSpace(PRUnichar(mData[i])))
+    ++i;
   bool negative = false;
-  if (i < mLength && (mData[i] == '+' || mData[i] == '-')) negative = mData[i++] == '-';
+  if (i < mLength && (mData[i] == '+' || mData[i] == '-'))
+    negative = mData[i++] == '-';
   if (aRadix == 16 && i + 1 < mLength && mData[i] == '0' && (mData[i + 1] | 0x20) == 'x' &&
       i + 2 < mLength && DigitValue(PRUnichar(mData[i + 2]), 16) >= 0) {
     i += 2;
@@ -383,17 +433,22 @@ PRInt32 nsTAString_external<CharT>::ToInteger(nsresult* aErrorCode, PRUint32 aRa
   bool anyDigit = false;
   for (; i < mLength; ++i) {
     int digit = DigitValue(PRUnichar(mData[i]), aRadix);
-    if (digit < 0) break;
+    if (digit < 0)
+      break;
     anyDigit = true;
     magnitude = magnitude * aRadix + PRUint64(digit);
-    if (magnitude > PRUint64(PR_UINT32_MAX)) return 0;
+    if (magnitude > PRUint64(PR_UINT32_MAX))
+      return 0;
   }
-  if (!anyDigit) return 0;
+  if (!anyDigit)
+    return 0;
   PRUint64 limit = aRadix == 16 ? PRUint64(PR_UINT32_MAX)
                                 : (negative ? PRUint64(PR_INT32_MAX) + 1 : PRUint64(PR_INT32_MAX));
-  if (magnitude > limit) return 0;
+  if (magnitude > limit)
+    return 0;
   PRUint32 bits = PRUint32(magnitude);
-  if (negative) bits = 0u - bits;
+  if (negative)
+    bits = 0u - bits;
   error = NS_OK;
   return PRInt32(bits);
 }
@@ -412,7 +467,8 @@ template <class CharT>
 void nsTDependentString_external<CharT>::Rebind(const char_type* aData, size_type aLength) {
   this->ReleaseBuffer();
   this->mFlags = 0;
-  if (!aData) return;
+  if (!aData)
+    return;
   this->mData = const_cast<CharT*>(aData);
   this->mLength = aLength == PR_UINT32_MAX ? LengthOf(aData) : aLength;
 }
@@ -469,7 +525,8 @@ void AppendCodePointAsUTF8(PRUint32 codePoint, nsACString& aDest) {
 // and consumes only the bytes that belonged to it.
 PRUint32 DecodeUTF8(const unsigned char* s, PRUint32 length, PRUint32* i) {
   unsigned char lead = s[(*i)++];
-  if (lead < 0x80) return lead;
+  if (lead < 0x80)
+    return lead;
   PRUint32 needed;
   PRUint32 codePoint;
   PRUint32 minimum;
@@ -483,11 +540,11 @@ PRUint32 DecodeUTF8(const unsigned char* s, PRUint32 length, PRUint32* i) {
     return kReplacementCharacter;
   }
   for (PRUint32 k = 0; k < needed; ++k) {
-    if (*i >= length || (s[*i] & 0xC0) != 0x80) return kReplacementCharacter;
+    if (*i >= length || (s[*i] & 0xC0) != 0x80)
+      return kReplacementCharacter;
     codePoint = (codePoint << 6) | (s[(*i)++] & 0x3F);
   }
-  if (codePoint < minimum || codePoint > 0x10FFFF ||
-      (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+  if (codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
     return kReplacementCharacter;
   }
   return codePoint;
@@ -496,16 +553,21 @@ PRUint32 DecodeUTF8(const unsigned char* s, PRUint32 length, PRUint32* i) {
 }  // namespace
 
 void AppendUTF8toUTF16(const char* aSource, PRUint32 aLength, nsAString& aDest) {
-  if (!aSource) return;
-  if (aLength == PR_UINT32_MAX) aLength = PRUint32(strlen(aSource));
+  if (!aSource)
+    return;
+  if (aLength == PR_UINT32_MAX)
+    aLength = PRUint32(strlen(aSource));
   const unsigned char* bytes = reinterpret_cast<const unsigned char*>(aSource);
   PRUint32 i = 0;
-  while (i < aLength) AppendCodePointAsUTF16(DecodeUTF8(bytes, aLength, &i), aDest);
+  while (i < aLength)
+    AppendCodePointAsUTF16(DecodeUTF8(bytes, aLength, &i), aDest);
 }
 
 void AppendUTF16toUTF8(const PRUnichar* aSource, PRUint32 aLength, nsACString& aDest) {
-  if (!aSource) return;
-  if (aLength == PR_UINT32_MAX) aLength = LengthOf(aSource);
+  if (!aSource)
+    return;
+  if (aLength == PR_UINT32_MAX)
+    aLength = LengthOf(aSource);
   for (PRUint32 i = 0; i < aLength; ++i) {
     PRUint32 unit = aSource[i];
     if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < aLength && aSource[i + 1] >= 0xDC00 &&
@@ -536,7 +598,8 @@ void CopyASCIItoUTF16(const nsACString& aSource, nsAString& aDest) {
   PRUint32 length = aSource.Length();
   nsString_external result;
   PRUnichar* out = result.BeginWriting(length);
-  if (!out) return;
+  if (!out)
+    return;
   for (PRUint32 i = 0; i < length; ++i) {
     out[i] = PRUnichar(static_cast<unsigned char>(aSource.CharAt(i)));
   }
@@ -547,8 +610,10 @@ void LossyCopyUTF16toASCII(const nsAString& aSource, nsACString& aDest) {
   PRUint32 length = aSource.Length();
   nsCString_external result;
   char* out = result.BeginWriting(length);
-  if (!out) return;
-  for (PRUint32 i = 0; i < length; ++i) out[i] = char(aSource.CharAt(i) & 0xFF);
+  if (!out)
+    return;
+  for (PRUint32 i = 0; i < length; ++i)
+    out[i] = char(aSource.CharAt(i) & 0xFF);
   aDest.Assign(result);
 }
 
@@ -557,8 +622,10 @@ NS_ConvertUTF8toUTF16::NS_ConvertUTF8toUTF16(const char* aData, PRUint32 aLength
 }
 
 NS_ConvertASCIItoUTF16::NS_ConvertASCIItoUTF16(const char* aData, PRUint32 aLength) {
-  if (!aData) return;
-  if (aLength == PR_UINT32_MAX) aLength = PRUint32(strlen(aData));
+  if (!aData)
+    return;
+  if (aLength == PR_UINT32_MAX)
+    aLength = PRUint32(strlen(aData));
   CopyASCIItoUTF16(nsDependentCString_external(aData, aLength), *this);
 }
 
@@ -597,17 +664,28 @@ nsresult NS_UTF16ToCString(const nsAString& aSource, nsCStringEncoding aDestEnco
 namespace {
 template <class StringT, class Map>
 void MapInPlace(StringT& aString, Map map) {
-  if (aString.IsEmpty()) return;
+  if (aString.IsEmpty())
+    return;
   auto* data = aString.BeginWriting();
-  if (!data) return;
-  for (PRUint32 i = 0; i < aString.Length(); ++i) data[i] = map(data[i]);
+  if (!data)
+    return;
+  for (PRUint32 i = 0; i < aString.Length(); ++i)
+    data[i] = map(data[i]);
 }
 }  // namespace
 
-void ToLowerCase(nsAString& aString) { MapInPlace(aString, AsciiLower<PRUnichar>); }
-void ToLowerCase(nsACString& aString) { MapInPlace(aString, AsciiLower<char>); }
-void ToUpperCase(nsAString& aString) { MapInPlace(aString, AsciiUpper<PRUnichar>); }
-void ToUpperCase(nsACString& aString) { MapInPlace(aString, AsciiUpper<char>); }
+void ToLowerCase(nsAString& aString) {
+  MapInPlace(aString, AsciiLower<PRUnichar>);
+}
+void ToLowerCase(nsACString& aString) {
+  MapInPlace(aString, AsciiLower<char>);
+}
+void ToUpperCase(nsAString& aString) {
+  MapInPlace(aString, AsciiUpper<PRUnichar>);
+}
+void ToUpperCase(nsACString& aString) {
+  MapInPlace(aString, AsciiUpper<char>);
+}
 
 const nsAString& EmptyString() {
   static const nsString_external empty;
@@ -623,8 +701,10 @@ namespace {
 template <class CharT>
 CharT* CloneToHeap(const CharT* aData, PRUint32 aLength) {
   CharT* copy = static_cast<CharT*>(NS_Alloc((size_t(aLength) + 1) * sizeof(CharT)));
-  if (!copy) return nsnull;
-  if (aLength) memcpy(copy, aData, aLength * sizeof(CharT));
+  if (!copy)
+    return nsnull;
+  if (aLength)
+    memcpy(copy, aData, aLength * sizeof(CharT));
   copy[aLength] = 0;
   return copy;
 }

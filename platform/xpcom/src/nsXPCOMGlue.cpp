@@ -25,9 +25,11 @@ GlueState& State() {
 // A failed search is not remembered: the browser may load its XPCOM after us.
 nsresult Resolve() {
   GlueState& state = State();
-  if (state.resolved) return NS_OK;
+  if (state.resolved)
+    return NS_OK;
   void* symbol = dlsym(RTLD_DEFAULT, XPCOM_FROZEN_FUNCTIONS_SYMBOL);
-  if (!symbol) return NS_ERROR_NOT_INITIALIZED;
+  if (!symbol)
+    return NS_ERROR_NOT_INITIALIZED;
   XPCOMFunctions functions = {};
   functions.version = XPCOM_GLUE_VERSION;
   functions.size = sizeof functions;
@@ -41,32 +43,40 @@ nsresult Resolve() {
 }
 
 void SetError(nsresult* errorPtr, nsresult rv) {
-  if (errorPtr) *errorPtr = rv;
+  if (errorPtr)
+    *errorPtr = rv;
 }
 
 }  // namespace
 
-nsresult XPCOMGlueStartup(const char*) { return Resolve(); }
+nsresult XPCOMGlueStartup(const char*) {
+  return Resolve();
+}
 
 nsresult NS_GetServiceManager(nsIServiceManager** result) {
-  if (!result) return NS_ERROR_NULL_POINTER;
+  if (!result)
+    return NS_ERROR_NULL_POINTER;
   *result = nsnull;
   nsresult rv = Resolve();
-  if (NS_FAILED(rv)) return rv;
+  if (NS_FAILED(rv))
+    return rv;
   return State().functions.getServiceManager(result);
 }
 
 nsresult NS_GetComponentManager(nsIComponentManager** result) {
-  if (!result) return NS_ERROR_NULL_POINTER;
+  if (!result)
+    return NS_ERROR_NULL_POINTER;
   *result = nsnull;
   nsresult rv = Resolve();
-  if (NS_FAILED(rv)) return rv;
+  if (NS_FAILED(rv))
+    return rv;
   return State().functions.getComponentManager(result);
 }
 
 nsresult nsQueryInterface::operator()(const nsIID& aIID, void** aResult) const {
   *aResult = nsnull;
-  if (!mRawPtr) return NS_ERROR_NULL_POINTER;
+  if (!mRawPtr)
+    return NS_ERROR_NULL_POINTER;
   return mRawPtr->QueryInterface(aIID, aResult);
 }
 
@@ -78,25 +88,33 @@ nsresult nsQueryInterfaceWithError::operator()(const nsIID& aIID, void** aResult
 }
 
 nsresult CallGetService(const char* aContractID, const nsIID& aIID, void** aResult) {
-  if (!aResult) return NS_ERROR_NULL_POINTER;
+  if (!aResult)
+    return NS_ERROR_NULL_POINTER;
   *aResult = nsnull;
-  if (!aContractID) return NS_ERROR_INVALID_ARG;
+  if (!aContractID)
+    return NS_ERROR_INVALID_ARG;
   nsCOMPtr<nsIServiceManager> manager;
   nsresult rv = NS_GetServiceManager(getter_AddRefs(manager));
-  if (NS_FAILED(rv)) return rv;
-  if (!manager) return NS_ERROR_NOT_INITIALIZED;
+  if (NS_FAILED(rv))
+    return rv;
+  if (!manager)
+    return NS_ERROR_NOT_INITIALIZED;
   return manager->GetServiceByContractID(aContractID, aIID, aResult);
 }
 
 nsresult CallCreateInstance(const char* aContractID, nsISupports* aOuter, const nsIID& aIID,
                             void** aResult) {
-  if (!aResult) return NS_ERROR_NULL_POINTER;
+  if (!aResult)
+    return NS_ERROR_NULL_POINTER;
   *aResult = nsnull;
-  if (!aContractID) return NS_ERROR_INVALID_ARG;
+  if (!aContractID)
+    return NS_ERROR_INVALID_ARG;
   nsCOMPtr<nsIComponentManager> manager;
   nsresult rv = NS_GetComponentManager(getter_AddRefs(manager));
-  if (NS_FAILED(rv)) return rv;
-  if (!manager) return NS_ERROR_NOT_INITIALIZED;
+  if (NS_FAILED(rv))
+    return rv;
+  if (!manager)
+    return NS_ERROR_NOT_INITIALIZED;
   return manager->CreateInstanceByContractID(aContractID, aOuter, aIID, aResult);
 }
 

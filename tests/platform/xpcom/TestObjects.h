@@ -41,7 +41,8 @@ class PingObject final : public testIPing, public nsIInterfaceRequestor {
   NS_IMETHOD_(nsrefcnt) Release() override {
     nsrefcnt count = --mRefCnt;
     if (count == 0) {
-      if (mDestroyed) ++*mDestroyed;
+      if (mDestroyed)
+        ++*mDestroyed;
       delete this;
     }
     return count;
@@ -52,7 +53,8 @@ class PingObject final : public testIPing, public nsIInterfaceRequestor {
   }
   NS_IMETHOD GetInterface(const nsIID& aIID, void** aResult) override {
     *aResult = nullptr;
-    if (!mRelated) return NS_ERROR_NO_INTERFACE;
+    if (!mRelated)
+      return NS_ERROR_NO_INTERFACE;
     return mRelated->QueryInterface(aIID, aResult);
   }
 

@@ -12,9 +12,13 @@ std::u16string U16(const nsAString& s) {
   return std::u16string(reinterpret_cast<const char16_t*>(s.BeginReading()), s.Length());
 }
 
-std::string Narrow(const nsACString& s) { return std::string(s.BeginReading(), s.Length()); }
+std::string Narrow(const nsACString& s) {
+  return std::string(s.BeginReading(), s.Length());
+}
 
-const PRUnichar* Wide(const char16_t* s) { return reinterpret_cast<const PRUnichar*>(s); }
+const PRUnichar* Wide(const char16_t* s) {
+  return reinterpret_cast<const PRUnichar*>(s);
+}
 
 }  // namespace
 

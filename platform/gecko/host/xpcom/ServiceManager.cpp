@@ -30,24 +30,28 @@ bool ServiceManager::unregister(const std::string& contractID) {
 }
 
 NS_IMETHODIMP ServiceManager::GetService(const nsCID&, const nsIID&, void** result) {
-  if (!result) return NS_ERROR_NULL_POINTER;
+  if (!result)
+    return NS_ERROR_NULL_POINTER;
   *result = nullptr;
   return NS_ERROR_FACTORY_NOT_REGISTERED;  // services are found by contract ID only
 }
 
 NS_IMETHODIMP ServiceManager::GetServiceByContractID(const char* aContractID, const nsIID& aIID,
                                                      void** result) {
-  if (!result) return NS_ERROR_NULL_POINTER;
+  if (!result)
+    return NS_ERROR_NULL_POINTER;
   *result = nullptr;
-  if (!aContractID) return NS_ERROR_INVALID_ARG;
+  if (!aContractID)
+    return NS_ERROR_INVALID_ARG;
   auto found = mServices.find(aContractID);
-  if (found == mServices.end() || !found->second) return NS_ERROR_FACTORY_NOT_REGISTERED;
+  if (found == mServices.end() || !found->second)
+    return NS_ERROR_FACTORY_NOT_REGISTERED;
   return found->second->QueryInterface(aIID, result);
 }
 
-NS_IMETHODIMP ServiceManager::IsServiceInstantiated(const nsCID&, const nsIID&,
-                                                    PRBool* _retval) {
-  if (!_retval) return NS_ERROR_NULL_POINTER;
+NS_IMETHODIMP ServiceManager::IsServiceInstantiated(const nsCID&, const nsIID&, PRBool* _retval) {
+  if (!_retval)
+    return NS_ERROR_NULL_POINTER;
   *_retval = PR_FALSE;
   return NS_OK;
 }
@@ -55,11 +59,14 @@ NS_IMETHODIMP ServiceManager::IsServiceInstantiated(const nsCID&, const nsIID&,
 NS_IMETHODIMP ServiceManager::IsServiceInstantiatedByContractID(const char* aContractID,
                                                                 const nsIID& aIID,
                                                                 PRBool* _retval) {
-  if (!_retval) return NS_ERROR_NULL_POINTER;
+  if (!_retval)
+    return NS_ERROR_NULL_POINTER;
   *_retval = PR_FALSE;
-  if (!aContractID) return NS_ERROR_INVALID_ARG;
+  if (!aContractID)
+    return NS_ERROR_INVALID_ARG;
   auto found = mServices.find(aContractID);
-  if (found == mServices.end() || !found->second) return NS_OK;
+  if (found == mServices.end() || !found->second)
+    return NS_OK;
   nsCOMPtr<nsISupports> answer;
   if (NS_SUCCEEDED(found->second->QueryInterface(aIID, getter_AddRefs(answer)))) {
     *_retval = PR_TRUE;
@@ -68,43 +75,51 @@ NS_IMETHODIMP ServiceManager::IsServiceInstantiatedByContractID(const char* aCon
 }
 
 NS_IMETHODIMP ServiceManager::GetClassObject(const nsCID&, const nsIID&, void** result) {
-  if (!result) return NS_ERROR_NULL_POINTER;
+  if (!result)
+    return NS_ERROR_NULL_POINTER;
   *result = nullptr;
   return NS_ERROR_FACTORY_NOT_REGISTERED;
 }
 
-NS_IMETHODIMP ServiceManager::GetClassObjectByContractID(const char*, const nsIID&,
-                                                         void** result) {
-  if (!result) return NS_ERROR_NULL_POINTER;
+NS_IMETHODIMP ServiceManager::GetClassObjectByContractID(const char*, const nsIID&, void** result) {
+  if (!result)
+    return NS_ERROR_NULL_POINTER;
   *result = nullptr;
   return NS_ERROR_FACTORY_NOT_REGISTERED;  // factories are functions here, not objects
 }
 
 NS_IMETHODIMP ServiceManager::CreateInstance(const nsCID&, nsISupports*, const nsIID&,
                                              void** result) {
-  if (!result) return NS_ERROR_NULL_POINTER;
+  if (!result)
+    return NS_ERROR_NULL_POINTER;
   *result = nullptr;
   return NS_ERROR_FACTORY_NOT_REGISTERED;
 }
 
 NS_IMETHODIMP ServiceManager::CreateInstanceByContractID(const char* aContractID,
-                                                         nsISupports* aDelegate,
-                                                         const nsIID& aIID, void** result) {
-  if (!result) return NS_ERROR_NULL_POINTER;
+                                                         nsISupports* aDelegate, const nsIID& aIID,
+                                                         void** result) {
+  if (!result)
+    return NS_ERROR_NULL_POINTER;
   *result = nullptr;
-  if (!aContractID) return NS_ERROR_INVALID_ARG;
-  if (aDelegate) return NS_ERROR_NO_AGGREGATION;
+  if (!aContractID)
+    return NS_ERROR_INVALID_ARG;
+  if (aDelegate)
+    return NS_ERROR_NO_AGGREGATION;
   auto found = mFactories.find(aContractID);
-  if (found == mFactories.end()) return NS_ERROR_FACTORY_NOT_REGISTERED;
+  if (found == mFactories.end())
+    return NS_ERROR_FACTORY_NOT_REGISTERED;
   nsISupports* created = found->second();
-  if (!created) return NS_ERROR_OUT_OF_MEMORY;
+  if (!created)
+    return NS_ERROR_OUT_OF_MEMORY;
   nsresult rv = created->QueryInterface(aIID, result);
   created->Release();
   return rv;
 }
 
 void Services::registerService(const char* contractID, nsISupports* service) {
-  if (contractID) ServiceManager::instance().registerService(contractID, service);
+  if (contractID)
+    ServiceManager::instance().registerService(contractID, service);
 }
 
 void Services::registerFactory(const char* contractID, std::function<nsISupports*()> factory) {

@@ -8,7 +8,8 @@
 namespace {
 
 nsresult GetServiceManager(nsIServiceManager** result) {
-  if (!result) return NS_ERROR_NULL_POINTER;
+  if (!result)
+    return NS_ERROR_NULL_POINTER;
   nsIServiceManager* manager = &geckohost::ServiceManager::instance();
   manager->AddRef();
   *result = manager;
@@ -16,7 +17,8 @@ nsresult GetServiceManager(nsIServiceManager** result) {
 }
 
 nsresult GetComponentManager(nsIComponentManager** result) {
-  if (!result) return NS_ERROR_NULL_POINTER;
+  if (!result)
+    return NS_ERROR_NULL_POINTER;
   nsIComponentManager* manager = &geckohost::ServiceManager::instance();
   manager->AddRef();
   *result = manager;
@@ -27,7 +29,8 @@ nsresult GetComponentManager(nsIComponentManager** result) {
 
 extern "C" __attribute__((visibility("default"))) nsresult NS_GetFrozenFunctions(
     XPCOMFunctions* functions, const char*) {
-  if (!functions) return NS_ERROR_NULL_POINTER;
+  if (!functions)
+    return NS_ERROR_NULL_POINTER;
   if (functions->version != XPCOM_GLUE_VERSION || functions->size < sizeof(XPCOMFunctions)) {
     return NS_ERROR_FAILURE;
   }

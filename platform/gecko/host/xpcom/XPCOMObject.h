@@ -22,18 +22,22 @@ class XPCOMObject : public First, public Rest... {
 
   NS_IMETHOD_(nsrefcnt) Release() override {
     nsrefcnt count = --mRefCnt;
-    if (count == 0) delete this;
+    if (count == 0)
+      delete this;
     return count;
   }
 
   NS_IMETHOD QueryInterface(const nsIID& aIID, void** aResult) override {
-    if (!aResult) return NS_ERROR_NULL_POINTER;
+    if (!aResult)
+      return NS_ERROR_NULL_POINTER;
     *aResult = FindListed<First, Rest...>(aIID);
     if (!*aResult && aIID.Equals(NS_GET_IID(nsISupports))) {
       *aResult = static_cast<nsISupports*>(static_cast<First*>(this));
     }
-    if (!*aResult) *aResult = QueryExtraInterface(aIID);
-    if (!*aResult) return NS_ERROR_NO_INTERFACE;
+    if (!*aResult)
+      *aResult = QueryExtraInterface(aIID);
+    if (!*aResult)
+      return NS_ERROR_NO_INTERFACE;
     static_cast<nsISupports*>(static_cast<First*>(this))->AddRef();
     return NS_OK;
   }
@@ -53,7 +57,8 @@ class XPCOMObject : public First, public Rest... {
  private:
   template <class I, class... More>
   void* FindListed(const nsIID& aIID) {
-    if (aIID.Equals(NS_GET_IID(I))) return static_cast<I*>(this);
+    if (aIID.Equals(NS_GET_IID(I)))
+      return static_cast<I*>(this);
     if constexpr (sizeof...(More) > 0) {
       return FindListed<More...>(aIID);
     } else {

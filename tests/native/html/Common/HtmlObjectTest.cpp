@@ -22,7 +22,9 @@ class Counted final : public CHtmlRefCounted<Counted, IHtmlObject> {
   int* m_destroyed;
 };
 
-const unsigned short* U(const char16_t* text) { return reinterpret_cast<const unsigned short*>(text); }
+const unsigned short* U(const char16_t* text) {
+  return reinterpret_cast<const unsigned short*>(text);
+}
 
 }  // namespace
 
@@ -69,7 +71,8 @@ TEST(HtmlObjectTest, WideStringHelpersCountAndCopyCodeUnits) {
   EXPECT_EQ(wcslen(U(u"")), 0u);
   EXPECT_EQ(wcslen(U(u"caf\u00E9\U0001D11E")), 6u);  // a surrogate pair counts as two units
   unsigned short buffer[8];
-  for (unsigned short& unit : buffer) unit = 0xAAAA;
+  for (unsigned short& unit : buffer)
+    unit = 0xAAAA;
   EXPECT_EQ(wcscpy(buffer, U(u"abc")), buffer);
   EXPECT_EQ(buffer[2], u'c');
   EXPECT_EQ(buffer[3], 0);  // the terminator is copied
@@ -99,7 +102,8 @@ TEST(PropertyValueSlotsTest, EveryKindThroughItsSlots) {
   EXPECT_EQ(callSlot<void*>(text, 10), nullptr);
   EXPECT_EQ(callSlot<void*>(text, 13), nullptr);
 
-  CHtmlObjectPtr<IHtmlPropertyValue> utf8 = new CNSHtmlPropertyValue("\xE2\x82\xAC\xF0\x9D\x84\x9E");
+  CHtmlObjectPtr<IHtmlPropertyValue> utf8 =
+      new CNSHtmlPropertyValue("\xE2\x82\xAC\xF0\x9D\x84\x9E");
   EXPECT_EQ(callSlot<int>(utf8, 9), 3);  // one unit for the euro sign, two for the clef
 
   CHtmlObjectPtr<IHtmlPropertyValue> number = new CNSHtmlPropertyValue(-7);
@@ -135,7 +139,8 @@ TEST(PropertyValueSlotsTest, EveryKindThroughItsSlots) {
   EXPECT_FALSE(callSlot<bool>(no, 12));
   EXPECT_EQ(callSlot<void*>(yes, 10), nullptr);
 
-  CHtmlObjectPtr<IHtmlPropertyValue> empty = new CNSHtmlPropertyValue(static_cast<const char*>(nullptr));
+  CHtmlObjectPtr<IHtmlPropertyValue> empty =
+      new CNSHtmlPropertyValue(static_cast<const char*>(nullptr));
   EXPECT_EQ(callSlot<int>(empty, 3), 3);
   EXPECT_EQ(callSlot<int>(empty, 9), 0);
   EXPECT_EQ(callSlot<const unsigned short*>(empty, 4)[0], 0);

@@ -13,7 +13,8 @@ namespace {
 
 std::string Narrow(const unsigned short* text) {
   std::string result;
-  for (; text && *text; ++text) result += char(*text);
+  for (; text && *text; ++text)
+    result += char(*text);
   return result;
 }
 
@@ -29,7 +30,8 @@ class FakeElement final : public CHtmlRefCounted<FakeElement, IHtmlElement> {
   }
   IHtmlPropertyValue* getProperty(unsigned int id) override {
     for (unsigned int answered : m_answered) {
-      if (answered == id) return new CNSHtmlPropertyValue(int(id));
+      if (answered == id)
+        return new CNSHtmlPropertyValue(int(id));
     }
     return nullptr;
   }
@@ -61,7 +63,8 @@ std::vector<Listed> Enumerate(IHtmlElement* element) {
   while (properties->hasMoreElements()) {
     CHtmlObjectPtr<IHtmlProperty> property = static_cast<IHtmlProperty*>(properties->nextElement());
     EXPECT_EQ(property->getPropertyValue()->getReferenceCount(), 1);  // only the property holds it
-    listed.push_back({Narrow(property->getPropertyName()), property->getPropertyValue()->intValue()});
+    listed.push_back(
+        {Narrow(property->getPropertyName()), property->getPropertyValue()->intValue()});
   }
   EXPECT_EQ(properties->nextElement(), nullptr);
   return listed;
@@ -108,7 +111,7 @@ TEST(HtmlStandardPropertyEnumeratorTest, AnObjectWithoutPropertiesHasNone) {
 TEST(HtmlStandardPropertyEnumeratorTest, UnreadPropertyIsReleasedWithTheEnumerator) {
   CHtmlObjectPtr<FakeElement> element = new FakeElement({1, 2});
   CHtmlObjectPtr<IHtmlEnumerator> properties = element->getProperties();
-  ASSERT_TRUE(properties->hasMoreElements());  // fetches ".tag" ahead
+  ASSERT_TRUE(properties->hasMoreElements());                     // fetches ".tag" ahead
   CHtmlObjectPtr<IHtmlObject> first = properties->nextElement();  // ".tag"; ".id" fetched ahead
   EXPECT_NE(first, nullptr);
   properties = nullptr;  // must release ".id" and the element (checked by the sanitizer build)

@@ -25,8 +25,8 @@ TEST(HtmlStandardPropertySetTest, EveryRowIsFoundThroughTheIndex) {
   unsigned int row = 0;
   for (; CHtmlStandardPropertySet::getCanonicalName(row); ++row) {
     std::string name = CHtmlStandardPropertySet::getCanonicalName(row);
-    unsigned int id =
-        CHtmlStandardPropertySet::m_propertyList[row].id & ~CHtmlStandardPropertySet::NOT_ENUMERATED;
+    unsigned int id = CHtmlStandardPropertySet::m_propertyList[row].id &
+                      ~CHtmlStandardPropertySet::NOT_ENUMERATED;
     EXPECT_EQ(name, "." + std::string(CHtmlStandardPropertySet::m_propertyList[row].name));
     EXPECT_EQ(CHtmlStandardPropertySet::getPropertyId(name.c_str()), id) << name;
     ids.insert(id);

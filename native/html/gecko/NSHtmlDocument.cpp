@@ -1,0 +1,821 @@
+#include "NSHtmlDocument.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "HtmlStandardPropertySet.h"
+#include "NSHtmlAnchorElement.h"
+#include "NSHtmlAppletElement.h"
+#include "NSHtmlAreaElement.h"
+#include "NSHtmlBrowser.h"
+#include "NSHtmlButtonElement.h"
+#include "NSHtmlElement.h"
+#include "NSHtmlElementEnumerator.h"
+#include "NSHtmlEmbedElement.h"
+#include "NSHtmlFormElement.h"
+#include "NSHtmlFrameElement.h"
+#include "NSHtmlFrameSetElement.h"
+#include "NSHtmlIFrameElement.h"
+#include "NSHtmlImageElement.h"
+#include "NSHtmlInputElement.h"
+#include "NSHtmlMapElement.h"
+#include "NSHtmlNativePropertyEnumerator.h"
+#include "NSHtmlNodeListEnumerator.h"
+#include "NSHtmlObjectElement.h"
+#include "NSHtmlOptionElement.h"
+#include "NSHtmlPropertyValue.h"
+#include "NSHtmlSelectElement.h"
+#include "NSHtmlStandardPropertyEnumerator.h"
+#include "NSHtmlTableCellElement.h"
+#include "NSHtmlTableElement.h"
+#include "NSHtmlTableRowElement.h"
+#include "NSHtmlTextAreaElement.h"
+#include "NSHtmlTextNode.h"
+#include "NSQIUtils.h"
+#include "NSWidgetUtils.h"
+#include "Tracer.h"
+#include "nsIBaseWindow.h"
+#include "nsIDOMDocument.h"
+#include "nsIDOMElement.h"
+#include "nsIDOMHTMLDocument.h"
+#include "nsIDOMHTMLElement.h"
+#include "nsIDOMNSDocument.h"
+#include "nsIDOMNode.h"
+#include "nsIDOMNodeList.h"
+#include "nsIDOMText.h"
+#include "nsIDOMWindow.h"
+#include "nsIDOMWindowCollection.h"
+#include "nsIDOMXULCommandDispatcher.h"
+#include "nsIDOMXULDocument.h"
+#include "nsIDocShell.h"
+#include "nsIDocShellTreeItem.h"
+#include "nsIDocument.h"
+#include "nsIInterfaceRequestorUtils.h"
+#include "nsIPresShell.h"
+#include "nsIScriptGlobalObject.h"
+#include "nsISimpleEnumerator.h"
+#include "nsIViewManager.h"
+#include "nsIWidget.h"
+#include "nsIWindowMediator.h"
+#include "nsIXULWindow.h"
+#include "nsServiceManagerUtils.h"
+
+namespace {
+
+const char kModule[] = "NSHtmlDocument";
+const char kInFrame[] = "In getWidget() in HtmlDocument, found an iframe for the document ";
+
+enum PropertyId : unsigned int {
+  kTitle = 4,
+  kClass = 5,
+  kBounds = 14,
+  kUniqueId = 15,
+  kUrl = 16,
+  kCookie = 17,
+  kVScrollWidth = 71,
+  kHScrollHeight = 72,
+  kAjaxTraceOn = 76,
+};
+
+// Report lines, one per operation that catches.
+enum ReportLine : unsigned int {
+  kLineGetChildren = 150,
+  kLineGetObject = 180,
+  kLineGetPropertyByName = 210,
+  kLineGetPropertyById = 240,
+  kLineGetWidget = 300,
+  kLineGetParentDocument = 330,
+  kLineGetParent = 360,
+  kLineGetChildAtPoint = 390,
+};
+
+// Whether a ".class" value names a frame element ("Html.FRAME", "Html.IFRAME").
+bool isFrameClass(IHtmlPropertyValue* value) {
+  if (!value || !value->string())
+    return false;
+  nsDependentString text(value->string());
+  return text.Find("FRAME") >= 0 || text.Find("frame") >= 0;
+}
+
+nsString_external readString(nsIDOMHTMLDocument* document,
+                             nsresult (nsIDOMHTMLDocument::*getter)(nsAString&)) {
+  nsString_external value;
+  (document->*getter)(value);
+  return value;
+}
+
+template <class Interface>
+nsCOMPtr<Interface> queried(nsISupports* object) {
+  nsCOMPtr<Interface> result = do_QueryInterface(object);
+  return result;
+}
+
+}  // namespace
+
+void CNSHtmlDocument::reportError(const char* message, unsigned int line) {
+  CTracer::debugTrace("%s %s:%d\n", message, kModule, line);
+}
+
+void CNSHtmlDocument::reportException(unsigned int line) {
+  reportError("Unknown exception", line);
+}
+
+CNSHtmlDocument::CNSHtmlDocument(nsCOMPtr<nsIDOMHTMLDocument> document)
+    : m_htmlDocument(document), m_ajaxTraceOn(false), m_wrapperScriptInserted(false) {}
+
+bool CNSHtmlDocument::operator==(const CNSHtmlDocument& other) const {
+  return m_htmlDocument.get() == other.m_htmlDocument.get();
+}
+
+// --- Lookup and the element factory ----------------------------------------------------------
+
+bool CNSHtmlDocument::getHtmlDocument(nsCOMPtr<nsIDOMWindow> window,
+                                      CHtmlObjectPtr<CNSHtmlDocument>& document) {
+  document = nullptr;
+  if (!window)
+    return false;
+  nsCOMPtr<nsIDOMDocument> own;
+  window->GetDocument(getter_AddRefs(own));
+  nsCOMPtr<nsIDOMHTMLDocument> html = do_QueryInterface(own);
+  if (html) {
+    document = new CNSHtmlDocument(html);
+    return true;
+  }
+  nsCOMPtr<nsIDOMWindowCollection> frames;
+  window->GetFrames(getter_AddRefs(frames));
+  PRUint32 count = 0;
+  if (frames)
+    frames->GetLength(&count);
+  for (PRUint32 i = 0; i < count; ++i) {
+    nsCOMPtr<nsIDOMWindow> frame;
+    frames->Item(i, getter_AddRefs(frame));
+    if (getHtmlDocument(frame, document))
+      return true;
+  }
+  return false;
+}
+
+CNSHtmlElement* CNSHtmlDocument::create(nsCOMPtr<nsIDOMHTMLElement>& element) {
+  if (!element)
+    return nullptr;
+  if (CNSHtmlFrameElement::isFrame(element))
+    return new CNSHtmlFrameElement(element);
+  if (CNSHtmlIFrameElement::isFrame(element))
+    return new CNSHtmlIFrameElement(element);
+  if (CNSHtmlFrameSetElement::isFrameSet(element))
+    return new CNSHtmlFrameSetElement(element);
+  if (CNSHtmlAnchorElement::isAnchor(element))
+    return new CNSHtmlAnchorElement(element);
+  if (CNSHtmlTextAreaElement::isTextAreaElement(element)) {
+    return new CNSHtmlTextAreaElement(element);
+  }
+  if (CNSHtmlInputElement::isInput(element)) {
+    // An input inside an input (as malformed markup can produce) stands for the outer one.
+    nsCOMPtr<nsIDOMNode> parentNode;
+    element->GetParentNode(getter_AddRefs(parentNode));
+    nsCOMPtr<nsIDOMHTMLElement> parent = do_QueryInterface(parentNode);
+    if (parent && CNSHtmlInputElement::isInput(parent))
+      return new CNSHtmlInputElement(parent);
+    return new CNSHtmlInputElement(element);
+  }
+  if (CNSHtmlSelectElement::isSelect(element))
+    return new CNSHtmlSelectElement(element);
+  if (CNSHtmlOptionElement::isOption(element))
+    return new CNSHtmlOptionElement(element);
+  if (CNSHtmlImageElement::isImage(element))
+    return new CNSHtmlImageElement(element);
+  if (CNSHtmlButtonElement::isButton(element))
+    return new CNSHtmlButtonElement(element);
+  if (CNSHtmlMapElement::isMap(element))
+    return new CNSHtmlMapElement(element);
+  if (CNSHtmlAreaElement::isArea(element))
+    return new CNSHtmlAreaElement(element);
+  if (CNSHtmlTableElement::isTable(element))
+    return new CNSHtmlTableElement(element);
+  if (CNSHtmlTableRowElement::isTableRow(element))
+    return new CNSHtmlTableRowElement(element);
+  if (CNSHtmlTableCellElement::isTableCell(element))
+    return new CNSHtmlTableCellElement(element);
+  if (CNSHtmlAppletElement::isApplet(element))
+    return new CNSHtmlAppletElement(element);
+  if (CNSHtmlEmbedElement::isApplet(element))
+    return new CNSHtmlEmbedElement(element);
+  if (CNSHtmlObjectElement::isObject(element))
+    return new CNSHtmlObjectElement(element);
+  if (CNSHtmlFormElement::isForm(element))
+    return new CNSHtmlFormElement(element);
+  return new CNSHtmlElement(element);
+}
+
+IHtmlElement* CNSHtmlDocument::create(nsCOMPtr<nsIDOMNode>& node) {
+  nsCOMPtr<nsIDOMHTMLElement> element = do_QueryInterface(node);
+  if (element)
+    return create(element);
+  nsCOMPtr<nsIDOMText> text = do_QueryInterface(node);
+  if (text)
+    return new CNSHtmlTextNode(text);
+  return nullptr;
+}
+
+// --- IHtmlElement -----------------------------------------------------------------------------
+
+IHtmlEnumerator* CNSHtmlDocument::getChildren() {
+  try {
+    nsCOMPtr<nsIDOMNode> node = do_QueryInterface(m_htmlDocument);
+    return node ? new CNSHtmlElementEnumerator(node) : nullptr;
+  } catch (...) {
+    reportException(kLineGetChildren);
+  }
+  return nullptr;
+}
+
+IHtmlElement* CNSHtmlDocument::getTopParent() {
+  CHtmlObjectPtr<IHtmlElement> parent = getParent();
+  if (!parent)
+    return nullptr;
+  CHtmlObjectPtr<IHtmlElement> grandparent = parent->getParent();
+  if (!grandparent)
+    return parent.detach();
+  return grandparent->getTopParent();
+}
+
+long long CNSHtmlDocument::getObject() {
+  try {
+    nsCOMPtr<nsISupports> identity = do_QueryInterface(m_htmlDocument);
+    return static_cast<long long>(reinterpret_cast<intptr_t>(identity.get()));
+  } catch (...) {
+    reportException(kLineGetObject);
+  }
+  return 0;
+}
+
+nsString_external CNSHtmlDocument::getUniqueId() {
+  char identity[32];
+  snprintf(identity, sizeof identity, "%08lx",
+           static_cast<unsigned long>(static_cast<PRUint32>(getObject())));
+  nsString_external id;
+  id.AssignLiteral(identity);
+  id.Append(readString(m_htmlDocument, &nsIDOMHTMLDocument::GetURL));
+  return id;
+}
+
+IHtmlPropertyValue* CNSHtmlDocument::getProperty(const char* name) {
+  try {
+    unsigned int id = CHtmlStandardPropertySet::getPropertyId(name);
+    return id ? getProperty(id) : nullptr;
+  } catch (...) {
+    reportException(kLineGetPropertyByName);
+  }
+  return nullptr;
+}
+
+IHtmlPropertyValue* CNSHtmlDocument::getProperty(unsigned int id) {
+  if (id < kTitle || id > 78)
+    return nullptr;
+  try {
+    switch (id) {
+      case kTitle:
+        return new CNSHtmlPropertyValue(readString(m_htmlDocument, &nsIDOMHTMLDocument::GetTitle));
+      case kClass:
+        return new CNSHtmlPropertyValue("Html.HtmlDocument");
+      case kBounds: {
+        CHtmlObjectPtr<IHtmlElement> parent = getParent();
+        if (!parent)
+          return nullptr;
+        CHtmlObjectPtr<IHtmlPropertyValue> frameClass = parent->getProperty(".class");
+        if (!isFrameClass(frameClass))
+          return nullptr;
+        CTracer::debugTrace("%s", kInFrame);
+        return parent->getProperty(".bounds");
+      }
+      case kUniqueId:
+        return new CNSHtmlPropertyValue(getUniqueId());
+      case kUrl:
+        return new CNSHtmlPropertyValue(readString(m_htmlDocument, &nsIDOMHTMLDocument::GetURL));
+      case kCookie:
+        return new CNSHtmlPropertyValue(readString(m_htmlDocument, &nsIDOMHTMLDocument::GetCookie));
+      case kVScrollWidth:
+        return new CNSHtmlPropertyValue(getScrollbarVWidth());
+      case kHScrollHeight:
+        return new CNSHtmlPropertyValue(getScrollbarHHeight());
+      case kAjaxTraceOn:
+        return new CNSHtmlPropertyValue(m_ajaxTraceOn);
+      default:
+        return nullptr;
+    }
+  } catch (...) {
+    reportException(kLineGetPropertyById);
+  }
+  return nullptr;
+}
+
+bool CNSHtmlDocument::setProperty(const char* name, IHtmlPropertyValue* value) {
+  (void)name;
+  (void)value;
+  return false;  // only request tracing can be switched on a document
+}
+
+IHtmlEnumerator* CNSHtmlDocument::getProperties() {
+  return new CNSHtmlStandardPropertyEnumerator(this);
+}
+
+IHtmlEnumerator* CNSHtmlDocument::getNativeProperties() {
+  nsCOMPtr<nsIDOMNode> node = do_QueryInterface(m_htmlDocument);
+  return node ? new CNSHtmlNativePropertyEnumerator(node) : nullptr;
+}
+
+// --- IHtmlDocument ----------------------------------------------------------------------------
+
+IHtmlEnumerator* CNSHtmlDocument::getElementsByTag(const unsigned short* tagName) {
+  if (!tagName)
+    return nullptr;
+  nsCOMPtr<nsIDOMNodeList> list;
+  nsresult rv =
+      m_htmlDocument->GetElementsByTagName(nsDependentString(tagName), getter_AddRefs(list));
+  if (NS_FAILED(rv) || !list)
+    return nullptr;
+  return new CNSHtmlNodeListEnumerator(list);
+}
+
+IHtmlEnumerator* CNSHtmlDocument::getElementsByName(const unsigned short* name) {
+  if (!name)
+    return nullptr;
+  nsCOMPtr<nsIDOMNodeList> list;
+  nsresult rv = m_htmlDocument->GetElementsByName(nsDependentString(name), getter_AddRefs(list));
+  if (NS_FAILED(rv) || !list)
+    return nullptr;
+  return new CNSHtmlNodeListEnumerator(list);
+}
+
+IHtmlElement* CNSHtmlDocument::getElementById(const unsigned short* id) {
+  if (!id)
+    return nullptr;
+  nsCOMPtr<nsIDOMElement> element;
+  nsresult rv = m_htmlDocument->GetElementById(nsDependentString(id), getter_AddRefs(element));
+  if (NS_FAILED(rv) || !element)
+    return nullptr;
+  nsCOMPtr<nsIDOMNode> node = do_QueryInterface(element);
+  return create(node);
+}
+
+IHtmlPropertyValue* CNSHtmlDocument::invokeScript(const char*, const char*) {
+  return nullptr;
+}
+
+// --- Properties and state ---------------------------------------------------------------------
+
+void CNSHtmlDocument::hasFocus(int& focused) {
+  focused = 0;
+  nsCOMPtr<nsIDOMNSDocument> document = do_QueryInterface(m_htmlDocument);
+  PRBool answer = PR_FALSE;
+  if (document && NS_SUCCEEDED(document->HasFocus(&answer)))
+    focused = answer ? 1 : 0;
+}
+
+nsString_external CNSHtmlDocument::getReadyStatus() {
+  nsString_external status;
+  nsCOMPtr<nsIDOMNSDocument> document = do_QueryInterface(m_htmlDocument);
+  if (document)
+    document->GetReadyState(status);
+  return status;
+}
+
+namespace {
+CHtmlObjectPtr<CNSHtmlElement> firstBody(CNSHtmlDocument& document) {
+  const unsigned short body[] = {'b', 'o', 'd', 'y', 0};
+  CHtmlObjectPtr<IHtmlEnumerator> bodies = document.getElementsByTag(body);
+  if (!bodies || !bodies->hasMoreElements())
+    return CHtmlObjectPtr<CNSHtmlElement>();
+  return CHtmlObjectPtr<CNSHtmlElement>(static_cast<CNSHtmlElement*>(bodies->nextElement()));
+}
+}  // namespace
+
+int CNSHtmlDocument::getDocBodyWidth() {
+  CHtmlObjectPtr<CNSHtmlElement> body = firstBody(*this);
+  return body ? body->getClientWidth() : 0;
+}
+
+int CNSHtmlDocument::getDocBodyHeight() {
+  CHtmlObjectPtr<CNSHtmlElement> body = firstBody(*this);
+  return body ? body->getClientHeight() : 0;
+}
+
+// --- Placement --------------------------------------------------------------------------------
+
+bool CNSHtmlDocument::getWindow(nsCOMPtr<nsIDOMWindow>& window) {
+  window = nullptr;
+  nsCOMPtr<nsIDocument> document = NSQIUtils::doQI_nsIDocument(m_htmlDocument.get());
+  if (!document)
+    return false;
+  window = do_QueryInterface(document->GetScriptGlobalObject());
+  return window != nullptr;
+}
+
+nsIWidget* CNSHtmlDocument::getWidget() {
+  try {
+    nsCOMPtr<nsIDocument> document = NSQIUtils::doQI_nsIDocument(m_htmlDocument.get());
+    if (!document)
+      return nullptr;
+    nsCOMPtr<nsISupports> container = document->GetContainer();
+    nsCOMPtr<nsIDocShell> shell = do_QueryInterface(container);
+    if (!shell)
+      return nullptr;
+    nsCOMPtr<nsIPresShell> presShell;
+    shell->GetPresShell(getter_AddRefs(presShell));
+    nsIViewManager* viewManager = presShell ? presShell->GetViewManager() : nullptr;
+    if (!viewManager)
+      return nullptr;
+    nsCOMPtr<nsIWidget> widget;
+    viewManager->GetWidget(getter_AddRefs(widget));
+    return widget;  // the view manager keeps it alive
+  } catch (...) {
+    reportException(kLineGetWidget);
+  }
+  return nullptr;
+}
+
+bool CNSHtmlDocument::getFrameBounds(HtmlRectangle& bounds) {
+  CHtmlObjectPtr<IHtmlElement> parent = getParent();
+  if (!parent)
+    return false;
+  CHtmlObjectPtr<IHtmlPropertyValue> frameClass = parent->getProperty(".class");
+  if (!isFrameClass(frameClass))
+    return false;
+  CHtmlObjectPtr<IHtmlPropertyValue> frameBounds = parent->getProperty(".bounds");
+  if (!frameBounds)
+    return false;
+  bounds = frameBounds->rectangle();
+  return true;
+}
+
+nsRect CNSHtmlDocument::documentToScreen(const nsRect& rect, float) {
+  nsCOMPtr<nsIDOMWindow> window;
+  if (!getWindow(window))
+    return rect;
+  nsRect viewport = rect;
+  PRInt32 scrollX = 0;
+  PRInt32 scrollY = 0;
+  window->GetScrollX(&scrollX);
+  window->GetScrollY(&scrollY);
+  viewport.x -= scrollX;
+  viewport.y -= scrollY;
+  HtmlRectangle frame;
+  if (getFrameBounds(frame)) {
+    CTracer::debugTrace("%s",
+                        "In documentToScreen() in HtmlDocument, found an iframe for the document ");
+    nsRect result(viewport.x + frame.x, viewport.y + frame.y, viewport.width, viewport.height);
+    CTracer::debugTrace(
+        "After conversion, Rectangle of Control x=%d , y=%d , height=%d , Width=%d \n", result.x,
+        result.y, result.height, result.width);
+    return result;
+  }
+  nsIWidget* widget = getWidget();
+  if (!widget)
+    return nsRect();
+  nsRect result;
+  WidgetToScreen(widget, viewport, &result);
+  return result;
+}
+
+namespace {
+float zoomOrOne(nsCOMPtr<nsIDOMWindow>& window) {
+  float zoom = CNSHtmlBrowser::getZoomFactor(window);
+  return zoom < 0 ? 1.0f : zoom;
+}
+}  // namespace
+
+nsPoint CNSHtmlDocument::documentToScreen(const nsPoint& point) {
+  nsCOMPtr<nsIDOMWindow> window;
+  if (!getWindow(window))
+    return point;
+  nsRect mapped = documentToScreen(nsRect(point.x, point.y, 1, 1), zoomOrOne(window));
+  return nsPoint(mapped.x, mapped.y);
+}
+
+nsRect CNSHtmlDocument::screenToDocument(const nsRect& rect, float) {
+  nsCOMPtr<nsIDOMWindow> window;
+  if (!getWindow(window))
+    return nsRect();
+  nsIWidget* widget = getWidget();
+  if (!widget)
+    return nsRect();
+  nsRect origin;
+  WidgetToScreen(widget, nsRect(0, 0, 0, 0), &origin);
+  return nsRect(rect.x - origin.x, rect.y - origin.y, 0, 0);
+}
+
+nsPoint CNSHtmlDocument::screenToDocument(const nsPoint& point) {
+  nsCOMPtr<nsIDOMWindow> window;
+  if (!getWindow(window))
+    return nsPoint(0, 0);
+  nsRect mapped = screenToDocument(nsRect(point.x, point.y, 1, 1), zoomOrOne(window));
+  return nsPoint(mapped.x, mapped.y);
+}
+
+bool CNSHtmlDocument::getParentDocument(CHtmlObjectPtr<CNSHtmlDocument>& parent) {
+  parent = nullptr;
+  try {
+    nsCOMPtr<nsIDocument> document = NSQIUtils::doQI_nsIDocument(m_htmlDocument.get());
+    if (!document)
+      return false;
+    nsCOMPtr<nsIDOMHTMLDocument> html = do_QueryInterface(document->GetParentDocument());
+    if (html)
+      parent = new CNSHtmlDocument(html);
+  } catch (...) {
+    reportException(kLineGetParentDocument);
+  }
+  return parent != nullptr;
+}
+
+bool CNSHtmlDocument::findFrame(CNSHtmlDocument& child, CHtmlObjectPtr<IHtmlElement>& frame) {
+  frame = nullptr;
+  const unsigned short frameTag[] = {'F', 'R', 'A', 'M', 'E', 0};
+  const unsigned short iframeTag[] = {'I', 'F', 'R', 'A', 'M', 'E', 0};
+  const unsigned short objectTag[] = {'O', 'B', 'J', 'E', 'C', 'T', 0};
+
+  CHtmlObjectPtr<IHtmlEnumerator> frames = getElementsByTag(frameTag);
+  for (int index = 0; frames && !frame && frames->hasMoreElements(); ++index) {
+    CHtmlObjectPtr<CNSHtmlElement> element = static_cast<CNSHtmlElement*>(frames->nextElement());
+    if (!element || !CNSHtmlFrameElement::isFrame(element->getElement()))
+      continue;
+    auto* candidate = static_cast<CNSHtmlFrameElement*>(static_cast<CNSHtmlElement*>(element));
+    CHtmlObjectPtr<CNSHtmlDocument> shown;
+    if (candidate->getDocument(shown) && *shown == child) {
+      candidate->setFrameIndex(index);
+      frame = element.detach();
+    }
+  }
+  CHtmlObjectPtr<IHtmlEnumerator> iframes = frame ? nullptr : getElementsByTag(iframeTag);
+  for (int index = 0; iframes && !frame && iframes->hasMoreElements(); ++index) {
+    CHtmlObjectPtr<CNSHtmlElement> element = static_cast<CNSHtmlElement*>(iframes->nextElement());
+    if (!element || !CNSHtmlIFrameElement::isFrame(element->getElement()))
+      continue;
+    auto* candidate = static_cast<CNSHtmlIFrameElement*>(static_cast<CNSHtmlElement*>(element));
+    CHtmlObjectPtr<CNSHtmlDocument> shown;
+    if (candidate->getDocument(shown) && *shown == child) {
+      candidate->setFrameIndex(index);
+      frame = element.detach();
+    }
+  }
+  CHtmlObjectPtr<IHtmlEnumerator> objects = frame ? nullptr : getElementsByTag(objectTag);
+  while (objects && !frame && objects->hasMoreElements()) {
+    CHtmlObjectPtr<CNSHtmlElement> element = static_cast<CNSHtmlElement*>(objects->nextElement());
+    if (!element || !CNSHtmlObjectElement::isObject(element->getElement()))
+      continue;
+    auto* candidate = static_cast<CNSHtmlObjectElement*>(static_cast<CNSHtmlElement*>(element));
+    nsCOMPtr<nsIDOMDocument> content;
+    if (!candidate->getContentDocument(content))
+      continue;
+    nsCOMPtr<nsIDOMHTMLDocument> html = do_QueryInterface(content);
+    if (html && html.get() == child.m_htmlDocument.get())
+      frame = element.detach();
+  }
+  return frame != nullptr;
+}
+
+IHtmlElement* CNSHtmlDocument::getParent() {
+  try {
+    CHtmlObjectPtr<CNSHtmlDocument> parent;
+    if (getParentDocument(parent)) {
+      CHtmlObjectPtr<IHtmlElement> frame;
+      parent->findFrame(*this, frame);
+      return frame.detach();
+    }
+    return getBrowser();
+  } catch (...) {
+    reportException(kLineGetParent);
+  }
+  return nullptr;
+}
+
+IHtmlBrowser* CNSHtmlDocument::getBrowser() {
+  IHtmlBrowser* browser = getBrowserByFocus();
+  return browser ? browser : getBrowserByWidget();
+}
+
+namespace {
+nsCOMPtr<nsISimpleEnumerator> mediatorWindows() {
+  nsCOMPtr<nsISimpleEnumerator> windows;
+  nsCOMPtr<nsIWindowMediator> mediator = do_GetService(NS_WINDOWMEDIATOR_CONTRACTID);
+  if (mediator)
+    mediator->GetXULWindowEnumerator(nullptr, getter_AddRefs(windows));
+  return windows;
+}
+
+nsIWidget* widgetOfShell(nsIDocShell* shell) {
+  if (!shell)
+    return nullptr;
+  nsCOMPtr<nsIPresShell> presShell;
+  shell->GetPresShell(getter_AddRefs(presShell));
+  nsIViewManager* viewManager = presShell ? presShell->GetViewManager() : nullptr;
+  if (!viewManager)
+    return nullptr;
+  nsCOMPtr<nsIWidget> widget;
+  viewManager->GetWidget(getter_AddRefs(widget));
+  return widget;
+}
+}  // namespace
+
+IHtmlBrowser* CNSHtmlDocument::getBrowserByFocus() {
+  nsCOMPtr<nsISimpleEnumerator> windows = mediatorWindows();
+  if (!windows)
+    return nullptr;  // no window mediator: a broken host
+  PRBool more = PR_FALSE;
+  while (NS_SUCCEEDED(windows->HasMoreElements(&more)) && more) {
+    nsCOMPtr<nsISupports> next;
+    windows->GetNext(getter_AddRefs(next));
+    nsCOMPtr<nsIXULWindow> xulWindow = CNSHtmlBrowser::getBrowserWindow(next);
+    if (!xulWindow)
+      continue;
+    nsCOMPtr<nsIDocShell> shell;
+    xulWindow->GetDocShell(getter_AddRefs(shell));
+    nsCOMPtr<nsIDOMWindow> chromeWindow = do_GetInterface(shell);
+    if (!chromeWindow)
+      continue;
+    nsCOMPtr<nsIDOMDocument> chromeDocument;
+    chromeWindow->GetDocument(getter_AddRefs(chromeDocument));
+    nsCOMPtr<nsIDOMXULDocument> xulDocument = do_QueryInterface(chromeDocument);
+    nsCOMPtr<nsIDOMXULCommandDispatcher> dispatcher;
+    if (xulDocument)
+      xulDocument->GetCommandDispatcher(getter_AddRefs(dispatcher));
+    nsCOMPtr<nsIDOMWindow> focused;
+    if (dispatcher)
+      dispatcher->GetFocusedWindow(getter_AddRefs(focused));
+    nsCOMPtr<nsIDOMDocument> focusedDocument;
+    if (focused)
+      focused->GetDocument(getter_AddRefs(focusedDocument));
+    if (!focusedDocument)
+      continue;
+    nsCOMPtr<nsIDOMHTMLDocument> html = do_QueryInterface(focusedDocument);
+    if (html && html.get() == m_htmlDocument.get()) {
+      return new CNSHtmlBrowser(chromeWindow, xulWindow);
+    }
+    CHtmlObjectPtr<CNSHtmlDocument> parent;
+    if (getParentDocument(parent)) {
+      IHtmlBrowser* browser = parent->getBrowser();
+      if (browser)
+        return browser;
+    }
+  }
+  return nullptr;
+}
+
+IHtmlBrowser* CNSHtmlDocument::getBrowserByWidget() {
+  nsCOMPtr<nsIDocument> document = NSQIUtils::doQI_nsIDocument(m_htmlDocument.get());
+  if (!document)
+    return nullptr;
+  nsCOMPtr<nsISupports> container = document->GetContainer();
+  nsCOMPtr<nsIDocShellTreeItem> item = do_QueryInterface(container);
+  nsCOMPtr<nsIBaseWindow> baseWindow = do_QueryInterface(item);
+  if (!baseWindow)
+    return nullptr;
+  nsCOMPtr<nsIWidget> top;
+  baseWindow->GetMainWidget(getter_AddRefs(top));
+  if (!top)
+    return nullptr;
+  while (nsIWidget* parent = top->GetParent())
+    top = parent;
+
+  nsCOMPtr<nsISimpleEnumerator> windows = mediatorWindows();
+  if (!windows)
+    return nullptr;
+  PRBool more = PR_FALSE;
+  while (NS_SUCCEEDED(windows->HasMoreElements(&more)) && more) {
+    nsCOMPtr<nsISupports> next;
+    windows->GetNext(getter_AddRefs(next));
+    nsCOMPtr<nsIXULWindow> xulWindow = NSQIUtils::doQI_nsIXULWindow(next);
+    nsCOMPtr<nsIBaseWindow> windowBase = do_QueryInterface(next);
+    if (!xulWindow || !windowBase)
+      continue;
+    nsCOMPtr<nsIDocShell> shell;
+    xulWindow->GetDocShell(getter_AddRefs(shell));
+    if (widgetOfShell(shell) == top.get())
+      return new CNSHtmlBrowser(xulWindow);
+  }
+  return nullptr;
+}
+
+// --- Hit-testing and focus --------------------------------------------------------------------
+
+IHtmlElement* CNSHtmlDocument::wrapLayoutAnswer(nsIDOMElement* element) {
+  nsCOMPtr<nsIDOMNode> node = do_QueryInterface(element);
+  if (!node)
+    return nullptr;
+  PRUint16 type = 0;
+  node->GetNodeType(&type);
+  if (type == nsIDOMNode::ELEMENT_NODE) {
+    nsCOMPtr<nsIDOMHTMLElement> html = do_QueryInterface(node);
+    return html ? create(html) : nullptr;
+  }
+  nsCOMPtr<nsIDOMText> text = do_QueryInterface(node);
+  return text ? new CNSHtmlTextNode(text) : nullptr;
+}
+
+IHtmlElement* CNSHtmlDocument::searchChildrenAtPoint(IHtmlEnumerator* children, int x, int y) {
+  while (children && children->hasMoreElements()) {
+    IHtmlElement* child = static_cast<IHtmlElement*>(children->nextElement());
+    if (!child)
+      continue;
+    if (!child->isPointInObject(x, y)) {
+      child->release();
+      continue;
+    }
+    IHtmlElement* deeper = getElementAtPoint(child, x, y);
+    if (!deeper)
+      return child;
+    child->release();
+    return deeper;
+  }
+  return nullptr;
+}
+
+IHtmlElement* CNSHtmlDocument::getElementAtPoint(IHtmlElement* parent, int x, int y) {
+  if (!parent)
+    return nullptr;
+  CHtmlObjectPtr<IHtmlEnumerator> children = parent->getChildren();
+  return searchChildrenAtPoint(children, x, y);
+}
+
+IHtmlElement* CNSHtmlDocument::getChildAtPoint(int x, int y) {
+  try {
+    nsCOMPtr<nsIDOMWindow> window;
+    if (!getWindow(window))
+      return nullptr;
+    CHtmlObjectPtr<IHtmlEnumerator> children = getChildren();
+    CHtmlObjectPtr<IHtmlElement> root = children && children->hasMoreElements()
+                                            ? static_cast<IHtmlElement*>(children->nextElement())
+                                            : nullptr;
+    if (!root)
+      return nullptr;
+    const int verticalAllowance = getScrollbarVWidth();
+    const int horizontalAllowance = getScrollbarHHeight();
+    nsCOMPtr<nsIDOMNSDocument> layout = do_QueryInterface(m_htmlDocument);
+
+    if (nsIWidget* widget = getWidget()) {
+      nsIntRect bounds;
+      widget->GetBounds(bounds);
+      HtmlRectangle frame;
+      if (getFrameBounds(frame)) {
+        CTracer::debugTrace("%s", kInFrame);
+        bounds.x = frame.x;
+        bounds.y = frame.y;
+        nsCOMPtr<nsIDOMElement> hit;
+        if (layout)
+          layout->ElementFromPoint(x - bounds.x, y - bounds.y, getter_AddRefs(hit));
+        if (hit) {
+          IHtmlElement* answer = wrapLayoutAnswer(hit);
+          if (answer)
+            return answer;
+        }
+      } else {
+        WidgetToScreen(widget, bounds, &bounds);
+      }
+      if (x >= bounds.x + bounds.width - verticalAllowance ||
+          y >= bounds.y + bounds.height - horizontalAllowance) {
+        return root.detach();
+      }
+    }
+
+    nsPoint mapped = screenToDocument(nsPoint(x, y));
+    nsCOMPtr<nsIDOMElement> hit;
+    if (layout)
+      layout->ElementFromPoint(mapped.x, mapped.y, getter_AddRefs(hit));
+    if (hit)
+      return wrapLayoutAnswer(hit);
+
+    CHtmlObjectPtr<IHtmlEnumerator> again = getChildren();
+    return searchChildrenAtPoint(again, x, y);
+  } catch (...) {
+    reportException(kLineGetChildAtPoint);
+  }
+  return nullptr;
+}
+
+nsIDOMElement* CNSHtmlDocument::getActiveElement() {
+  nsCOMPtr<nsIDOMNSDocument> document = do_QueryInterface(m_htmlDocument);
+  if (!document)
+    return nullptr;
+  nsCOMPtr<nsIDOMElement> element;
+  document->GetActiveElement(getter_AddRefs(element));
+  while (element) {
+    nsString_external tag;
+    element->GetTagName(tag);
+    bool isFrame = tag.LowerCaseEqualsLiteral("frame");
+    bool isIFrame = tag.LowerCaseEqualsLiteral("iframe");
+    if (!isFrame && !isIFrame)
+      break;
+    nsCOMPtr<nsIDOMHTMLElement> html = do_QueryInterface(element);
+    CHtmlObjectPtr<CNSHtmlDocument> inner;
+    if (isFrame && html && CNSHtmlFrameElement::isFrame(html)) {
+      CHtmlObjectPtr<CNSHtmlFrameElement> frame = new CNSHtmlFrameElement(html);
+      frame->getDocument(inner);
+    } else if (isIFrame && html && CNSHtmlIFrameElement::isFrame(html)) {
+      CHtmlObjectPtr<CNSHtmlIFrameElement> frame = new CNSHtmlIFrameElement(html);
+      frame->getDocument(inner);
+    }
+    if (!inner)
+      break;  // a frame without an HTML document is itself the answer
+    element = inner->getActiveElement();
+  }
+  return element;  // the document keeps its active element alive
+}

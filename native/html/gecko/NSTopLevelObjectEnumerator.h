@@ -1,0 +1,30 @@
+// Enumerates the browser's top-level windows as test objects, in the window mediator's order
+// (creation order): a browser object for each XUL window that shows a focused content shell.
+// Windows whose document shell has no DOM window are passed over; a window whose browser
+// object finds no focused shell yields null for its turn.
+#ifndef NATIVE_HTML_GECKO_NSTOPLEVELOBJECTENUMERATOR_H
+#define NATIVE_HTML_GECKO_NSTOPLEVELOBJECTENUMERATOR_H
+
+#include "HtmlObject.h"
+#include "HtmlRefCounted.h"
+#include "nsCOMPtr.h"
+#include "nsISimpleEnumerator.h"
+
+class CNSTopLevelObjectEnumerator final
+    : public CHtmlRefCounted<CNSTopLevelObjectEnumerator, IHtmlEnumerator> {
+ public:
+  CNSTopLevelObjectEnumerator();
+
+  // IHtmlEnumerator
+  IHtmlObject* nextElement() override;
+  bool hasMoreElements() override;
+
+ private:
+  // A drop-down list popup to yield before the windows; Firefox 3.6 leaves none to find.
+  static long findPopup() { return 0; }
+
+  nsCOMPtr<nsISimpleEnumerator> m_ienum;
+  long m_popupHandle;
+};
+
+#endif

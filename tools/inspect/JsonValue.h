@@ -1,0 +1,47 @@
+// A small JSON document model for the tool's --json output: null, booleans, integers,
+// strings, arrays and objects whose keys keep the order they were added in.
+#ifndef TOOLS_INSPECT_JSONVALUE_H
+#define TOOLS_INSPECT_JSONVALUE_H
+
+#include <string>
+#include <utility>
+#include <vector>
+
+class JsonValue {
+ public:
+  enum class Kind { Null, Boolean, Integer, String, Array, Object };
+
+  JsonValue() = default;
+  static JsonValue boolean(bool value);
+  static JsonValue integer(long long value);
+  static JsonValue string(std::string utf8);
+  static JsonValue array();
+  static JsonValue object();
+
+  Kind kind() const { return m_kind; }
+  bool isNull() const { return m_kind == Kind::Null; }
+
+  // Arrays: append. Objects: add or replace a member.
+  JsonValue& push(JsonValue value);
+  JsonValue& set(const std::string& key, JsonValue value);
+  const JsonValue* member(const std::string& key) const;
+
+  // Two-space indented text; `{"a": [1, 2]}` style for short arrays of scalars.
+  std::string serialize() const;
+
+ private:
+  void write(std::string& out, int indent) const;
+  bool isScalar() const;
+
+  Kind m_kind = Kind::Null;
+  bool m_boolean = false;
+  long long m_integer = 0;
+  std::string m_string;
+  std::vector<JsonValue> m_items;
+  std::vector<std::pair<std::string, JsonValue>> m_members;
+};
+
+// `text` as a JSON string literal, quotes included; control characters escaped.
+std::string jsonQuote(const std::string& utf8);
+
+#endif
