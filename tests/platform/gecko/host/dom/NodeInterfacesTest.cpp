@@ -317,5 +317,78 @@ TEST_F(NodeInterfacesTest, ElementLayoutMembersAnswerThroughTheContainer) {
   EXPECT_EQ(value, 0);  // not shown: zeros
 }
 
+TEST_F(NodeInterfacesTest, CharacterDataEditingAndDocumentFactories) {
+  auto page = parsePage("<p id=p>hello</p>");
+  nsCOMPtr<nsIDOMNode> paragraph = nodeById(*page, u"p");
+  nsCOMPtr<nsIDOMNode> child;
+  paragraph->GetFirstChild(getter_AddRefs(child));
+  nsCOMPtr<nsIDOMText> text = do_QueryInterface(child);
+  nsString part;
+  EXPECT_EQ(text->SubstringData(1, 3, part), NS_OK);
+  EXPECT_EQ(str(part), "ell");
+  EXPECT_EQ(text->SubstringData(9, 1, part), NS_ERROR_DOM_INDEX_SIZE_ERR);
+  EXPECT_EQ(text->InsertData(5, NS_LITERAL_STRING(" world")), NS_OK);
+  EXPECT_EQ(text->DeleteData(0, 1), NS_OK);
+  EXPECT_EQ(text->ReplaceData(0, 4, NS_LITERAL_STRING("J")), NS_OK);
+  text->GetData(part);
+  EXPECT_EQ(str(part), "J world");
+  nsCOMPtr<nsIDOMText> tail;
+  EXPECT_EQ(text->SplitText(2, getter_AddRefs(tail)), NS_OK);
+  tail->GetData(part);
+  EXPECT_EQ(str(part), "world");
+  PRUint32 length = 0;
+  text->GetLength(&length);
+  EXPECT_EQ(length, 2u);
+
+  nsIDOMDocument* document = page->asDOMDocument();
+  nsCOMPtr<nsIDOMElement> made;
+  EXPECT_EQ(document->CreateElement(NS_LITERAL_STRING("1x"), getter_AddRefs(made)),
+            NS_ERROR_DOM_INVALID_CHARACTER_ERR);
+  EXPECT_EQ(document->CreateElementNS(EmptyString(), NS_LITERAL_STRING("p:x"),
+                                      getter_AddRefs(made)),
+            NS_ERROR_GENERATE_FAILURE(NS_ERROR_MODULE_DOM, 14));  // NAMESPACE_ERR
+  EXPECT_EQ(document->CreateElement(NS_LITERAL_STRING("TD"), getter_AddRefs(made)), NS_OK);
+  EXPECT_TRUE(answers<nsIDOMHTMLTableCellElement>(made));
+  nsCOMPtr<nsIDOMComment> comment;
+  document->CreateComment(NS_LITERAL_STRING("c"), getter_AddRefs(comment));
+  nsString name;
+  comment->GetNodeName(name);
+  EXPECT_EQ(str(name), "#comment");
+  nsIDOMCDATASection* cdata = nullptr;  // no interface declaration to hold it by
+  EXPECT_EQ(document->CreateCDATASection(NS_LITERAL_STRING("x"), &cdata),
+            NS_ERROR_DOM_NOT_SUPPORTED_ERR);
+  EXPECT_EQ(cdata, nullptr);
+}
+
+TEST_F(NodeInterfacesTest, NamespaceLookupsWalkTheDeclarations) {
+  auto page = parsePage(R"(<svg id=s xmlns:xlink="http://www.w3.org/1999/xlink"><g id='g'/></svg>)");
+  nsCOMPtr<nsIDOM3Node> group = do_QueryInterface(nodeById(*page, u"g"));
+  nsString uri;
+  group->LookupNamespaceURI(EmptyString(), uri);
+  EXPECT_EQ(str(uri), "http://www.w3.org/2000/svg");
+  group->LookupNamespaceURI(NS_LITERAL_STRING("xlink"), uri);
+  EXPECT_EQ(str(uri), "http://www.w3.org/1999/xlink");
+  group->LookupNamespaceURI(NS_LITERAL_STRING("nope"), uri);
+  EXPECT_TRUE(uri.IsVoid());
+  nsString prefix;
+  group->LookupPrefix(NS_LITERAL_STRING("http://www.w3.org/1999/xlink"), prefix);
+  EXPECT_EQ(str(prefix), "xlink");
+  PRBool flag = PR_FALSE;
+  group->IsDefaultNamespace(NS_LITERAL_STRING("http://www.w3.org/2000/svg"), &flag);
+  EXPECT_TRUE(flag);
+
+  nsString local;
+  nodeById(*page, u"g")->GetLocalName(local);
+  EXPECT_EQ(str(local), "g");
+  nodeById(*page, u"g")->GetNamespaceURI(uri);
+  EXPECT_EQ(str(uri), "http://www.w3.org/2000/svg");
+  page->asDOMNode()->GetLocalName(local);
+  EXPECT_TRUE(local.IsVoid());
+  page->asDOMNode()->IsSupported(NS_LITERAL_STRING("HTML"), NS_LITERAL_STRING("2.0"), &flag);
+  EXPECT_TRUE(flag);
+  page->asDOMNode()->IsSupported(NS_LITERAL_STRING("Events"), EmptyString(), &flag);
+  EXPECT_FALSE(flag);
+}
+
 }  // namespace
 }  // namespace geckohost::testing
