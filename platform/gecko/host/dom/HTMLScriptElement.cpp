@@ -3,8 +3,19 @@
 #include "dom/ReflectionMacros.h"
 
 #include "dom/CharacterData.h"
+#include "dom/Document.h"
 
 namespace geckohost::dom {
+
+// The script runs once the insertion is complete (the document runs queued scripts when the
+// change ends), so it never sees, or changes, a tree half-way through an insertion.
+void HTMLScriptElement::insertedIntoDocument() {
+  Document* document = ownerDocument();
+  if (!document || !document->container() || mAlreadyStarted)
+    return;
+  mAlreadyStarted = true;
+  document->queueInsertedScript(*this);
+}
 
 std::u16string HTMLScriptElement::text() const {
   std::u16string text;

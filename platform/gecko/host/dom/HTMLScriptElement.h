@@ -1,4 +1,6 @@
-// <script>. Its text is the data of its text children (not of deeper descendants).
+// <script>. Its text is the data of its text children (not of deeper descendants). A script
+// runs once: inserted into a shown document while not yet started, it is handed to the
+// document's container to run, and from then on counts as started.
 #ifndef GECKOHOST_DOM_HTMLSCRIPTELEMENT_H
 #define GECKOHOST_DOM_HTMLSCRIPTELEMENT_H
 
@@ -15,7 +17,11 @@ class HTMLScriptElement final : public HTMLElement, public nsIDOMHTMLScriptEleme
   // Replaces the children by one text node with `text`.
   void setText(std::u16string_view text) { setTextContent(text); }
 
- public:
+  // Whether the script has been handed over to run (or was marked so by the shell that ran the
+  // page's parsed scripts); a started script does not run again when it is moved.
+  bool alreadyStarted() const { return mAlreadyStarted; }
+  void markStarted() { mAlreadyStarted = true; }
+
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
   GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLScriptElement)
   NS_DECL_NSIDOMHTMLSCRIPTELEMENT
@@ -23,6 +29,10 @@ class HTMLScriptElement final : public HTMLElement, public nsIDOMHTMLScriptEleme
  protected:
   // Node
   void* interfaceFor(const nsIID& iid) override;
+  void insertedIntoDocument() override;
+
+ private:
+  bool mAlreadyStarted = false;
 };
 
 }  // namespace geckohost::dom

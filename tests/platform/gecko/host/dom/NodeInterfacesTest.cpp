@@ -344,9 +344,9 @@ TEST_F(NodeInterfacesTest, CharacterDataEditingAndDocumentFactories) {
   nsCOMPtr<nsIDOMElement> made;
   EXPECT_EQ(document->CreateElement(NS_LITERAL_STRING("1x"), getter_AddRefs(made)),
             NS_ERROR_DOM_INVALID_CHARACTER_ERR);
-  EXPECT_EQ(document->CreateElementNS(EmptyString(), NS_LITERAL_STRING("p:x"),
-                                      getter_AddRefs(made)),
-            NS_ERROR_GENERATE_FAILURE(NS_ERROR_MODULE_DOM, 14));  // NAMESPACE_ERR
+  EXPECT_EQ(
+      document->CreateElementNS(EmptyString(), NS_LITERAL_STRING("p:x"), getter_AddRefs(made)),
+      NS_ERROR_GENERATE_FAILURE(NS_ERROR_MODULE_DOM, 14));  // NAMESPACE_ERR
   EXPECT_EQ(document->CreateElement(NS_LITERAL_STRING("TD"), getter_AddRefs(made)), NS_OK);
   EXPECT_TRUE(answers<nsIDOMHTMLTableCellElement>(made));
   nsCOMPtr<nsIDOMComment> comment;
@@ -361,7 +361,8 @@ TEST_F(NodeInterfacesTest, CharacterDataEditingAndDocumentFactories) {
 }
 
 TEST_F(NodeInterfacesTest, NamespaceLookupsWalkTheDeclarations) {
-  auto page = parsePage(R"(<svg id=s xmlns:xlink="http://www.w3.org/1999/xlink"><g id='g'/></svg>)");
+  auto page =
+      parsePage(R"(<svg id=s xmlns:xlink="http://www.w3.org/1999/xlink"><g id='g'/></svg>)");
   nsCOMPtr<nsIDOM3Node> group = do_QueryInterface(nodeById(*page, u"g"));
   nsString uri;
   group->LookupNamespaceURI(EmptyString(), uri);
