@@ -14,7 +14,6 @@ class HTMLAnchorElement final : public HTMLHyperlinkElement, public nsIDOMHTMLAn
   // The link's text: the text of all its descendants, as written.
   std::u16string text() const { return *textContent(); }
 
- public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
   GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLAnchorElement)
   NS_DECL_NSIDOMHTMLANCHORELEMENT

@@ -14,7 +14,6 @@ class HTMLAreaElement final : public HTMLHyperlinkElement, public nsIDOMHTMLArea
   // An area with nohref is a hole in the map, not a link.
   bool noHref() const { return boolAttribute(u"nohref"); }
 
- public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
   GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLAreaElement)
   NS_DECL_NSIDOMHTMLAREAELEMENT

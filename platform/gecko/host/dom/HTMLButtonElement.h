@@ -18,7 +18,6 @@ class HTMLButtonElement final : public HTMLElement, public nsIDOMHTMLButtonEleme
   // HTMLElement
   bool isListedFormControl() const override { return true; }
 
- public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
   GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLButtonElement)
   NS_DECL_NSIDOMHTMLBUTTONELEMENT

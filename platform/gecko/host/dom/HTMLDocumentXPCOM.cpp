@@ -3,7 +3,6 @@
 #include "dom/ElementList.h"
 #include "dom/HTMLDocument.h"
 #include "dom/HTMLElement.h"
-#include "dom/MutationBatch.h"
 #include "dom/XPCOMHelpers.h"
 
 namespace geckohost::dom {

@@ -1,4 +1,4 @@
-// An element in the HTML namespace. Tags without a class of their own (div, span, p, embed...)
+// An element in the HTML namespace. Tags without a class of their own (div, span, p, ...)
 // are plain HTMLElements; the per-tag classes derive from it and add their state and rules.
 //
 // What all HTML elements share lives here: innerHTML in both directions, focus and tab order,

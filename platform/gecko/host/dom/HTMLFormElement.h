@@ -27,7 +27,6 @@ class HTMLFormElement final : public HTMLElement, public nsIDOMHTMLFormElement {
   // "application/x-www-form-urlencoded" (default), "multipart/form-data" or "text/plain".
   std::u16string enctype() const;
 
- public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
   GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLFormElement)
   NS_DECL_NSIDOMHTMLFORMELEMENT

@@ -15,7 +15,6 @@ class HTMLFrameElement final : public HTMLFrameOwnerElement, public nsIDOMHTMLFr
   bool noResize() const { return boolAttribute(u"noresize"); }
   std::u16string src() const { return urlAttribute(u"src"); }
 
- public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
   GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLFrameElement)
   NS_DECL_NSIDOMHTMLFRAMEELEMENT

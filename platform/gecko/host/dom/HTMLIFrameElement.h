@@ -13,7 +13,6 @@ class HTMLIFrameElement final : public HTMLFrameOwnerElement, public nsIDOMHTMLI
 
   std::u16string src() const { return urlAttribute(u"src"); }
 
- public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
   GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLIFrameElement)
   NS_DECL_NSIDOMHTMLIFRAMEELEMENT

@@ -17,7 +17,6 @@ class HTMLImageElement final : public HTMLElement, public nsIDOMHTMLImageElement
   std::u16string src() const { return urlAttribute(u"src"); }
   bool isMap() const { return boolAttribute(u"ismap"); }
 
- public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
   GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLImageElement)
   NS_DECL_NSIDOMHTMLIMAGEELEMENT

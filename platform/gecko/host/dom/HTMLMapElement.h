@@ -14,7 +14,6 @@ class HTMLMapElement final : public HTMLElement, public nsIDOMHTMLMapElement {
   // Live list of the area elements inside the map.
   RefPtr<ElementList> areas();
 
- public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
   GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLMapElement)
   NS_DECL_NSIDOMHTMLMAPELEMENT

@@ -18,7 +18,6 @@ class HTMLObjectElement final : public HTMLFrameOwnerElement, public nsIDOMHTMLO
   // HTMLElement
   bool isListedFormControl() const override { return true; }
 
- public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
   GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLObjectElement)
   NS_DECL_NSIDOMHTMLOBJECTELEMENT

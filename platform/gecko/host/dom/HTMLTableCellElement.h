@@ -17,7 +17,6 @@ class HTMLTableCellElement final : public HTMLElement, public nsIDOMHTMLTableCel
   int32_t colSpan() const { return intAttribute(u"colspan", 1); }
   int32_t rowSpan() const { return intAttribute(u"rowspan", 1); }
 
- public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
   GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLTableCellElement)
   NS_DECL_NSIDOMHTMLTABLECELLELEMENT

@@ -27,7 +27,6 @@ class HTMLTableRowElement final : public HTMLElement, public nsIDOMHTMLTableRowE
   RefPtr<HTMLElement> insertCell(int32_t index, DOMError& error);
   DOMError deleteCell(int32_t index);
 
- public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
   GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLTableRowElement)
   NS_DECL_NSIDOMHTMLTABLEROWELEMENT

@@ -20,7 +20,6 @@ class HTMLTableSectionElement final : public HTMLElement, public nsIDOMHTMLTable
   RefPtr<HTMLTableRowElement> insertRow(int32_t index, DOMError& error);
   DOMError deleteRow(int32_t index);
 
- public:
   // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
   GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLTableSectionElement)
   NS_DECL_NSIDOMHTMLTABLESECTIONELEMENT
