@@ -8,6 +8,10 @@
 
 namespace {
 
+// Stopped when the process exits, not when the tests end: a product loaded by a test closes
+// its display connection from an atexit handler, and that must find the server alive.
+// (Static destructors and atexit handlers run in reverse order of registration, and this
+// object is registered before any library is loaded.)
 std::unique_ptr<geckohost::PrivateXServer> g_server;
 
 class PrivateXServerEnvironment : public testing::Environment {
@@ -18,7 +22,6 @@ class PrivateXServerEnvironment : public testing::Environment {
     ASSERT_TRUE(g_server) << "no private X server: " << error;
     g_server->makeDefault();
   }
-  void TearDown() override { g_server.reset(); }
 };
 
 // Registered before main runs, so gtest_main's RUN_ALL_TESTS sets it up.
