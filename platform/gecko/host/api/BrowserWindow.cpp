@@ -98,7 +98,10 @@ int BrowserWindow::addTab(const std::string& url) {
 }
 
 bool BrowserWindow::selectTab(int index) {
-  return TabBrowser(*mWindow).select(index);
+  if (!TabBrowser(*mWindow).select(index))
+    return false;
+  mWindow->focusContent();
+  return true;
 }
 
 void BrowserWindow::loadUrl(const std::string& url, LoadMode mode) {

@@ -58,6 +58,10 @@ NS_IMETHODIMP CommandDispatcher::GetFocusedWindow(nsIDOMWindow** aFocusedWindow)
 NS_IMETHODIMP CommandDispatcher::SetFocusedWindow(nsIDOMWindow* aFocusedWindow) {
   if (!mWindow)
     return NS_ERROR_FAILURE;
+  if (!aFocusedWindow) {
+    mWindow->clearFocus();
+    return NS_OK;
+  }
   nsCOMPtr<nsPIDOMWindow> window = do_QueryInterface(aFocusedWindow);
   if (!window)
     return NS_ERROR_INVALID_ARG;

@@ -114,6 +114,10 @@ DocShell* XULWindow::focusedShell() {
     return nullptr;
   if (mKind == Kind::Dialog)
     return mChromeShell.get();
+  if (mFocusPlace == FocusPlace::Chrome)
+    return mChromeShell.get();
+  if (mFocusPlace == FocusPlace::Nowhere)
+    return nullptr;
   DocShell* tab = primaryContentShell();
   if (!tab)
     return nullptr;
@@ -132,8 +136,11 @@ bool XULWindow::focusShell(DocShell& shell) {
   if (mClosed || shell.owner() != this || shell.isDestroyed())
     return false;
   activate();
-  if (shell.type() != DocShell::Type::Content)
+  if (shell.type() != DocShell::Type::Content) {
+    mFocusPlace = FocusPlace::Chrome;
     return true;
+  }
+  mFocusPlace = FocusPlace::Content;
   // Each page above a focused frame has that frame's element as its focused element.
   for (DocShell* frame = &shell; frame->sameTypeParent(); frame = frame->sameTypeParent()) {
     if (dom::Document* page = frame->sameTypeParent()->document()) {
@@ -149,6 +156,14 @@ bool XULWindow::focusShell(DocShell& shell) {
   }
   mTabFocus.push_back(TabFocus{tab, &shell});
   return true;
+}
+
+void XULWindow::clearFocus() {
+  mFocusPlace = FocusPlace::Nowhere;
+}
+
+void XULWindow::focusContent() {
+  mFocusPlace = FocusPlace::Content;
 }
 
 void XULWindow::activate() {

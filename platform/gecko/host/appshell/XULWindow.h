@@ -55,11 +55,17 @@ class XULWindow final : public XPCOMObject<nsIXULWindow, nsIBaseWindow, nsIInter
 
   // --- Focus --------------------------------------------------------------------------------
   // The shell whose window the command dispatcher reports as focused: in a browser, the page of
-  // the selected tab or the frame of it that took the focus; in a dialog, the chrome.
+  // the selected tab or the frame of it that took the focus, or the chrome when one of its own
+  // elements (the url bar) has it; in a dialog, the chrome. Null after clearFocus().
   DocShell* focusedShell();
   // Gives the focus to `shell` of this window (remembered per tab); false for a shell of
   // another window. The window becomes the most recently active one.
   bool focusShell(DocShell& shell);
+  // No window of this browser has the focus until a shell is focused again.
+  void clearFocus();
+  // The focus goes back to the selected tab (its page, or the frame of it focused last), as
+  // when a tab is selected.
+  void focusContent();
   // Makes this the active window: first in the mediator's recency, raised on the screen.
   void activate();
   // The content shell of the selected tab (the <browser> marked type="content-primary").
@@ -119,6 +125,10 @@ class XULWindow final : public XPCOMObject<nsIXULWindow, nsIBaseWindow, nsIInter
     nsCOMPtr<DocShell> focused;  // the tab's shell or one of its frames
   };
   std::vector<TabFocus> mTabFocus;
+  // Where the keyboard focus is beyond the tabs: in the chrome itself (the url bar), or
+  // nowhere at all (the focused window was set to null).
+  enum class FocusPlace { Content, Chrome, Nowhere };
+  FocusPlace mFocusPlace = FocusPlace::Content;
   std::unique_ptr<ChromeBox> mChromeLayout;  // null while stale
   std::u16string mTitle;
   std::u16string mStatus;

@@ -121,3 +121,32 @@ TEST_F(CommandDispatcherTest, DialogsAreTheirOwnFocusedWindow) {
 }
 
 }  // namespace
+
+TEST_F(CommandDispatcherTest, TheChromeCanHoldTheFocusAndTheFocusCanBeCleared) {
+  BrowserWindowOptions options;
+  options.urls = {"http://test/plain.html", "http://test/plain.html"};
+  BrowserWindow& browser = host->openBrowserWindow(options);
+  nsCOMPtr<nsIDocShell> chromeShell;
+  browser.xulWindow()->GetDocShell(getter_AddRefs(chromeShell));
+  nsCOMPtr<nsIDOMWindow> chromeWindow = do_GetInterface(chromeShell);
+
+  // The url bar takes the focus: the chrome window is the focused one.
+  nsCOMPtr<nsIDOMElement> urlbar = elementById(browser.chromeDocument(), "urlbar");
+  ASSERT_TRUE(urlbar);
+  ASSERT_TRUE(browser.focusElement(urlbar));
+  EXPECT_EQ(focusedWindow(browser), chromeWindow);
+  EXPECT_EQ(focusedElement(browser), urlbar);
+
+  // Selecting a tab gives the focus back to the content.
+  browser.selectTab(1);
+  EXPECT_EQ(focusedWindow(browser), browser.domWindow(1));
+
+  // A null focused window means no window has the focus.
+  nsCOMPtr<nsIDOMXULDocument> xulDocument = do_QueryInterface(browser.chromeDocument());
+  nsCOMPtr<nsIDOMXULCommandDispatcher> dispatcher;
+  xulDocument->GetCommandDispatcher(getter_AddRefs(dispatcher));
+  ASSERT_EQ(dispatcher->SetFocusedWindow(nullptr), NS_OK);
+  EXPECT_FALSE(focusedWindow(browser));
+  ASSERT_TRUE(browser.focusFrame({}));
+  EXPECT_EQ(focusedWindow(browser), browser.domWindow(1));
+}
