@@ -81,10 +81,8 @@ TEST(DomainSlotsTest, ImplementationNameHasStrncpySemantics) {
 }
 
 TEST(DomainSlotsTest, ThreadsProxiesAndDefaults) {
-  void* domain = Library().getHtmlDomain();
-  // The first lookup brings up the browser's service manager, which lives on; count from there.
-  callSlot<void>(callSlot<void*>(domain, kEnumBrowsers), kRelease);
   long before = geckohost::LiveObjects::count();
+  void* domain = Library().getHtmlDomain();
 
   void* threads = callSlot<void*>(domain, kEnumBrowserThreads);
   ASSERT_NE(threads, nullptr);

@@ -33,6 +33,8 @@ class Attr final : public Node, public nsIDOMAttr {
   std::optional<std::u16string> nodeValue() const override { return mValue; }
   void setNodeValue(std::u16string_view value) override { setValue(value); }
 
+  nsIDOMNode* asDOMNode() override { return static_cast<nsIDOMAttr*>(this); }
+
   // nsISupports, nsIDOMNode
   GECKOHOST_FORWARD_NODE_NSISUPPORTS(Node)
   NS_FORWARD_NSIDOMNODE(Node::)

@@ -50,7 +50,7 @@ void CharacterData::dataChanged() {
 
 void* CharacterData::interfaceFor(const nsIID& iid) {
   if (iid.Equals(NS_GET_IID(nsIDOMCharacterData)))
-    return static_cast<nsIDOMCharacterData*>(this);
+    return asDOMCharacterData();
   return ContentNode::interfaceFor(iid);
 }
 

@@ -26,6 +26,10 @@ class CharacterData : public ContentNode, public nsIDOMCharacterData {
   std::optional<std::u16string> nodeValue() const override { return mData; }
   void setNodeValue(std::u16string_view value) override { setData(value); }
 
+  // The node as nsIDOMCharacterData, of its most derived chain (see Node::asDOMNode).
+  virtual nsIDOMCharacterData* asDOMCharacterData() { return this; }
+  nsIDOMNode* asDOMNode() override { return asDOMCharacterData(); }
+
   // nsISupports, nsIDOMNode
   GECKOHOST_FORWARD_NODE_NSISUPPORTS(ContentNode)
   NS_FORWARD_NSIDOMNODE(Node::)

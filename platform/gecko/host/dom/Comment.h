@@ -15,6 +15,8 @@ class Comment final : public CharacterData, public nsIDOMComment {
   // Node
   std::u16string nodeName() const override { return u"#comment"; }
 
+  nsIDOMCharacterData* asDOMCharacterData() override { return static_cast<nsIDOMComment*>(this); }
+
   // nsISupports, nsIDOMNode, nsIDOMCharacterData (nsIDOMComment adds nothing)
   GECKOHOST_FORWARD_NODE_NSISUPPORTS(CharacterData)
   NS_FORWARD_NSIDOMNODE(Node::)

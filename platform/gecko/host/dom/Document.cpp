@@ -12,6 +12,7 @@
 #include "dom/Element.h"
 #include "dom/ElementFactory.h"
 #include "dom/ElementList.h"
+#include "dom/HTMLScriptElement.h"
 #include "dom/ProcessingInstruction.h"
 #include "dom/StaticNodeList.h"
 #include "dom/Text.h"
@@ -283,11 +284,34 @@ void Document::nodeChanged(Node& node) {
 }
 
 void Document::endMutationBatch() {
-  if (--mBatchDepth > 0 || !mChangePending)
+  if (--mBatchDepth > 0)
     return;
-  mChangePending = false;
-  if (mContainer)
-    mContainer->documentChanged();
+  if (mChangePending) {
+    mChangePending = false;
+    if (mContainer)
+      mContainer->documentChanged();
+  }
+  runQueuedScripts();
+}
+
+void Document::queueInsertedScript(HTMLScriptElement& script) {
+  mQueuedScripts.push_back(&script);
+  if (mBatchDepth == 0)
+    runQueuedScripts();
+}
+
+// Scripts may change the tree and queue further scripts; each round takes the queue as it is.
+void Document::runQueuedScripts() {
+  while (!mQueuedScripts.empty() && mContainer) {
+    std::vector<RefPtr<HTMLScriptElement>> scripts;
+    scripts.swap(mQueuedScripts);
+    for (auto& script : scripts) {
+      if (mContainer && script->isInDocument() && script->ownerDocument() == this) {
+        mContainer->runInsertedScript(*script);
+      }
+    }
+  }
+  mQueuedScripts.clear();
 }
 
 }  // namespace geckohost::dom

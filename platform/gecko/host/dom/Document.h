@@ -7,6 +7,8 @@
 #ifndef GECKOHOST_DOM_DOCUMENT_H
 #define GECKOHOST_DOM_DOCUMENT_H
 
+#include <vector>
+
 #include "dom/Node.h"
 #include "net/URI.h"
 #include "nsCOMPtr.h"
@@ -30,6 +32,7 @@ class DocumentFragment;
 class DocumentType;
 class Element;
 class ElementList;
+class HTMLScriptElement;
 class NodeList;
 class ProcessingInstruction;
 class Text;
@@ -127,6 +130,8 @@ class Document : public Node,
   void nodeChanged(Node& node);
   void beginMutationBatch() { ++mBatchDepth; }
   void endMutationBatch();
+  // A script inserted into the shown tree, to run when the current change is complete.
+  void queueInsertedScript(HTMLScriptElement& script);
 
   // "MM/DD/YYYY hh:mm:ss" as the loader found it; the creation time until it says.
   const std::u16string& lastModified() const { return mLastModified; }
@@ -136,7 +141,9 @@ class Document : public Node,
   std::u16string nodeName() const override { return u"#document"; }
 
   // --- XPCOM face ---------------------------------------------------------------------------
-  nsIDOMDocument* asDOMDocument() { return this; }
+  // The document as nsIDOMDocument, of its most derived chain (see Node::asDOMNode).
+  virtual nsIDOMDocument* asDOMDocument() { return this; }
+  nsIDOMNode* asDOMNode() override { return asDOMDocument(); }
   nsIDocument* asIDocument() { return this; }
 
   // nsISupports, nsIDOMNode
@@ -173,8 +180,11 @@ class Document : public Node,
   ReadyState mReadyState = ReadyState::Uninitialized;
   DocumentContainer* mContainer = nullptr;  // weak; the shell owns the document
   RefPtr<Element> mFocusedElement;
+  void runQueuedScripts();
+
   int mBatchDepth = 0;
   bool mChangePending = false;
+  std::vector<RefPtr<HTMLScriptElement>> mQueuedScripts;
   std::u16string mLastModified;
   std::u16string mDirection = u"ltr";
   mutable nsCOMPtr<nsIURI> mURIObject;  // made on first request, dropped when the URL changes

@@ -18,6 +18,7 @@ namespace dom {
 
 class Document;
 class Element;
+class HTMLScriptElement;
 
 class DocumentContainer {
  public:
@@ -56,6 +57,13 @@ class DocumentContainer {
 
   // Scrolls the document's viewport so that the element is visible.
   virtual void scrollElementIntoView(Element& element, bool alignToTop) = 0;
+
+  // A script element that has not run yet was inserted into the shown document (a page's
+  // script adding one, the product injecting one): the shell runs its text or src in the
+  // document's inner window now, as Gecko runs a script when it is inserted. Scripts that came
+  // with the parsed page are the shell's to run when it shows the page (marking each one
+  // started). A container that runs no scripts keeps this default.
+  virtual void runInsertedScript(HTMLScriptElement& script) {}
 
  protected:
   ~DocumentContainer() = default;

@@ -14,6 +14,8 @@ class DocumentFragment final : public Node, public nsIDOMDocumentFragment {
   // Node
   std::u16string nodeName() const override { return u"#document-fragment"; }
 
+  nsIDOMNode* asDOMNode() override { return static_cast<nsIDOMDocumentFragment*>(this); }
+
   // nsISupports, nsIDOMNode (nsIDOMDocumentFragment adds nothing)
   GECKOHOST_FORWARD_NODE_NSISUPPORTS(Node)
   NS_FORWARD_NSIDOMNODE(Node::)

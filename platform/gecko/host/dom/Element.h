@@ -20,6 +20,7 @@
 namespace geckohost::dom {
 
 class ElementList;
+class XULBoxObject;
 
 class Element : public ContentNode, public nsIDOMElement, public nsIDOMNSElement {
  public:
@@ -131,8 +132,9 @@ class Element : public ContentNode, public nsIDOMElement, public nsIDOMNSElement
   // Node
   std::u16string nodeName() const override { return tagName(); }
 
-  // The element as nsIDOMElement (the same pointer QueryInterface answers).
-  nsIDOMElement* asDOMElement() { return this; }
+  // The element as nsIDOMElement, of its most derived chain (see Node::asDOMNode).
+  virtual nsIDOMElement* asDOMElement() { return this; }
+  nsIDOMNode* asDOMNode() override { return asDOMElement(); }
 
   // nsISupports, nsIDOMNode
   GECKOHOST_FORWARD_NODE_NSISUPPORTS(ContentNode)
@@ -159,6 +161,7 @@ class Element : public ContentNode, public nsIDOMElement, public nsIDOMNSElement
  private:
   friend class Attr;
   friend class ElementFactory;
+  friend class XULBoxObject;
   void attributeNodeChanged(Attr& attr);
   int findAttribute(std::u16string_view qualifiedName) const;
   int findAttributeNS(std::u16string_view namespaceURI, std::u16string_view localName) const;
@@ -172,6 +175,7 @@ class Element : public ContentNode, public nsIDOMElement, public nsIDOMNSElement
   std::u16string mLocalName;
   std::vector<RefPtr<Attr>> mAttributes;
   std::vector<RefPtr<Node>> mAnonymousChildren;
+  XULBoxObject* mBoxObject = nullptr;  // weak; the box object holds us and clears this
 };
 
 }  // namespace geckohost::dom

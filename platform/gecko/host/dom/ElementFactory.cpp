@@ -1,10 +1,15 @@
 #include "dom/ElementFactory.h"
 
 #include "dom/HTMLAnchorElement.h"
+#include "dom/HTMLAppletElement.h"
 #include "dom/HTMLAreaElement.h"
+#include "dom/HTMLBodyElement.h"
 #include "dom/HTMLButtonElement.h"
+#include "dom/HTMLEmbedElement.h"
 #include "dom/HTMLFormElement.h"
 #include "dom/HTMLFrameElement.h"
+#include "dom/HTMLFrameSetElement.h"
+#include "dom/HTMLHtmlElement.h"
 #include "dom/HTMLIFrameElement.h"
 #include "dom/HTMLImageElement.h"
 #include "dom/HTMLInputElement.h"
@@ -13,6 +18,7 @@
 #include "dom/HTMLOptionElement.h"
 #include "dom/HTMLScriptElement.h"
 #include "dom/HTMLSelectElement.h"
+#include "dom/HTMLTableCaptionElement.h"
 #include "dom/HTMLTableCellElement.h"
 #include "dom/HTMLTableElement.h"
 #include "dom/HTMLTableRowElement.h"
@@ -44,10 +50,16 @@ struct TagClass {
 
 constexpr TagClass kHTMLTagClasses[] = {
     {u"a", make<HTMLAnchorElement>},
+    {u"applet", make<HTMLAppletElement>},
     {u"area", make<HTMLAreaElement>},
+    {u"body", make<HTMLBodyElement>},
     {u"button", make<HTMLButtonElement>},
+    {u"caption", make<HTMLTableCaptionElement>},
+    {u"embed", make<HTMLEmbedElement>},
     {u"form", make<HTMLFormElement>},
     {u"frame", make<HTMLFrameElement>},
+    {u"frameset", make<HTMLFrameSetElement>},
+    {u"html", make<HTMLHtmlElement>},
     {u"iframe", make<HTMLIFrameElement>},
     {u"img", make<HTMLImageElement>},
     {u"input", make<HTMLInputElement>},

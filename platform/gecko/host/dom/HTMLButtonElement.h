@@ -3,10 +3,11 @@
 #define GECKOHOST_DOM_HTMLBUTTONELEMENT_H
 
 #include "dom/HTMLElement.h"
+#include "nsIDOMHTMLButtonElement.h"
 
 namespace geckohost::dom {
 
-class HTMLButtonElement final : public HTMLElement {
+class HTMLButtonElement final : public HTMLElement, public nsIDOMHTMLButtonElement {
  public:
   explicit HTMLButtonElement(Document& document) : HTMLElement(document, u"button") {}
 
@@ -16,6 +17,14 @@ class HTMLButtonElement final : public HTMLElement {
 
   // HTMLElement
   bool isListedFormControl() const override { return true; }
+
+  // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLButtonElement)
+  NS_DECL_NSIDOMHTMLBUTTONELEMENT
+
+ protected:
+  // Node
+  void* interfaceFor(const nsIID& iid) override;
 };
 
 }  // namespace geckohost::dom

@@ -4,12 +4,13 @@
 #define GECKOHOST_DOM_HTMLDOCUMENT_H
 
 #include "dom/Document.h"
+#include "nsIDOMHTMLDocument.h"
 
 namespace geckohost::dom {
 
 class HTMLElement;
 
-class HTMLDocument final : public Document {
+class HTMLDocument final : public Document, public nsIDOMHTMLDocument {
  public:
   // An empty document (no children) at `url`; the HTML parser fills it.
   static RefPtr<HTMLDocument> create(const net::URI& url);
@@ -50,6 +51,19 @@ class HTMLDocument final : public Document {
   void setTitle(std::u16string_view title) override;
   net::URI baseURL() const override;
   Element* activeElement() const override;
+
+  nsIDOMDocument* asDOMDocument() override { return static_cast<nsIDOMHTMLDocument*>(this); }
+
+  // nsISupports, nsIDOMNode, nsIDOMDocument
+  GECKOHOST_FORWARD_NODE_NSISUPPORTS(Document)
+  NS_FORWARD_NSIDOMNODE(Node::)
+  NS_FORWARD_NSIDOMDOCUMENT(Document::)
+  // nsIDOMHTMLDocument (its title and referrer answer nsIDOMNSDocument's too)
+  NS_DECL_NSIDOMHTMLDOCUMENT
+
+ protected:
+  // Node
+  void* interfaceFor(const nsIID& iid) override;
 
  private:
   explicit HTMLDocument(const net::URI& url) : Document(DocumentKind::HTML, url) {}

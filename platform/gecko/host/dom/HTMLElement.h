@@ -1,4 +1,4 @@
-// An element in the HTML namespace. Tags without a class of their own (div, span, p, embed...)
+// An element in the HTML namespace. Tags without a class of their own (div, span, p, ...)
 // are plain HTMLElements; the per-tag classes derive from it and add their state and rules.
 //
 // What all HTML elements share lives here: innerHTML in both directions, focus and tab order,
@@ -17,11 +17,15 @@ namespace geckohost::dom {
 class HTMLFormElement;
 
 // For the per-tag classes: the chains they share with every HTML element, answered by the
-// base classes that implement them.
-#define GECKOHOST_FORWARD_HTMLELEMENT_CHAINS      \
-  GECKOHOST_FORWARD_NODE_NSISUPPORTS(HTMLElement) \
-  NS_FORWARD_NSIDOMNODE(Node::)                   \
-  NS_FORWARD_NSIDOMELEMENT(Element::)             \
+// base classes that implement them, with the tag's interface `_iface` as the chain the
+// element hands out.
+#define GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(_iface) \
+  nsIDOMHTMLElement* asDOMHTMLElement() override {   \
+    return static_cast<_iface*>(this);               \
+  }                                                  \
+  GECKOHOST_FORWARD_NODE_NSISUPPORTS(HTMLElement)    \
+  NS_FORWARD_NSIDOMNODE(Node::)                      \
+  NS_FORWARD_NSIDOMELEMENT(Element::)                \
   NS_FORWARD_NSIDOMHTMLELEMENT(HTMLElement::)
 
 class HTMLElement : public Element, public nsIDOMHTMLElement, public nsIDOMNSHTMLElement {
@@ -50,8 +54,9 @@ class HTMLElement : public Element, public nsIDOMHTMLElement, public nsIDOMNSHTM
   // Puts back the state the markup gives (what form.reset() asks of each control).
   virtual void resetState() {}
 
-  // The element as nsIDOMHTMLElement (the pointer QueryInterface answers).
-  nsIDOMHTMLElement* asDOMHTMLElement() { return this; }
+  // The element as nsIDOMHTMLElement, of its most derived chain (see Node::asDOMNode).
+  virtual nsIDOMHTMLElement* asDOMHTMLElement() { return this; }
+  nsIDOMElement* asDOMElement() override { return asDOMHTMLElement(); }
   // A form owner as the per-tag interfaces' GetForm hands it out.
   nsresult handOutForm(nsIDOMHTMLFormElement** aForm) const;
 

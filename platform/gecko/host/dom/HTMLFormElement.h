@@ -4,10 +4,11 @@
 #define GECKOHOST_DOM_HTMLFORMELEMENT_H
 
 #include "dom/HTMLElement.h"
+#include "nsIDOMHTMLFormElement.h"
 
 namespace geckohost::dom {
 
-class HTMLFormElement final : public HTMLElement {
+class HTMLFormElement final : public HTMLElement, public nsIDOMHTMLFormElement {
  public:
   explicit HTMLFormElement(Document& document) : HTMLElement(document, u"form") {}
 
@@ -25,6 +26,14 @@ class HTMLFormElement final : public HTMLElement {
   std::u16string method() const;
   // "application/x-www-form-urlencoded" (default), "multipart/form-data" or "text/plain".
   std::u16string enctype() const;
+
+  // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLFormElement)
+  NS_DECL_NSIDOMHTMLFORMELEMENT
+
+ protected:
+  // Node
+  void* interfaceFor(const nsIID& iid) override;
 };
 
 }  // namespace geckohost::dom

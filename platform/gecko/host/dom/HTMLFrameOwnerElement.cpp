@@ -2,6 +2,7 @@
 
 #include "dom/Document.h"
 #include "dom/DocumentContainer.h"
+#include "dom/XPCOMHelpers.h"
 
 namespace geckohost::dom {
 
@@ -11,6 +12,11 @@ Document* HTMLFrameOwnerElement::contentDocument() const {
   if (!container || !isInDocument())
     return nullptr;
   return container->contentDocumentFor(const_cast<HTMLFrameOwnerElement&>(*this));
+}
+
+nsresult HTMLFrameOwnerElement::handOutContentDocument(nsIDOMDocument** aContentDocument) const {
+  Document* document = contentDocument();
+  return handOut(document ? document->asDOMDocument() : nullptr, aContentDocument);
 }
 
 }  // namespace geckohost::dom

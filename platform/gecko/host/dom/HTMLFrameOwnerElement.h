@@ -15,6 +15,9 @@ class HTMLFrameOwnerElement : public HTMLElement {
   Document* contentDocument() const;
 
  protected:
+  // The content document as GetContentDocument hands it out (null without one).
+  nsresult handOutContentDocument(nsIDOMDocument** aContentDocument) const;
+
   using HTMLElement::HTMLElement;
 };
 

@@ -4,10 +4,11 @@
 #define GECKOHOST_DOM_HTMLIMAGEELEMENT_H
 
 #include "dom/HTMLElement.h"
+#include "nsIDOMHTMLImageElement.h"
 
 namespace geckohost::dom {
 
-class HTMLImageElement final : public HTMLElement {
+class HTMLImageElement final : public HTMLElement, public nsIDOMHTMLImageElement {
  public:
   explicit HTMLImageElement(Document& document) : HTMLElement(document, u"img") {}
 
@@ -15,6 +16,14 @@ class HTMLImageElement final : public HTMLElement {
   int32_t height();
   std::u16string src() const { return urlAttribute(u"src"); }
   bool isMap() const { return boolAttribute(u"ismap"); }
+
+  // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLImageElement)
+  NS_DECL_NSIDOMHTMLIMAGEELEMENT
+
+ protected:
+  // Node
+  void* interfaceFor(const nsIID& iid) override;
 };
 
 }  // namespace geckohost::dom

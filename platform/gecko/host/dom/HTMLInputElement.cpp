@@ -1,5 +1,7 @@
 #include "dom/HTMLInputElement.h"
 
+#include "dom/ReflectionMacros.h"
+
 #include "dom/DOMStrings.h"
 #include "dom/Document.h"
 #include "dom/HTMLFormElement.h"
@@ -145,6 +147,100 @@ void HTMLInputElement::copyStateTo(Element& copy) const {
   input.mValueDirty = mValueDirty;
   input.mChecked = mChecked;
   input.mCheckedDirty = mCheckedDirty;
+}
+
+// --- nsIDOMHTMLInputElement ------------------------------------------------------------
+
+void* HTMLInputElement::interfaceFor(const nsIID& iid) {
+  if (iid.Equals(NS_GET_IID(nsIDOMHTMLInputElement)))
+    return static_cast<nsIDOMHTMLInputElement*>(this);
+  return HTMLElement::interfaceFor(iid);
+}
+
+NS_IMETHODIMP HTMLInputElement::GetDefaultValue(nsAString& aDefaultValue) {
+  setString(aDefaultValue, defaultValue());
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLInputElement::SetDefaultValue(const nsAString& aDefaultValue) {
+  setStringAttribute(u"value", toU16(aDefaultValue));
+  return NS_OK;
+}
+
+GECKOHOST_IMPL_BOOL_ATTR(HTMLInputElement, DefaultChecked, "checked")
+
+NS_IMETHODIMP HTMLInputElement::GetForm(nsIDOMHTMLFormElement** aForm) {
+  return handOutForm(aForm);
+}
+
+GECKOHOST_IMPL_STRING_ATTR(HTMLInputElement, Accept, "accept")
+GECKOHOST_IMPL_STRING_ATTR(HTMLInputElement, AccessKey, "accesskey")
+GECKOHOST_IMPL_STRING_ATTR(HTMLInputElement, Align, "align")
+GECKOHOST_IMPL_STRING_ATTR(HTMLInputElement, Alt, "alt")
+
+NS_IMETHODIMP HTMLInputElement::GetChecked(PRBool* aChecked) {
+  NS_ENSURE_ARG_POINTER(aChecked);
+  *aChecked = toPRBool(checked());
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLInputElement::SetChecked(PRBool aChecked) {
+  setChecked(aChecked != PR_FALSE);
+  return NS_OK;
+}
+
+GECKOHOST_IMPL_BOOL_ATTR(HTMLInputElement, Disabled, "disabled")
+GECKOHOST_IMPL_INT_ATTR(HTMLInputElement, MaxLength, "maxlength", 0)
+GECKOHOST_IMPL_STRING_ATTR(HTMLInputElement, Name, "name")
+GECKOHOST_IMPL_BOOL_ATTR(HTMLInputElement, ReadOnly, "readonly")
+GECKOHOST_IMPL_UINT_ATTR(HTMLInputElement, Size, "size", 0)
+GECKOHOST_IMPL_URI_ATTR(HTMLInputElement, Src, "src")
+
+NS_IMETHODIMP HTMLInputElement::GetTabIndex(PRInt32* aTabIndex) {
+  return HTMLElement::GetTabIndex(aTabIndex);
+}
+NS_IMETHODIMP HTMLInputElement::SetTabIndex(PRInt32 aTabIndex) {
+  return HTMLElement::SetTabIndex(aTabIndex);
+}
+
+NS_IMETHODIMP HTMLInputElement::GetType(nsAString& aType) {
+  setString(aType, type());
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLInputElement::SetType(const nsAString& aType) {
+  setStringAttribute(u"type", toU16(aType));
+  return NS_OK;
+}
+
+GECKOHOST_IMPL_STRING_ATTR(HTMLInputElement, UseMap, "usemap")
+
+NS_IMETHODIMP HTMLInputElement::GetValue(nsAString& aValue) {
+  setString(aValue, value());
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLInputElement::SetValue(const nsAString& aValue) {
+  setValue(toU16(aValue));
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLInputElement::Blur() {
+  return HTMLElement::Blur();
+}
+NS_IMETHODIMP HTMLInputElement::Focus() {
+  return HTMLElement::Focus();
+}
+
+// The host keeps no text selection; selecting a field's text gives it the focus, the part of
+// select() that can be observed here.
+NS_IMETHODIMP HTMLInputElement::Select() {
+  return HTMLElement::Focus();
+}
+
+NS_IMETHODIMP HTMLInputElement::Click() {
+  click();
+  return NS_OK;
 }
 
 }  // namespace geckohost::dom

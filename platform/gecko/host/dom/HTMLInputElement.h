@@ -10,6 +10,7 @@
 #define GECKOHOST_DOM_HTMLINPUTELEMENT_H
 
 #include "dom/HTMLElement.h"
+#include "nsIDOMHTMLInputElement.h"
 
 namespace geckohost::dom {
 
@@ -26,7 +27,7 @@ enum class InputType {
   Button
 };
 
-class HTMLInputElement final : public HTMLElement {
+class HTMLInputElement final : public HTMLElement, public nsIDOMHTMLInputElement {
  public:
   explicit HTMLInputElement(Document& document) : HTMLElement(document, u"input") {}
 
@@ -68,6 +69,15 @@ class HTMLInputElement final : public HTMLElement {
   bool mValueDirty = false;
   bool mChecked = false;
   bool mCheckedDirty = false;
+
+ public:
+  // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLInputElement)
+  NS_DECL_NSIDOMHTMLINPUTELEMENT
+
+ protected:
+  // Node
+  void* interfaceFor(const nsIID& iid) override;
 };
 
 }  // namespace geckohost::dom

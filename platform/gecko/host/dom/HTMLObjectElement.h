@@ -3,10 +3,11 @@
 #define GECKOHOST_DOM_HTMLOBJECTELEMENT_H
 
 #include "dom/HTMLFrameOwnerElement.h"
+#include "nsIDOMHTMLObjectElement.h"
 
 namespace geckohost::dom {
 
-class HTMLObjectElement final : public HTMLFrameOwnerElement {
+class HTMLObjectElement final : public HTMLFrameOwnerElement, public nsIDOMHTMLObjectElement {
  public:
   explicit HTMLObjectElement(Document& document) : HTMLFrameOwnerElement(document, u"object") {}
 
@@ -16,6 +17,14 @@ class HTMLObjectElement final : public HTMLFrameOwnerElement {
 
   // HTMLElement
   bool isListedFormControl() const override { return true; }
+
+  // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLObjectElement)
+  NS_DECL_NSIDOMHTMLOBJECTELEMENT
+
+ protected:
+  // Node
+  void* interfaceFor(const nsIID& iid) override;
 };
 
 }  // namespace geckohost::dom

@@ -1,5 +1,8 @@
 #include "dom/HTMLOptionElement.h"
 
+#include "dom/ReflectionMacros.h"
+#include "nsIDOMHTMLFormElement.h"
+
 #include "dom/DOMStrings.h"
 #include "dom/HTMLSelectElement.h"
 
@@ -67,6 +70,56 @@ void HTMLOptionElement::copyStateTo(Element& copy) const {
   auto& option = static_cast<HTMLOptionElement&>(copy);
   option.mSelected = mSelected;
   option.mSelectedDirty = mSelectedDirty;
+}
+
+// --- nsIDOMHTMLOptionElement -----------------------------------------------------------
+
+void* HTMLOptionElement::interfaceFor(const nsIID& iid) {
+  if (iid.Equals(NS_GET_IID(nsIDOMHTMLOptionElement)))
+    return static_cast<nsIDOMHTMLOptionElement*>(this);
+  return HTMLElement::interfaceFor(iid);
+}
+
+NS_IMETHODIMP HTMLOptionElement::GetForm(nsIDOMHTMLFormElement** aForm) {
+  HTMLSelectElement* select = ownerSelect();
+  return select ? select->handOutForm(aForm) : handOut<nsIDOMHTMLFormElement>(nullptr, aForm);
+}
+
+GECKOHOST_IMPL_BOOL_ATTR(HTMLOptionElement, DefaultSelected, "selected")
+
+NS_IMETHODIMP HTMLOptionElement::GetText(nsAString& aText) {
+  setString(aText, text());
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLOptionElement::GetIndex(PRInt32* aIndex) {
+  NS_ENSURE_ARG_POINTER(aIndex);
+  *aIndex = index();
+  return NS_OK;
+}
+
+GECKOHOST_IMPL_BOOL_ATTR(HTMLOptionElement, Disabled, "disabled")
+GECKOHOST_IMPL_STRING_ATTR(HTMLOptionElement, Label, "label")
+
+NS_IMETHODIMP HTMLOptionElement::GetSelected(PRBool* aSelected) {
+  NS_ENSURE_ARG_POINTER(aSelected);
+  *aSelected = toPRBool(selected());
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLOptionElement::SetSelected(PRBool aSelected) {
+  setSelected(aSelected != PR_FALSE);
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLOptionElement::GetValue(nsAString& aValue) {
+  setString(aValue, value());
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLOptionElement::SetValue(const nsAString& aValue) {
+  setStringAttribute(u"value", toU16(aValue));
+  return NS_OK;
 }
 
 }  // namespace geckohost::dom

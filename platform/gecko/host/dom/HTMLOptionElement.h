@@ -4,12 +4,13 @@
 #define GECKOHOST_DOM_HTMLOPTIONELEMENT_H
 
 #include "dom/HTMLElement.h"
+#include "nsIDOMHTMLOptionElement.h"
 
 namespace geckohost::dom {
 
 class HTMLSelectElement;
 
-class HTMLOptionElement final : public HTMLElement {
+class HTMLOptionElement final : public HTMLElement, public nsIDOMHTMLOptionElement {
  public:
   explicit HTMLOptionElement(Document& document) : HTMLElement(document, u"option") {}
 
@@ -47,6 +48,15 @@ class HTMLOptionElement final : public HTMLElement {
 
   bool mSelected = false;
   bool mSelectedDirty = false;
+
+ public:
+  // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLOptionElement)
+  NS_DECL_NSIDOMHTMLOPTIONELEMENT
+
+ protected:
+  // Node
+  void* interfaceFor(const nsIID& iid) override;
 };
 
 }  // namespace geckohost::dom

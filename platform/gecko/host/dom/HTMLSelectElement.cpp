@@ -1,5 +1,8 @@
 #include "dom/HTMLSelectElement.h"
 
+#include "dom/OptionsCollection.h"
+#include "dom/ReflectionMacros.h"
+
 #include "dom/Document.h"
 #include "dom/ElementList.h"
 #include "dom/HTMLOptionElement.h"
@@ -150,6 +153,102 @@ void HTMLSelectElement::resetState() {
 void HTMLSelectElement::attributeChanged(std::u16string_view localName) {
   if (localName == u"multiple" || localName == u"size")
     applySelectionRules();
+}
+
+// --- nsIDOMHTMLSelectElement -----------------------------------------------------------
+
+void* HTMLSelectElement::interfaceFor(const nsIID& iid) {
+  if (iid.Equals(NS_GET_IID(nsIDOMHTMLSelectElement)))
+    return static_cast<nsIDOMHTMLSelectElement*>(this);
+  return HTMLElement::interfaceFor(iid);
+}
+
+NS_IMETHODIMP HTMLSelectElement::GetType(nsAString& aType) {
+  setString(aType, type());
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLSelectElement::GetSelectedIndex(PRInt32* aSelectedIndex) {
+  NS_ENSURE_ARG_POINTER(aSelectedIndex);
+  *aSelectedIndex = selectedIndex();
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLSelectElement::SetSelectedIndex(PRInt32 aSelectedIndex) {
+  setSelectedIndex(aSelectedIndex);
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLSelectElement::GetValue(nsAString& aValue) {
+  setString(aValue, value());
+  return NS_OK;
+}
+
+// Selects the first option with that value; none matching leaves the selection as it is.
+NS_IMETHODIMP HTMLSelectElement::SetValue(const nsAString& aValue) {
+  std::u16string wanted = toU16(aValue);
+  std::vector<HTMLOptionElement*> options = currentOptions();
+  for (size_t i = 0; i < options.size(); ++i) {
+    if (options[i]->value() == wanted) {
+      setSelectedIndex(int32_t(i));
+      break;
+    }
+  }
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLSelectElement::GetLength(PRUint32* aLength) {
+  NS_ENSURE_ARG_POINTER(aLength);
+  *aLength = length();
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLSelectElement::SetLength(PRUint32 aLength) {
+  setLength(aLength);
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLSelectElement::GetForm(nsIDOMHTMLFormElement** aForm) {
+  return handOutForm(aForm);
+}
+
+NS_IMETHODIMP HTMLSelectElement::GetOptions(nsIDOMHTMLOptionsCollection** aOptions) {
+  return handOut<nsIDOMHTMLOptionsCollection>(new OptionsCollection(*this), aOptions);
+}
+
+GECKOHOST_IMPL_BOOL_ATTR(HTMLSelectElement, Disabled, "disabled")
+GECKOHOST_IMPL_BOOL_ATTR(HTMLSelectElement, Multiple, "multiple")
+GECKOHOST_IMPL_STRING_ATTR(HTMLSelectElement, Name, "name")
+GECKOHOST_IMPL_INT_ATTR(HTMLSelectElement, Size, "size", 0)
+
+NS_IMETHODIMP HTMLSelectElement::GetTabIndex(PRInt32* aTabIndex) {
+  return HTMLElement::GetTabIndex(aTabIndex);
+}
+NS_IMETHODIMP HTMLSelectElement::SetTabIndex(PRInt32 aTabIndex) {
+  return HTMLElement::SetTabIndex(aTabIndex);
+}
+
+NS_IMETHODIMP HTMLSelectElement::Add(nsIDOMHTMLElement* element, nsIDOMHTMLElement* before) {
+  Node* node = fromDOM(element);
+  Node* reference = fromDOM(before);
+  if (!node || !node->isElement() || !static_cast<Element*>(node)->isHTML()) {
+    return NS_ERROR_DOM_HIERARCHY_REQUEST_ERR;
+  }
+  if (before && !reference)
+    return NS_ERROR_DOM_NOT_FOUND_ERR;
+  return toNsresult(add(static_cast<HTMLElement&>(*node), static_cast<HTMLElement*>(reference)));
+}
+
+NS_IMETHODIMP HTMLSelectElement::Remove(PRInt32 index) {
+  remove(index);
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLSelectElement::Blur() {
+  return HTMLElement::Blur();
+}
+NS_IMETHODIMP HTMLSelectElement::Focus() {
+  return HTMLElement::Focus();
 }
 
 }  // namespace geckohost::dom

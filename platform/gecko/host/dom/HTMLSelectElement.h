@@ -14,12 +14,13 @@
 #include <vector>
 
 #include "dom/HTMLElement.h"
+#include "nsIDOMHTMLSelectElement.h"
 
 namespace geckohost::dom {
 
 class HTMLOptionElement;
 
-class HTMLSelectElement final : public HTMLElement {
+class HTMLSelectElement final : public HTMLElement, public nsIDOMHTMLSelectElement {
  public:
   explicit HTMLSelectElement(Document& document) : HTMLElement(document, u"select") {}
 
@@ -69,6 +70,15 @@ class HTMLSelectElement final : public HTMLElement {
 
   std::vector<HTMLOptionElement*> mKnownOptions;  // weak; compared only, to see changes
   uint64_t mKnownGeneration = UINT64_MAX;
+
+ public:
+  // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLSelectElement)
+  NS_DECL_NSIDOMHTMLSELECTELEMENT
+
+ protected:
+  // Node
+  void* interfaceFor(const nsIID& iid) override;
 };
 
 }  // namespace geckohost::dom

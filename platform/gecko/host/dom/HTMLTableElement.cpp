@@ -1,5 +1,9 @@
 #include "dom/HTMLTableElement.h"
 
+#include "dom/ReflectionMacros.h"
+#include "nsIDOMHTMLTableCaptionElement.h"
+#include "nsIDOMHTMLTableSectionElement.h"
+
 #include "dom/Document.h"
 #include "dom/ElementList.h"
 #include "dom/HTMLTableRowElement.h"
@@ -81,14 +85,7 @@ RefPtr<HTMLElement> HTMLTableElement::createTHead() {
   RefPtr<HTMLElement> made = makeChild(u"thead");
   if (!made)
     return nullptr;
-  // After the caption and column groups, before everything else.
-  Node* before = firstChild();
-  while (before && before->isElement() &&
-         (static_cast<Element*>(before)->isHTML(u"caption") ||
-          static_cast<Element*>(before)->isHTML(u"colgroup"))) {
-    before = before->nextSibling();
-  }
-  insertBefore(*made, before);
+  insertBefore(*made, placeForHead());
   return made;
 }
 
@@ -139,6 +136,129 @@ DOMError HTMLTableElement::deleteRow(int32_t index) {
   if (index < 0 || index >= int32_t(rows.size()))
     return DOMError::IndexSize;
   return rows[index]->parentNode()->removeChild(*rows[index]);
+}
+
+// --- nsIDOMHTMLTableElement -------------------------------------------------------------------
+
+void* HTMLTableElement::interfaceFor(const nsIID& iid) {
+  if (iid.Equals(NS_GET_IID(nsIDOMHTMLTableElement)))
+    return static_cast<nsIDOMHTMLTableElement*>(this);
+  return HTMLElement::interfaceFor(iid);
+}
+
+// After the caption and column groups, before everything else.
+Node* HTMLTableElement::placeForHead() const {
+  Node* before = firstChild();
+  while (before && before->isElement() &&
+         (static_cast<Element*>(before)->isHTML(u"caption") ||
+          static_cast<Element*>(before)->isHTML(u"colgroup"))) {
+    before = before->nextSibling();
+  }
+  return before;
+}
+
+nsresult HTMLTableElement::replacePart(nsIDOMHTMLElement* part, std::u16string_view localName) {
+  Node* node = fromDOM(part);
+  if (part && !(node && node->isElement() && static_cast<Element*>(node)->isHTML(localName))) {
+    return NS_ERROR_DOM_HIERARCHY_REQUEST_ERR;
+  }
+  MutationBatch batch(ownerDocument());
+  removeFirstChildNamed(localName);
+  if (!node)
+    return NS_OK;
+  if (localName == u"caption")
+    return toNsresult(insertBefore(*node, firstChild()));
+  if (localName == u"thead")
+    return toNsresult(insertBefore(*node, placeForHead()));
+  return toNsresult(appendChild(*node));
+}
+
+NS_IMETHODIMP HTMLTableElement::GetCaption(nsIDOMHTMLTableCaptionElement** aCaption) {
+  return handOutAs(caption(), aCaption);
+}
+
+NS_IMETHODIMP HTMLTableElement::SetCaption(nsIDOMHTMLTableCaptionElement* aCaption) {
+  return replacePart(aCaption, u"caption");
+}
+
+NS_IMETHODIMP HTMLTableElement::GetTHead(nsIDOMHTMLTableSectionElement** aTHead) {
+  return handOutAs(tHead(), aTHead);
+}
+
+NS_IMETHODIMP HTMLTableElement::SetTHead(nsIDOMHTMLTableSectionElement* aTHead) {
+  return replacePart(aTHead, u"thead");
+}
+
+NS_IMETHODIMP HTMLTableElement::GetTFoot(nsIDOMHTMLTableSectionElement** aTFoot) {
+  return handOutAs(tFoot(), aTFoot);
+}
+
+NS_IMETHODIMP HTMLTableElement::SetTFoot(nsIDOMHTMLTableSectionElement* aTFoot) {
+  return replacePart(aTFoot, u"tfoot");
+}
+
+NS_IMETHODIMP HTMLTableElement::GetRows(nsIDOMHTMLCollection** aRows) {
+  RefPtr<ElementList> list = rows();
+  return handOut(static_cast<nsIDOMHTMLCollection*>(list.get()), aRows);
+}
+
+NS_IMETHODIMP HTMLTableElement::GetTBodies(nsIDOMHTMLCollection** aTBodies) {
+  RefPtr<ElementList> list = tBodies();
+  return handOut(static_cast<nsIDOMHTMLCollection*>(list.get()), aTBodies);
+}
+
+GECKOHOST_IMPL_STRING_ATTR(HTMLTableElement, Align, "align")
+GECKOHOST_IMPL_STRING_ATTR(HTMLTableElement, BgColor, "bgcolor")
+GECKOHOST_IMPL_STRING_ATTR(HTMLTableElement, Border, "border")
+GECKOHOST_IMPL_STRING_ATTR(HTMLTableElement, CellPadding, "cellpadding")
+GECKOHOST_IMPL_STRING_ATTR(HTMLTableElement, CellSpacing, "cellspacing")
+GECKOHOST_IMPL_STRING_ATTR(HTMLTableElement, Frame, "frame")
+GECKOHOST_IMPL_STRING_ATTR(HTMLTableElement, Rules, "rules")
+GECKOHOST_IMPL_STRING_ATTR(HTMLTableElement, Summary, "summary")
+GECKOHOST_IMPL_STRING_ATTR(HTMLTableElement, Width, "width")
+
+NS_IMETHODIMP HTMLTableElement::CreateTHead(nsIDOMHTMLElement** _retval) {
+  RefPtr<HTMLElement> head = createTHead();
+  return handOut(head ? head->asDOMHTMLElement() : nullptr, _retval);
+}
+
+NS_IMETHODIMP HTMLTableElement::DeleteTHead() {
+  deleteTHead();
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLTableElement::CreateTFoot(nsIDOMHTMLElement** _retval) {
+  RefPtr<HTMLElement> foot = createTFoot();
+  return handOut(foot ? foot->asDOMHTMLElement() : nullptr, _retval);
+}
+
+NS_IMETHODIMP HTMLTableElement::DeleteTFoot() {
+  deleteTFoot();
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLTableElement::CreateCaption(nsIDOMHTMLElement** _retval) {
+  RefPtr<HTMLElement> made = createCaption();
+  return handOut(made ? made->asDOMHTMLElement() : nullptr, _retval);
+}
+
+NS_IMETHODIMP HTMLTableElement::DeleteCaption() {
+  deleteCaption();
+  return NS_OK;
+}
+
+NS_IMETHODIMP HTMLTableElement::InsertRow(PRInt32 index, nsIDOMHTMLElement** _retval) {
+  NS_ENSURE_ARG_POINTER(_retval);
+  *_retval = nullptr;
+  DOMError error;
+  RefPtr<HTMLTableRowElement> row = insertRow(index, error);
+  if (!row)
+    return toNsresult(error);
+  return handOut(row->asDOMHTMLElement(), _retval);
+}
+
+NS_IMETHODIMP HTMLTableElement::DeleteRow(PRInt32 index) {
+  return toNsresult(deleteRow(index));
 }
 
 }  // namespace geckohost::dom

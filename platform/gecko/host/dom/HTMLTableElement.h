@@ -9,12 +9,13 @@
 #define GECKOHOST_DOM_HTMLTABLEELEMENT_H
 
 #include "dom/HTMLElement.h"
+#include "nsIDOMHTMLTableElement.h"
 
 namespace geckohost::dom {
 
 class HTMLTableRowElement;
 
-class HTMLTableElement final : public HTMLElement {
+class HTMLTableElement final : public HTMLElement, public nsIDOMHTMLTableElement {
  public:
   explicit HTMLTableElement(Document& document) : HTMLElement(document, u"table") {}
 
@@ -43,10 +44,21 @@ class HTMLTableElement final : public HTMLElement {
   // The rows in the order rows() lists them.
   std::vector<Element*> collectRows() const;
 
+  // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLTableElement)
+  NS_DECL_NSIDOMHTMLTABLEELEMENT
+
+ protected:
+  // Node
+  void* interfaceFor(const nsIID& iid) override;
+
  private:
   HTMLElement* firstChildNamed(std::u16string_view localName) const;
   void removeFirstChildNamed(std::u16string_view localName);
   RefPtr<HTMLElement> makeChild(std::u16string_view localName);
+  // Puts `part` (which must be the HTML element `localName`) in the place of the current one.
+  nsresult replacePart(nsIDOMHTMLElement* part, std::u16string_view localName);
+  Node* placeForHead() const;
 };
 
 }  // namespace geckohost::dom

@@ -3,12 +3,13 @@
 #define GECKOHOST_DOM_HTMLTABLEROWELEMENT_H
 
 #include "dom/HTMLElement.h"
+#include "nsIDOMHTMLTableRowElement.h"
 
 namespace geckohost::dom {
 
 class HTMLTableElement;
 
-class HTMLTableRowElement final : public HTMLElement {
+class HTMLTableRowElement final : public HTMLElement, public nsIDOMHTMLTableRowElement {
  public:
   explicit HTMLTableRowElement(Document& document) : HTMLElement(document, u"tr") {}
 
@@ -25,6 +26,14 @@ class HTMLTableRowElement final : public HTMLElement {
   // A new td before cell `index`, or last for -1 or the cell count. IndexSize otherwise.
   RefPtr<HTMLElement> insertCell(int32_t index, DOMError& error);
   DOMError deleteCell(int32_t index);
+
+  // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLTableRowElement)
+  NS_DECL_NSIDOMHTMLTABLEROWELEMENT
+
+ protected:
+  // Node
+  void* interfaceFor(const nsIID& iid) override;
 };
 
 }  // namespace geckohost::dom

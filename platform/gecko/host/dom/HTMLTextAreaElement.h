@@ -4,10 +4,11 @@
 #define GECKOHOST_DOM_HTMLTEXTAREAELEMENT_H
 
 #include "dom/HTMLElement.h"
+#include "nsIDOMHTMLTextAreaElement.h"
 
 namespace geckohost::dom {
 
-class HTMLTextAreaElement final : public HTMLElement {
+class HTMLTextAreaElement final : public HTMLElement, public nsIDOMHTMLTextAreaElement {
  public:
   explicit HTMLTextAreaElement(Document& document) : HTMLElement(document, u"textarea") {}
 
@@ -27,6 +28,15 @@ class HTMLTextAreaElement final : public HTMLElement {
  private:
   std::u16string mValue;
   bool mValueDirty = false;
+
+ public:
+  // nsIDOMNode, nsIDOMElement, nsIDOMHTMLElement, and the tag's own interface
+  GECKOHOST_FORWARD_HTMLELEMENT_CHAINS(nsIDOMHTMLTextAreaElement)
+  NS_DECL_NSIDOMHTMLTEXTAREAELEMENT
+
+ protected:
+  // Node
+  void* interfaceFor(const nsIID& iid) override;
 };
 
 }  // namespace geckohost::dom

@@ -138,8 +138,12 @@ class Node : public CountedObject, public nsIDOMNode, public nsIDOM3Node {
   static uint64_t treeGeneration();
 
   // --- XPCOM face ---------------------------------------------------------------------------
-  // The node as nsIDOMNode; also its nsISupports identity, the same whatever the node's class.
-  nsIDOMNode* asDOMNode() { return this; }
+  // The node as nsIDOMNode, and its nsISupports identity: the nsIDOMNode of the node's most
+  // derived interface chain, as in Gecko, where a node has only that one. Every pointer this
+  // node hands out for a DOM chain interface (QueryInterface, out-parameters) is of the same
+  // chain, so an implicit upcast (nsIDOMHTMLInputElement* to nsIDOMNode*) gives what
+  // QueryInterface gives.
+  virtual nsIDOMNode* asDOMNode() { return this; }
   // The host node behind an interface pointer, or null for a foreign object or null.
   static Node* fromDOM(nsISupports* object);
   // The node as nsIContent (elements and character data), or null.

@@ -19,6 +19,8 @@ class Text : public CharacterData, public nsIDOMText {
   // Node
   std::u16string nodeName() const override { return u"#text"; }
 
+  nsIDOMCharacterData* asDOMCharacterData() override { return static_cast<nsIDOMText*>(this); }
+
   // nsISupports, nsIDOMNode, nsIDOMCharacterData
   GECKOHOST_FORWARD_NODE_NSISUPPORTS(CharacterData)
   NS_FORWARD_NSIDOMNODE(Node::)

@@ -4,10 +4,12 @@
 #define GECKOHOST_DOM_XULDOCUMENT_H
 
 #include "dom/Document.h"
+#include "nsIDOMXULCommandDispatcher.h"
+#include "nsIDOMXULDocument.h"
 
 namespace geckohost::dom {
 
-class XULDocument final : public Document {
+class XULDocument final : public Document, public nsIDOMXULDocument {
  public:
   // An empty document at `url`; the XUL parser fills it.
   static RefPtr<XULDocument> create(const net::URI& url);
@@ -23,8 +25,27 @@ class XULDocument final : public Document {
   std::u16string title() const override;
   void setTitle(std::u16string_view title) override;
 
+  // The chrome window's command dispatcher, which the window side makes and hands over.
+  nsIDOMXULCommandDispatcher* commandDispatcher() const { return mCommandDispatcher; }
+  void setCommandDispatcher(nsIDOMXULCommandDispatcher* dispatcher) {
+    mCommandDispatcher = dispatcher;
+  }
+
+  // nsISupports, nsIDOMNode
+  GECKOHOST_FORWARD_NODE_NSISUPPORTS(Document)
+  NS_FORWARD_NSIDOMNODE(Node::)
+  NS_DECL_NSIDOMXULDOCUMENT
+
+ protected:
+  // Node
+  void* interfaceFor(const nsIID& iid) override;
+
  private:
   explicit XULDocument(const net::URI& url) : Document(DocumentKind::XUL, url) {}
+
+  nsCOMPtr<nsIDOMXULCommandDispatcher> mCommandDispatcher;
+  RefPtr<Node> mPopupNode;
+  RefPtr<Node> mTooltipNode;
 };
 
 }  // namespace geckohost::dom

@@ -8,6 +8,7 @@
 #include "dom/DocumentFragment.h"
 #include "dom/Element.h"
 #include "dom/HTMLDocument.h"
+#include "dom/HTMLScriptElement.h"
 #include "parser/GumboTreeConverter.h"
 
 namespace geckohost::parser {
@@ -80,6 +81,13 @@ RefPtr<dom::DocumentFragment> HTMLParser::parseFragment(dom::Element& context,
   const GumboNode& root = *parse.output().root;
   RefPtr<dom::DocumentFragment> fragment = document->createDocumentFragment();
   GumboTreeConverter(*document).appendChildren(root.v.element.children, *fragment);
+  // Scripts that arrive through innerHTML never run, in Gecko as in HTML5.
+  for (dom::Node* node = fragment->firstChild(); node;
+       node = node->nextInTreeOrder(fragment.get())) {
+    if (node->isElement() && static_cast<dom::Element*>(node)->isHTML(u"script")) {
+      static_cast<dom::HTMLScriptElement*>(node)->markStarted();
+    }
+  }
   return fragment;
 }
 

@@ -42,7 +42,7 @@ class ServiceManager final : public XPCOMObject<nsIServiceManager, nsIComponentM
                                         const nsIID& aIID, void** result) override;
 
  private:
-  ServiceManager() = default;
+  ServiceManager() : XPCOMObject(Counting::ProcessLifetime) {}
   ~ServiceManager() override = default;
 
   std::map<std::string, nsCOMPtr<nsISupports>> mServices;

@@ -48,8 +48,19 @@ class XPCOMObject : public First, public Rest... {
   nsrefcnt referenceCountForTesting() const { return mRefCnt; }
 
  protected:
-  XPCOMObject() { LiveObjects::added(); }
-  virtual ~XPCOMObject() { LiveObjects::removed(); }
+  // Process-lifetime singletons (the service manager) are not counted: they exist from their
+  // first use on, and no test can leak or free them.
+  enum class Counting { Counted, ProcessLifetime };
+
+  explicit XPCOMObject(Counting counting = Counting::Counted)
+      : mCounted(counting == Counting::Counted) {
+    if (mCounted)
+      LiveObjects::added();
+  }
+  virtual ~XPCOMObject() {
+    if (mCounted)
+      LiveObjects::removed();
+  }
 
   // Further interfaces this object answers; null for none. No reference is added here.
   virtual void* QueryExtraInterface(const nsIID& aIID) { return nullptr; }
@@ -67,6 +78,7 @@ class XPCOMObject : public First, public Rest... {
   }
 
   nsrefcnt mRefCnt = 0;
+  bool mCounted;
 };
 
 }  // namespace geckohost

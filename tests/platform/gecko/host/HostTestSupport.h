@@ -11,6 +11,7 @@
 #include "LiveObjects.h"
 #include "dom/DOMStrings.h"
 #include "dom/HTMLDocument.h"
+#include "dom/XPCOMHelpers.h"
 #include "net/URI.h"
 #include "parser/HTMLParser.h"
 

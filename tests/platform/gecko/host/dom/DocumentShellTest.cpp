@@ -2,6 +2,7 @@
 // element, layout answers and scrolling, ready state, title, cookies through the jar.
 #include "HostTestSupport.h"
 #include "dom/CookieJar.h"
+#include "dom/DocumentFragment.h"
 #include "dom/FakeContainer.h"
 #include "dom/HTMLFrameElement.h"
 #include "dom/HTMLIFrameElement.h"
@@ -124,6 +125,51 @@ TEST_F(DocumentShellTest, TitleReadyStateAndDocumentFacts) {
   untitled->setTitle(u"Made");
   EXPECT_EQ(u8(untitled->title()), "Made");
   EXPECT_TRUE(untitled->head()->firstElementChild()->isHTML(u"title"));
+}
+
+TEST_F(DocumentShellTest, InsertedScriptsRunOnceWhenTheInsertionIsComplete) {
+  auto page = parsePage("<head></head><body><script id=parsed>p()</script><div id=d></div>");
+  FakeContainer container;
+  page->setContainer(&container);
+  auto* parsed = static_cast<HTMLScriptElement*>(page->getElementById(u"parsed"));
+  EXPECT_FALSE(parsed->alreadyStarted());  // the shell runs the page's own scripts at load
+  parsed->markStarted();
+
+  // A script and a div arrive together; when the script runs, the div is already there.
+  DOMError error;
+  RefPtr<DocumentFragment> fragment = page->createDocumentFragment();
+  RefPtr<Element> script = page->createElement(u"script", error);
+  static_cast<HTMLScriptElement*>(script.get())->setText(u"added()");
+  RefPtr<Element> after = page->createElement(u"div", error);
+  after->setAttribute(u"id", u"after");
+  fragment->appendChild(*script);
+  fragment->appendChild(*after);
+  bool sawTheDiv = false;
+  container.onScript = [&](HTMLScriptElement& running) {
+    sawTheDiv = page->getElementById(u"after") != nullptr;
+    running.parentNode()->removeChild(running);  // a script may take itself out
+  };
+  page->head()->appendChild(*fragment);
+  ASSERT_EQ(container.ranScripts.size(), 1u);
+  EXPECT_EQ(u8(container.ranScripts[0]), "added()");
+  EXPECT_TRUE(sawTheDiv);
+  container.onScript = nullptr;
+
+  // Moving a script does not run it again; parsed and innerHTML scripts do not run.
+  page->getElementById(u"d")->appendChild(*script);
+  page->getElementById(u"d")->appendChild(*parsed);
+  static_cast<HTMLElement*>(page->getElementById(u"d"))->setInnerHTML(u"<script>inner()</script>");
+  EXPECT_EQ(container.ranScripts.size(), 1u);
+
+  // A script inserted while the page is not shown waits; shown again, the next insertion runs it.
+  page->setContainer(nullptr);
+  RefPtr<Element> later = page->createElement(u"script", error);
+  page->body()->appendChild(*later);
+  EXPECT_FALSE(static_cast<HTMLScriptElement*>(later.get())->alreadyStarted());
+  page->setContainer(&container);
+  page->head()->appendChild(*later);
+  EXPECT_EQ(container.ranScripts.size(), 2u);
+  page->setContainer(nullptr);
 }
 
 class RecordingJar final : public CookieJar {

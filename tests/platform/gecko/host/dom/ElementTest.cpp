@@ -3,6 +3,8 @@
 #include "HostTestSupport.h"
 #include "dom/Attr.h"
 #include "dom/Element.h"
+#include "dom/HTMLAnchorElement.h"
+#include "dom/HTMLAreaElement.h"
 #include "dom/HTMLElement.h"
 #include "dom/XULDocument.h"
 
@@ -127,6 +129,29 @@ TEST_F(ElementTest, UrlsOfADocumentWithoutHierarchyStayAsWritten) {
   auto blank = parsePage("<img id=i src=a.png><img id=j src=http://x.test/b.png>", "about:blank");
   EXPECT_EQ(u8(blank->getElementById(u"i")->urlAttribute(u"src")), "a.png");
   EXPECT_EQ(u8(blank->getElementById(u"j")->urlAttribute(u"src")), "http://x.test/b.png");
+}
+
+TEST_F(ElementTest, LinksAnswerThePartsOfTheirResolvedAddress) {
+  auto page = parsePage(
+      "<a id=a href='../x.html?q=1#top'>go</a><a id=b>none</a><area id=c href=http://h.test/>",
+      "http://site.test:8080/d/p.html");
+  auto* link = static_cast<dom::HTMLAnchorElement*>(page->getElementById(u"a"));
+  EXPECT_EQ(u8(link->href()), "http://site.test:8080/x.html?q=1#top");
+  EXPECT_EQ(u8(link->protocol()), "http:");
+  EXPECT_EQ(u8(link->host()), "site.test:8080");
+  EXPECT_EQ(u8(link->hostname()), "site.test");
+  EXPECT_EQ(u8(link->port()), "8080");
+  EXPECT_EQ(u8(link->pathname()), "/x.html");
+  EXPECT_EQ(u8(link->search()), "?q=1");
+  EXPECT_EQ(u8(link->hash()), "#top");
+  EXPECT_EQ(u8(link->text()), "go");
+  auto* bare = static_cast<dom::HTMLAnchorElement*>(page->getElementById(u"b"));
+  EXPECT_EQ(u8(bare->href()), "");
+  EXPECT_EQ(u8(bare->host()), "");
+  auto* area = static_cast<dom::HTMLAreaElement*>(page->getElementById(u"c"));
+  EXPECT_EQ(u8(area->port()), "");
+  EXPECT_EQ(u8(area->pathname()), "/");
+  EXPECT_EQ(u8(area->search()), "");
 }
 
 TEST_F(ElementTest, ElementNavigationSkipsOtherNodes) {

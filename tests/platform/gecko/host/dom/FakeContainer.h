@@ -3,11 +3,15 @@
 #ifndef TESTS_PLATFORM_GECKO_HOST_DOM_FAKECONTAINER_H
 #define TESTS_PLATFORM_GECKO_HOST_DOM_FAKECONTAINER_H
 
+#include <functional>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "dom/Document.h"
 #include "dom/DocumentContainer.h"
 #include "dom/Element.h"
+#include "dom/HTMLScriptElement.h"
 #include "layout/LayoutQuery.h"
 
 namespace geckohost::testing {
@@ -59,7 +63,15 @@ class FakeContainer final : public dom::DocumentContainer {
     scrolledToTop = alignToTop;
   }
 
+  void runInsertedScript(dom::HTMLScriptElement& script) override {
+    ranScripts.push_back(script.text());
+    if (onScript)
+      onScript(script);
+  }
+
   int changes = 0;
+  std::vector<std::u16string> ranScripts;
+  std::function<void(dom::HTMLScriptElement&)> onScript;
   bool focused = false;
   bool withLayout = true;
   dom::Document* parent = nullptr;

@@ -1,0 +1,91 @@
+#include "Host.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "HostContext.h"
+#include "Services.h"
+#include "WindowMediator.h"
+#include "XConnection.h"
+
+namespace geckohost {
+
+namespace {
+Host* g_running = nullptr;  // one host per process: the mediator is a process-wide service
+}
+
+std::unique_ptr<Host> Host::start(std::string* error) {
+  if (g_running) {
+    if (error)
+      *error = "a host is already running in this process";
+    return nullptr;
+  }
+  auto connection = x11::XConnection::open(nullptr);
+  if (!connection) {
+    const char* display = std::getenv("DISPLAY");
+    if (error)
+      *error = std::string("cannot open display ") + (display ? display : "(unset)");
+    return nullptr;
+  }
+  std::unique_ptr<Host> host(new Host(std::move(connection)));
+  g_running = host.get();
+  return host;
+}
+
+Host::Host(std::unique_ptr<x11::XConnection> connection)
+    : mConnection(std::move(connection)),
+      mContext(std::make_unique<HostContext>(*mConnection, mPages)) {
+  Services::registerService(WindowMediator::kContractID, &mContext->mediator());
+}
+
+Host::~Host() {
+  while (!mDialogs.empty())
+    closeWindow(*mDialogs.back());
+  while (!mBrowsers.empty())
+    closeWindow(*mBrowsers.back());
+  Services::unregister(WindowMediator::kContractID);
+  mContext.reset();
+  mConnection->sync();
+  mConnection.reset();
+  g_running = nullptr;
+}
+
+std::string Host::displayName() const {
+  return mConnection->displayName();
+}
+
+BrowserWindow& Host::openBrowserWindow(const BrowserWindowOptions& options) {
+  mBrowsers.push_back(std::unique_ptr<BrowserWindow>(new BrowserWindow(*mContext, options)));
+  return *mBrowsers.back();
+}
+
+DialogWindow& Host::openDialog(BrowserWindow& owner, const DialogOptions& options) {
+  mDialogs.push_back(std::unique_ptr<DialogWindow>(new DialogWindow(*mContext, owner, options)));
+  return *mDialogs.back();
+}
+
+void Host::closeWindow(BrowserWindow& window) {
+  for (size_t i = mDialogs.size(); i-- > 0;) {
+    if (&mDialogs[i]->owner() == &window)
+      closeWindow(*mDialogs[i]);
+  }
+  auto found = std::find_if(mBrowsers.begin(), mBrowsers.end(),
+                            [&window](const auto& open) { return open.get() == &window; });
+  if (found == mBrowsers.end())
+    return;
+  std::unique_ptr<BrowserWindow> closing = std::move(*found);
+  mBrowsers.erase(found);
+  closing->close();
+}
+
+void Host::closeWindow(DialogWindow& dialog) {
+  auto found = std::find_if(mDialogs.begin(), mDialogs.end(),
+                            [&dialog](const auto& open) { return open.get() == &dialog; });
+  if (found == mDialogs.end())
+    return;
+  std::unique_ptr<DialogWindow> closing = std::move(*found);
+  mDialogs.erase(found);
+  closing->close();
+}
+
+}  // namespace geckohost

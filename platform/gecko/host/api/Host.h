@@ -1,0 +1,62 @@
+// The host: geckohost's control side. It connects to the display DISPLAY names, registers the
+// window mediator, serves pages, and opens and closes browser windows and dialogs. One host
+// at a time per process; it closes everything it opened when it goes.
+//
+//   auto host = geckohost::Host::start();
+//   host->pages().put("http://test/a.html", "<p>hi</p>");
+//   BrowserWindowOptions options;
+//   options.urls = {"http://test/a.html"};
+//   BrowserWindow& window = host->openBrowserWindow(options);
+//   ... the product finds the window through the mediator ...
+//   host->closeWindow(window);
+#ifndef GECKOHOST_API_HOST_H
+#define GECKOHOST_API_HOST_H
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "BrowserWindow.h"
+#include "DialogWindow.h"
+#include "HostApi.h"
+#include "PageTable.h"
+
+namespace geckohost {
+
+namespace x11 {
+class XConnection;
+}
+
+class GECKOHOST_API Host {
+ public:
+  // Null (with the reason in `error`) when the display cannot be reached or another host is
+  // running in this process.
+  static std::unique_ptr<Host> start(std::string* error = nullptr);
+  ~Host();
+  Host(const Host&) = delete;
+  Host& operator=(const Host&) = delete;
+
+  std::string displayName() const;
+  PageTable& pages() { return mPages; }
+
+  BrowserWindow& openBrowserWindow(const BrowserWindowOptions& options = {});
+  DialogWindow& openDialog(BrowserWindow& owner, const DialogOptions& options = {});
+  // Tears the window down (a browser's dialogs first); the reference is dead afterwards.
+  void closeWindow(BrowserWindow& window);
+  void closeWindow(DialogWindow& dialog);
+  size_t browserWindowCount() const { return mBrowsers.size(); }
+  size_t dialogCount() const { return mDialogs.size(); }
+
+ private:
+  explicit Host(std::unique_ptr<x11::XConnection> connection);
+
+  std::unique_ptr<x11::XConnection> mConnection;
+  PageTable mPages;
+  std::unique_ptr<HostContext> mContext;
+  std::vector<std::unique_ptr<BrowserWindow>> mBrowsers;
+  std::vector<std::unique_ptr<DialogWindow>> mDialogs;
+};
+
+}  // namespace geckohost
+
+#endif

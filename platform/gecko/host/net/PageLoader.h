@@ -1,0 +1,44 @@
+// Fetches what a URL names: a page of the page table, a file for a file: URL, or the empty
+// about:blank. Whatever cannot be fetched becomes an error page, as Gecko shows one (the load
+// itself still succeeds and the document is complete).
+//
+//   PageLoader loader(table);
+//   LoadedPage page = loader.load("file:///tmp/a.html#part");
+//   page.status == LoadStatus::Found, page.content is the file's text, page.url keeps "#part"
+#ifndef GECKOHOST_NET_PAGELOADER_H
+#define GECKOHOST_NET_PAGELOADER_H
+
+#include <string>
+
+#include "PageTable.h"
+
+namespace geckohost {
+
+enum class LoadStatus { Found, NotFound };
+
+struct LoadedPage {
+  std::string url;          // the URL as asked for, fragment included
+  std::string content;      // markup
+  std::string contentType;  // "text/html" or "application/vnd.mozilla.xul+xml"
+  LoadStatus status = LoadStatus::NotFound;
+};
+
+class PageLoader {
+ public:
+  static constexpr const char* kHtmlType = "text/html";
+  static constexpr const char* kXulType = "application/vnd.mozilla.xul+xml";
+
+  explicit PageLoader(const PageTable& pages) : mPages(pages) {}
+
+  LoadedPage load(const std::string& url) const;
+
+  // The error page shown for a URL that nothing answers.
+  static std::string errorPage(const std::string& url);
+
+ private:
+  const PageTable& mPages;  // weak; the host owns the table and every loader
+};
+
+}  // namespace geckohost
+
+#endif
