@@ -213,6 +213,12 @@ bool DocumentLayout::hasBox(dom::Node& node) {
   return box && box->hasGeometry();
 }
 
+const Box* DocumentLayout::primaryBoxFor(dom::Node& node) {
+  flush();
+  Box* box = boxFor(node);
+  return box && box->hasGeometry() ? box : nullptr;
+}
+
 nsIFrame* DocumentLayout::primaryFrameFor(dom::Node& node) {
   flush();
   Box* box = boxFor(node);
@@ -266,7 +272,7 @@ ScrollBox DocumentLayout::scrollBox(dom::Element& element) {
   return OffsetGeometry::scrollBox(*box);
 }
 
-dom::Element* DocumentLayout::elementFromPoint(int x, int y) {
+dom::Node* DocumentLayout::nodeFromPoint(int x, int y) {
   flush();
   Box* root = rootBox();
   nsSize viewport = viewportSize();
@@ -278,7 +284,14 @@ dom::Element* DocumentLayout::elementFromPoint(int x, int y) {
     return root->element();
   Box* hit = HitTester::boxAt(PaintOrder::of(*mViewport),
                               nsPoint(x + mViewportScroll.x, y + mViewportScroll.y));
-  return hit ? hit->element() : root->element();
+  if (!hit)
+    return root->element();
+  return hit->kind() == BoxKind::Text ? hit->node() : hit->element();
+}
+
+dom::Element* DocumentLayout::elementFromPoint(int x, int y) {
+  dom::Node* node = nodeFromPoint(x, y);
+  return node && !node->isElement() ? node->parentElement() : static_cast<dom::Element*>(node);
 }
 
 nsRect DocumentLayout::borderBoxInDocument(dom::Node& node) {

@@ -83,6 +83,10 @@ class DocumentLayout final : public LayoutQuery {
   nsIntRect boundsOnDevice(dom::Node& node);
   // Whether the node has a box (and so an accessible).
   bool hasBox(dom::Node& node);
+  // The node's primary box, or null without one (valid until the next layout).
+  const Box* primaryBoxFor(dom::Node& node);
+  // As elementFromPoint, but a point on text gives the text node.
+  dom::Node* nodeFromPoint(int x, int y);
   // The frame of a content node, or null without a box. A drop-down select's frame answers
   // do_QueryFrame to nsIComboboxControlFrame.
   nsIFrame* primaryFrameFor(dom::Node& node);
