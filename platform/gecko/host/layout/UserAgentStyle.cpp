@@ -58,6 +58,7 @@ void applyControlDefaults(const dom::Element& element, ComputedStyle& style) {
   if (name == u"button") {
     setBorder(style, UserAgentStyle::kControlBorder, BorderStyle::Outset);
     style.padding = Sides<Length>{Length::px(1), Length::px(6), Length::px(1), Length::px(6)};
+    style.backgroundColor = Color::rgb(0xd4, 0xd0, 0xc8);
   } else if (name == u"select") {
     setBorder(style, UserAgentStyle::kControlBorder, BorderStyle::Inset);
   } else if (name == u"textarea") {

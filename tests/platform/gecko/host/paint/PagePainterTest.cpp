@@ -1,0 +1,190 @@
+// Painting into a real X window on the private Xvfb, read back with XGetImage: boxes show
+// their colours exactly inside the rectangles layout gives them (boundsOnDevice), and not
+// outside; text, borders, controls, clipping, scrollbars, zoom and scrolling included.
+#include "PrivateXServerEnvironment.h"
+#include "ShownPage.h"
+#include "paint/PagePainter.h"
+#include "paint/XCanvas.h"
+
+// Last: Xlib's macros (None, Bool, ...) must not reach the headers above.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace geckohost::testing {
+namespace {
+
+constexpr uint32_t kWhite = 0xffffff;
+constexpr int kWidth = 400;
+constexpr int kHeight = 300;
+
+class PagePainterTest : public LeakCheckedTest {
+ protected:
+  void SetUp() override {
+    LeakCheckedTest::SetUp();
+    mDisplay = XOpenDisplay(testsupport::privateDisplayName().c_str());
+    ASSERT_TRUE(mDisplay) << "no X server";
+    int screen = DefaultScreen(mDisplay);
+    mWindow = XCreateSimpleWindow(mDisplay, RootWindow(mDisplay, screen), 0, 0, kWidth, kHeight, 0,
+                                  BlackPixel(mDisplay, screen), BlackPixel(mDisplay, screen));
+    XSelectInput(mDisplay, mWindow, StructureNotifyMask);
+    XMapWindow(mDisplay, mWindow);
+    XEvent event;
+    do {
+      XNextEvent(mDisplay, &event);
+    } while (event.type != MapNotify);
+  }
+  void TearDown() override {
+    if (mDisplay) {
+      XDestroyWindow(mDisplay, mWindow);
+      XCloseDisplay(mDisplay);
+    }
+    LeakCheckedTest::TearDown();
+  }
+
+  void paint(ShownPage& page) {
+    paint::PagePainter::paintDrawable(page.layout(), mDisplay, mWindow);
+  }
+
+  uint32_t pixelAt(int x, int y) {
+    XImage* image = XGetImage(mDisplay, mWindow, x, y, 1, 1, AllPlanes, ZPixmap);
+    if (!image)
+      return 0xdeadbeef;
+    unsigned long pixel = XGetPixel(image, 0, 0);
+    auto channel = [pixel](unsigned long mask) {
+      int shift = 0;
+      while (mask && !(mask & 1)) {
+        mask >>= 1;
+        ++shift;
+      }
+      return uint32_t((pixel >> shift) & 0xff);
+    };
+    uint32_t rgb = channel(image->red_mask) << 16 | channel(image->green_mask) << 8 |
+                   channel(image->blue_mask);
+    XDestroyImage(image);
+    return rgb;
+  }
+
+  // Every corner pixel of `rect` has `inside`; the pixels just outside its corners do not.
+  void expectFilled(const nsIntRect& rect, uint32_t inside) {
+    SCOPED_TRACE(::testing::Message() << "(" << rect.x << "," << rect.y << " " << rect.width << "x"
+                                      << rect.height << ")");
+    EXPECT_EQ(pixelAt(rect.x, rect.y), inside);
+    EXPECT_EQ(pixelAt(rect.XMost() - 1, rect.y), inside);
+    EXPECT_EQ(pixelAt(rect.x, rect.YMost() - 1), inside);
+    EXPECT_EQ(pixelAt(rect.XMost() - 1, rect.YMost() - 1), inside);
+    EXPECT_NE(pixelAt(rect.x - 1, rect.y), inside);
+    EXPECT_NE(pixelAt(rect.XMost(), rect.y), inside);
+    EXPECT_NE(pixelAt(rect.x, rect.y - 1), inside);
+    EXPECT_NE(pixelAt(rect.x, rect.YMost()), inside);
+  }
+
+  Display* mDisplay = nullptr;
+  Window mWindow = 0;
+};
+
+TEST_F(PagePainterTest, ColouredBoxesAndBordersLandWhereLayoutPutsThem) {
+  ShownPage page(
+      "<div id=red style='position:absolute;left:20px;top:30px;width:50px;height:40px;"
+      "background:red'></div>"
+      "<div id=framed style='position:absolute;left:100px;top:30px;width:40px;height:20px;"
+      "background:#0000ff;border:3px solid #00ff00'></div>",
+      nsIntSize(kWidth, kHeight));
+  paint(page);
+  nsIntRect red = page.layout().boundsOnDevice(*page.byId(u"red"));
+  EXPECT_EQ(red, nsIntRect(20, 30, 50, 40));
+  expectFilled(red, 0xff0000);
+  EXPECT_EQ(pixelAt(5, 5), kWhite);  // the canvas
+
+  nsIntRect framed = page.layout().boundsOnDevice(*page.byId(u"framed"));
+  EXPECT_EQ(framed, nsIntRect(100, 30, 46, 26));
+  expectFilled(framed, 0x00ff00);  // the border's outer edge
+  expectFilled(nsIntRect(framed.x + 3, framed.y + 3, 40, 20), 0x0000ff);
+}
+
+TEST_F(PagePainterTest, TextShowsInsideItsFragment) {
+  ShownPage page("<p id=p style='margin:0'>MMMM</p>", nsIntSize(kWidth, kHeight));
+  paint::XCanvas canvas(mDisplay, mWindow);
+  ASSERT_TRUE(canvas.hasFont(13)) << paint::XCanvas::kFontFamily << " missing (fonts-dejavu-core)";
+  paint(page);
+  // "MMMM" at (8, 8 32x16): some pixel of each character cell is ink; right of it none is.
+  nsIntRect text = page.layout().boundsOnDevice(*page.byId(u"p")->firstChild());
+  ASSERT_EQ(text, nsIntRect(8, 8, 32, 16));
+  for (int cell = 0; cell < 4; ++cell) {
+    bool ink = false;
+    for (int x = text.x + cell * 8; x < text.x + cell * 8 + 8 && !ink; ++x) {
+      for (int y = text.y; y < text.YMost() && !ink; ++y)
+        ink = pixelAt(x, y) != kWhite;
+    }
+    EXPECT_TRUE(ink) << "cell " << cell;
+  }
+  for (int y = text.y; y < text.YMost(); ++y)
+    EXPECT_EQ(pixelAt(text.XMost() + 4, y), kWhite);
+}
+
+TEST_F(PagePainterTest, ZoomAndScrollingMoveWhatIsPainted) {
+  ShownPage page(
+      "<body style='background:#ffff00'>"
+      "<div id=box style='position:absolute;left:10px;top:100px;width:30px;height:20px;"
+      "background:#ff00ff'></div><div style='height:1000px'></div>",
+      nsIntSize(kWidth, kHeight), 1.5);
+  paint(page);
+  EXPECT_EQ(pixelAt(1, 1), 0xffff00u);  // the body's background fills the canvas
+  nsIntRect box = page.layout().boundsOnDevice(*page.byId(u"box"));
+  EXPECT_EQ(box, nsIntRect(15, 150, 45, 30));
+  expectFilled(box, 0xff00ff);
+
+  page.layout().scrollViewportTo(0, 33);
+  paint(page);
+  box = page.layout().boundsOnDevice(*page.byId(u"box"));
+  EXPECT_EQ(box, nsIntRect(15, 100, 45, 30));  // 67 x 1.5 = 100.5
+  expectFilled(box, 0xff00ff);
+  // The viewport's vertical bar: its client area is 250 CSS pixels wide (266 less the bar's
+  // 16), 375 device pixels; the bar is 24 device pixels from there.
+  EXPECT_EQ(pixelAt(375, kHeight - 2), paint::PagePainter::kTrackColor);
+  EXPECT_EQ(pixelAt(398, kHeight - 2), paint::PagePainter::kTrackColor);
+  EXPECT_EQ(pixelAt(374, kHeight - 2), 0xffff00u);
+}
+
+TEST_F(PagePainterTest, ScrollContainersClipTheirContent) {
+  ShownPage page(
+      "<div id=box style='overflow:auto;width:100px;height:50px;background:#00ffff'>"
+      "<div id=inner style='width:80px;height:200px;background:#ff0000'></div>"
+      "<div style='height:100px'></div></div>",
+      nsIntSize(kWidth, kHeight));
+  paint(page);
+  nsIntRect box = page.layout().boundsOnDevice(*page.byId(u"box"));
+  EXPECT_EQ(box, nsIntRect(8, 8, 100, 50));
+  // The inner box goes on below the scroller, but shows only inside its client area, which
+  // ends at x 92 where the vertical bar starts.
+  expectFilled(nsIntRect(8, 8, 80, 50), 0xff0000);
+  EXPECT_EQ(pixelAt(8 + 82, 8 + 10), 0x00ffffu);  // the scroller's own background
+  EXPECT_EQ(pixelAt(8 + 84, 8 + 40), paint::PagePainter::kTrackColor);
+  EXPECT_EQ(pixelAt(10, 8 + 60), kWhite);
+
+  page.byId(u"box")->scrollTo(0, 180);  // 20 pixels of the inner box left to show
+  paint(page);
+  expectFilled(nsIntRect(8, 8, 80, 20), 0xff0000);
+  EXPECT_EQ(pixelAt(10, 8 + 30), 0x00ffffu);
+}
+
+TEST_F(PagePainterTest, ControlsAndImagesAreDrawnPlainly) {
+  ShownPage page(
+      "<img id=img width=20 height=20><input id=check type=checkbox checked>"
+      "<input id=off type=checkbox><input id=field value=''>",
+      nsIntSize(kWidth, kHeight));
+  paint(page);
+  nsIntRect image = page.layout().boundsOnDevice(*page.byId(u"img"));
+  expectFilled(image, 0xc0c0c0);
+  nsIntRect check = page.layout().boundsOnDevice(*page.byId(u"check"));
+  nsIntRect off = page.layout().boundsOnDevice(*page.byId(u"off"));
+  EXPECT_EQ(pixelAt(check.x + check.width / 2, check.y + check.height / 2), 0x000000u);
+  EXPECT_EQ(pixelAt(off.x + off.width / 2, off.y + off.height / 2), kWhite);
+  EXPECT_EQ(pixelAt(off.x, off.y), 0x000000u);  // its frame
+  nsIntRect field = page.layout().boundsOnDevice(*page.byId(u"field"));
+  EXPECT_EQ(pixelAt(field.x, field.y), 0x808080u);  // inset: dark above and left
+  EXPECT_EQ(pixelAt(field.XMost() - 1, field.YMost() - 1), 0xe0e0e0u);
+  EXPECT_EQ(pixelAt(field.x + 10, field.y + 10), kWhite);
+}
+
+}  // namespace
+}  // namespace geckohost::testing
