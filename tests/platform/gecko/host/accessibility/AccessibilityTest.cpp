@@ -253,6 +253,32 @@ TEST_F(AccessibilityTest, ChildAtPointFindsDirectChildren) {
   EXPECT_FALSE(hit);  // below it
 }
 
+TEST_F(AccessibilityTest, PagesInFramesUseTheirOwnWidgetsOffsetAndAttachedLookups) {
+  ShownPage outer("<iframe id=f width=100 height=50></iframe>");
+  ShownPage inner("<p id=p style='margin:0'>in<!-- note --></p>", nsIntSize(100, 50));
+  shells.show(outer, nsIntPoint(10, 20));
+  // The frame's widget covers the iframe's content box, inside its 2 pixel border.
+  nsIntRect content = outer.layout().frameContentRectOnDevice(*outer.byId(u"f"));
+  ASSERT_EQ(content, nsIntRect(10, 10, 100, 50));
+  shells.show(inner, nsIntPoint(10 + content.x, 20 + content.y));
+  nsCOMPtr<nsIAccessible> paragraph = accessibleOf(inner.byId(u"p"));
+  EXPECT_EQ(boundsOf(paragraph), nsIntRect(28, 38, 84, 16));
+  EXPECT_EQ(boundsOf(accessibleOf(outer.byId(u"f"))), nsIntRect(18, 28, 104, 54));
+
+  // The comment has no accessible; the one it is attached to is its paragraph's.
+  nsIDOMNode* comment = inner.byId(u"p")->lastChild()->asDOMNode();
+  nsCOMPtr<nsIAccessible> attached;
+  EXPECT_EQ(retrieval->GetAttachedAccessibleFor(comment, getter_AddRefs(attached)), NS_OK);
+  EXPECT_EQ(attached, paragraph);
+  nsCOMPtr<nsIDOMNode> relevant;
+  EXPECT_EQ(retrieval->GetRelevantContentNodeFor(comment, getter_AddRefs(relevant)), NS_OK);
+  EXPECT_EQ(relevant.get(), comment);
+  nsCOMPtr<nsIAccessible> inWindow;
+  retrieval->GetAccessibleInWindow(inner.byId(u"p")->asDOMNode(), nullptr,
+                                   getter_AddRefs(inWindow));
+  EXPECT_EQ(inWindow, paragraph);
+}
+
 TEST_F(AccessibilityTest, RegisteredAsServiceAndFactory) {
   Accessibility::registerComponents();
   nsresult rv = NS_ERROR_FAILURE;

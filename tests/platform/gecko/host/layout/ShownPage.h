@@ -10,6 +10,7 @@
 #include "HostTestSupport.h"
 #include "dom/DocumentContainer.h"
 #include "dom/Element.h"
+#include "dom/HTMLElement.h"
 #include "layout/DocumentLayout.h"
 
 namespace geckohost::testing {
