@@ -45,7 +45,7 @@ struct ComputedStyle {
   Length height;
   Sides<Length> margin = Sides<Length>::all(Length::px(0));
   Sides<Length> padding = Sides<Length>::all(Length::px(0));
-  // Widths as specified; a side whose style is None has no border whatever its width says.
+  // Widths as the style gives them; a side whose style is None has no border at all.
   Sides<int> borderWidth = Sides<int>::all(kMediumBorder);
   Sides<BorderStyle> borderStyle = Sides<BorderStyle>::all(BorderStyle::None);
   // Unset means "the text colour", as CSS's initial currentColor.
