@@ -105,8 +105,9 @@ void BoxTreeBuilder::buildElement(dom::Element& element, Box& parentBox, Box* po
   ComputedStyle style = mStyles.resolve(element, parentBox.style());
   if (style.display == Display::None || !acceptsChild(parentBox, element, style.display))
     return;
-  if (style.isOutOfFlow() && style.display != Display::Table) {
-    // Out of flow, everything is a block (CSS 2.1, 9.7).
+  bool isRoot = parentBox.kind() == BoxKind::Viewport;
+  if ((style.isOutOfFlow() || isRoot) && style.display != Display::Table) {
+    // Out of flow, and as the root, everything is a block (CSS 2.1, 9.7).
     style.display = Display::Block;
   }
   if (style.display == Display::Table) {

@@ -2,7 +2,8 @@
 //
 // - display:none elements (and everything inside them) get no box; text nodes get a Text box
 //   where inline content may go, never inside tables' row structure, framesets or controls;
-// - absolutely positioned elements become blocks and remember their containing block (the
+// - the root element and absolutely positioned elements are blocks; the latter remember their
+//   containing block (the
 //   nearest positioned ancestor box, else the viewport; the viewport always for fixed);
 // - an inline element holding a block-level child is laid out as a block;
 // - replaced elements (images, form controls, iframes) get Control boxes, a drop-down select a

@@ -3,12 +3,14 @@
 // a zoom, and re-layout when the page, the viewport or the zoom changes.
 #include "ShownPage.h"
 #include "dom/HTMLSelectElement.h"
+#include "dom/XULDocument.h"
 #include "layout/DevicePixels.h"
 #include "layout/FramesetLayout.h"
 #include "layout/TableLayout.h"
 #include "nsIComboboxControlFrame.h"
 #include "nsIContent.h"
 #include "nsIFrame.h"
+#include "parser/XULParser.h"
 
 namespace geckohost::testing {
 namespace {
@@ -121,6 +123,24 @@ TEST_F(FramesAndShellTest, LayoutFollowsTheDocumentTheViewportAndTheZoom) {
   EXPECT_EQ(page.offsets(u"d").width, 10);
   page.byId(u"d")->parentNode()->removeChild(*page.byId(u"d"));
   EXPECT_EQ(page.document->body()->offsetBox().height, 0);
+
+  // A widget of no size yet: boxes exist, nothing is under any point.
+  page.layout().setViewportSize(nsIntSize(0, 0));
+  EXPECT_EQ(page.document->elementFromPoint(0, 0), nullptr);
+  EXPECT_EQ(page.document->body()->offsetBox().width, 0);
+}
+
+TEST_F(FramesAndShellTest, ARootElementOutsideHTMLIsStillABlock) {
+  RefPtr<dom::XULDocument> chrome = parser::XULParser::parseDocument(
+      "<window xmlns='http://www.mozilla.org/keymaster/gatekeeper/there.is.only.xul'>"
+      "<label value='x'/></window>",
+      url("chrome://test/content/t.xul"));
+  ASSERT_TRUE(chrome);
+  layout::DocumentLayout layout(*chrome);
+  layout.setViewportSize(nsIntSize(300, 200));
+  nsIFrame* root = layout.primaryFrameFor(*chrome->documentElement());
+  ASSERT_TRUE(root);
+  EXPECT_EQ(root->GetRect(), nsRect(0, 0, 300 * kUnits, 0));
 }
 
 TEST_F(FramesAndShellTest, DevicePixelsTruncateTowardZero) {
