@@ -35,7 +35,8 @@ class AgentFixture : public HostFixture {
   }
 
   static std::string utf8(const unsigned short* text) {
-    if (!text) return "(null)";
+    if (!text)
+      return "(null)";
     NS_ConvertUTF16toUTF8 converted(text);
     return std::string(converted.BeginReading(), converted.Length());
   }
@@ -49,7 +50,8 @@ class AgentFixture : public HostFixture {
   }
   static HtmlRectangle rectProperty(IHtmlElement* object, const char* name) {
     CHtmlObjectPtr<IHtmlPropertyValue> value = object->getProperty(name);
-    if (!value || value->type() != 6) return HtmlRectangle{-1, -1, -1, -1};
+    if (!value || value->type() != 6)
+      return HtmlRectangle{-1, -1, -1, -1};
     return value->rectangle();
   }
 

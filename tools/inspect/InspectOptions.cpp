@@ -166,6 +166,13 @@ std::optional<InspectOptions> InspectOptions::parse(int argc, char** argv, std::
             std::to_string(options.arguments.size());
     return std::nullopt;
   }
+  int coordinate = 0;
+  if (options.command == "at" && (!parseInt(options.arguments[0], coordinate) ||
+                                  !parseInt(options.arguments[1], coordinate))) {
+    error = "at wants two whole numbers, not '" + options.arguments[0] + " " +
+            options.arguments[1] + "'";
+    return std::nullopt;
+  }
   if ((options.treeDepth != -1 || !options.treeProperties.empty()) && options.command != "tree") {
     error = "--depth and --props belong to the tree command";
     return std::nullopt;

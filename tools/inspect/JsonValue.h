@@ -25,6 +25,9 @@ class JsonValue {
   JsonValue& push(JsonValue value);
   JsonValue& set(const std::string& key, JsonValue value);
   const JsonValue* member(const std::string& key) const;
+  const std::string& text() const { return m_string; }  // of a string
+  const std::vector<JsonValue>& items() const { return m_items; }
+  const std::vector<std::pair<std::string, JsonValue>>& members() const { return m_members; }
 
   // Two-space indented text; `{"a": [1, 2]}` style for short arrays of scalars.
   std::string serialize() const;

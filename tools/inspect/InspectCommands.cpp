@@ -1,0 +1,342 @@
+#include "InspectCommands.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
+
+#include "AgentView.h"
+#include "Screenshot.h"
+#include "ValueFormatter.h"
+
+namespace {
+
+const char* const kSummaryNames[] = {".tag", ".id", ".name"};
+const char* const kWindowNames[] = {".window", ".bounds", ".documentName", ".readyState"};
+const char* const kStepNames[] = {".id", ".bounds"};
+const size_t kTextLimit = 40;
+const int kDeepestPath = 64;
+
+bool parseCoordinate(const std::string& text, int& value) {
+  char* end = nullptr;
+  long parsed = strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || parsed < -100000 || parsed > 100000)
+    return false;
+  value = static_cast<int>(parsed);
+  return true;
+}
+
+// At most 40 characters, cut on a character boundary, "..." when cut.
+std::string shortened(const std::string& text) {
+  if (text.size() <= kTextLimit)
+    return text;
+  size_t cut = kTextLimit;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+    --cut;
+  return text.substr(0, cut) + "...";
+}
+
+// `{"class": "Html.DIV", "props": {".id": "x"}}` as one line: `Html.DIV .id="x"`.
+std::string line(const JsonValue& node) {
+  const JsonValue* cls = node.member("class");
+  std::string text = cls && cls->kind() == JsonValue::Kind::String ? cls->text()
+                     : cls                                         ? cls->serialize()
+                                                                   : "null";
+  if (const JsonValue* props = node.member("props")) {
+    for (const auto& member : props->members()) {
+      text += " " + member.first + "=" + member.second.serialize();
+    }
+  }
+  return text;
+}
+
+JsonValue classAndProps(IHtmlElement* object, const char* const* names, size_t count) {
+  JsonValue node = JsonValue::object();
+  CHtmlObjectPtr<IHtmlPropertyValue> cls = object->getProperty(".class");
+  node.set("class", ValueFormatter::toJson(cls));
+  node.set("props", AgentView::summary(object, names, count));
+  return node;
+}
+
+}  // namespace
+
+int InspectCommands::fail(const std::string& message) const {
+  fprintf(stderr, "nshtml-inspect: %s\n", message.c_str());
+  return 2;
+}
+
+void InspectCommands::print(const JsonValue& value) const {
+  printf("%s\n", value.serialize().c_str());
+}
+
+int InspectCommands::run() {
+  const std::vector<std::string>& args = m_options.arguments;
+  const std::string& command = m_options.command;
+  if (command == "windows")
+    return windows();
+  if (command == "get")
+    return get(args[0], args[1]);
+  if (command == "tree")
+    return tree();
+  if (command == "props")
+    return props(args[0]);
+  if (command == "find")
+    return find(args[0], args[1]);
+  if (command == "focus")
+    return focus();
+  if (command == "at")
+    return at(args[0], args[1]);
+  if (command == "screenshot")
+    return screenshot(args[0]);
+  return fail("unknown command '" + command + "'");
+}
+
+JsonValue InspectCommands::summary(IHtmlElement* object) const {
+  JsonValue node = classAndProps(object, kSummaryNames, std::size(kSummaryNames));
+  JsonValue props = *node.member("props");
+  CHtmlObjectPtr<IHtmlPropertyValue> text = object->getProperty(".text");
+  if (text && text->type() == 3) {
+    props.set(".text", JsonValue::string(shortened(ValueFormatter::utf8(text->string()))));
+  }
+  for (const std::string& name : m_options.treeProperties) {
+    CHtmlObjectPtr<IHtmlPropertyValue> value = object->getProperty(name.c_str());
+    props.set(name, ValueFormatter::toJson(value));
+  }
+  node.set("props", props);
+  return node;
+}
+
+int InspectCommands::windows() {
+  JsonValue list = JsonValue::array();
+  CHtmlObjectPtr<IHtmlEnumerator> browsers = m_session.domain()->enumBrowsers();
+  while (browsers && browsers->hasMoreElements()) {
+    CHtmlObjectPtr<IHtmlElement> browser = static_cast<IHtmlElement*>(browsers->nextElement());
+    if (!browser)
+      continue;
+    JsonValue entry = JsonValue::object();
+    CHtmlObjectPtr<IHtmlPropertyValue> cls = browser->getProperty(".class");
+    entry.set("class", ValueFormatter::toJson(cls));
+    for (const char* name : kWindowNames) {
+      CHtmlObjectPtr<IHtmlPropertyValue> value = browser->getProperty(name);
+      entry.set(name + 1, ValueFormatter::toJson(value));
+    }
+    list.push(entry);
+  }
+  if (m_options.json) {
+    print(list);
+    return 0;
+  }
+  for (const JsonValue& entry : list.items()) {
+    std::string text;
+    for (const auto& member : entry.members()) {
+      text += (text.empty() ? "" : " ") + member.first + "=" + member.second.serialize();
+    }
+    printf("%s\n", text.c_str());
+  }
+  return 0;
+}
+
+int InspectCommands::get(const std::string& path, const std::string& name) {
+  std::string error;
+  CHtmlObjectPtr<IHtmlElement> object =
+      AgentView::resolve(m_session.browsers().front(), path, error);
+  if (!object)
+    return fail(error);
+  CHtmlObjectPtr<IHtmlPropertyValue> value = object->getProperty(name.c_str());
+  if (m_options.json) {
+    JsonValue answer = JsonValue::object();
+    answer.set("path", JsonValue::string(path));
+    answer.set("name", JsonValue::string(name));
+    answer.set("value", ValueFormatter::toJson(value));
+    print(answer);
+  } else {
+    printf("%s\n", ValueFormatter::toText(value).c_str());
+  }
+  return 0;
+}
+
+JsonValue InspectCommands::treeOf(IHtmlElement* object, int depth) const {
+  JsonValue node = summary(object);
+  JsonValue children = JsonValue::array();
+  if (m_options.treeDepth < 0 || depth < m_options.treeDepth) {
+    CHtmlObjectPtr<IHtmlEnumerator> items = object->getChildren();
+    while (items && items->hasMoreElements()) {
+      CHtmlObjectPtr<IHtmlElement> child = static_cast<IHtmlElement*>(items->nextElement());
+      if (child)
+        children.push(treeOf(child, depth + 1));
+    }
+  }
+  node.set("children", children);
+  return node;
+}
+
+void InspectCommands::printTree(const JsonValue& node, int indent) const {
+  printf("%*s%s\n", indent * 2, "", line(node).c_str());
+  if (const JsonValue* children = node.member("children")) {
+    for (const JsonValue& child : children->items())
+      printTree(child, indent + 1);
+  }
+}
+
+int InspectCommands::tree() {
+  JsonValue root = treeOf(m_session.browsers().front(), 0);
+  if (m_options.json) {
+    print(root);
+  } else {
+    printTree(root, 0);
+  }
+  return 0;
+}
+
+int InspectCommands::props(const std::string& path) {
+  std::string error;
+  CHtmlObjectPtr<IHtmlElement> object =
+      AgentView::resolve(m_session.browsers().front(), path, error);
+  if (!object)
+    return fail(error);
+  JsonValue standard = JsonValue::object();
+  JsonValue native = JsonValue::object();
+  for (int pass = 0; pass < 2; ++pass) {
+    JsonValue& into = pass == 0 ? standard : native;
+    CHtmlObjectPtr<IHtmlEnumerator> properties =
+        pass == 0 ? object->getProperties() : object->getNativeProperties();
+    while (properties && properties->hasMoreElements()) {
+      CHtmlObjectPtr<IHtmlProperty> property =
+          static_cast<IHtmlProperty*>(properties->nextElement());
+      if (!property)
+        continue;
+      into.set(ValueFormatter::utf8(property->getPropertyName()),
+               ValueFormatter::toJson(property->getPropertyValue()));
+    }
+  }
+  if (m_options.json) {
+    JsonValue answer = JsonValue::object();
+    answer.set("standard", standard);
+    answer.set("native", native);
+    print(answer);
+    return 0;
+  }
+  for (const JsonValue* group : {&standard, &native}) {
+    for (const auto& member : group->members()) {
+      printf("%s = %s\n", member.first.c_str(), member.second.serialize().c_str());
+    }
+  }
+  return 0;
+}
+
+int InspectCommands::find(const std::string& kind, const std::string& value) {
+  if (kind != "tag" && kind != "name" && kind != "id") {
+    return fail("find wants tag, name or id, not '" + kind + "'");
+  }
+  CHtmlObjectPtr<IHtmlDocument> document = AgentView::document(m_session.browsers().front());
+  if (!document)
+    return fail("the window shows no document");
+  NS_ConvertUTF8toUTF16 text(value.c_str());
+  JsonValue found = JsonValue::array();
+  if (kind == "id") {
+    CHtmlObjectPtr<IHtmlElement> element = document->getElementById(text.get());
+    if (element)
+      found.push(summary(element));
+  } else {
+    CHtmlObjectPtr<IHtmlEnumerator> matches = kind == "tag"
+                                                  ? document->getElementsByTag(text.get())
+                                                  : document->getElementsByName(text.get());
+    while (matches && matches->hasMoreElements()) {
+      CHtmlObjectPtr<IHtmlElement> element = static_cast<IHtmlElement*>(matches->nextElement());
+      if (element)
+        found.push(summary(element));
+    }
+  }
+  if (m_options.json) {
+    print(found);
+  } else {
+    for (const JsonValue& entry : found.items())
+      printf("%s\n", line(entry).c_str());
+  }
+  return 0;
+}
+
+int InspectCommands::focus() {
+  IHtmlBrowser* browser =
+      static_cast<IHtmlBrowser*>(static_cast<IHtmlTopLevelElement*>(m_session.browsers().front()));
+  CHtmlObjectPtr<IHtmlElement> focused = browser->getElementWithFocus();
+  JsonValue answer = focused ? summary(focused) : JsonValue();
+  if (m_options.json) {
+    print(answer);
+  } else {
+    printf("%s\n", focused ? line(answer).c_str() : "null");
+  }
+  return 0;
+}
+
+int InspectCommands::at(const std::string& xText, const std::string& yText) {
+  int x = 0;
+  int y = 0;
+  if (!parseCoordinate(xText, x) || !parseCoordinate(yText, y)) {
+    return fail("at wants two whole numbers, not '" + xText + " " + yText + "'");
+  }
+  JsonValue path = JsonValue::array();
+  CHtmlObjectPtr<IHtmlElement> current =
+      static_cast<IHtmlElement*>(static_cast<IHtmlTopLevelElement*>(m_session.browsers().front()));
+  current->addRef();
+  path.push(classAndProps(current, kStepNames, std::size(kStepNames)));
+  for (int depth = 0; depth < kDeepestPath; ++depth) {
+    CHtmlObjectPtr<IHtmlElement> next = current->getChildAtPoint(x, y);
+    if (!next) {
+      // A frame, iframe or text/html object answers nothing itself: its document goes on.
+      CHtmlObjectPtr<IHtmlDocument> shown = AgentView::document(current);
+      if (!shown)
+        break;
+      path.push(classAndProps(shown, kStepNames, std::size(kStepNames)));
+      next = shown->getChildAtPoint(x, y);
+      if (!next)
+        break;
+    }
+    if (next->getObject() == current->getObject())
+      break;  // no deeper object
+    path.push(classAndProps(next, kStepNames, std::size(kStepNames)));
+    current = next;
+  }
+  if (m_options.json) {
+    print(path);
+  } else {
+    for (const JsonValue& step : path.items())
+      printf("%s\n", line(step).c_str());
+  }
+  return 0;
+}
+
+int InspectCommands::screenshot(const std::string& file) {
+  std::vector<HtmlRectangle> boxes;
+  if (m_options.boxes) {
+    std::vector<CHtmlObjectPtr<IHtmlElement>> pending;
+    IHtmlElement* top = m_session.browsers().front();
+    top->addRef();
+    pending.push_back(top);
+    while (!pending.empty()) {
+      CHtmlObjectPtr<IHtmlElement> object = pending.back();
+      pending.pop_back();
+      CHtmlObjectPtr<IHtmlPropertyValue> bounds = object->getProperty(".bounds");
+      if (bounds && bounds->type() == 6)
+        boxes.push_back(bounds->rectangle());
+      CHtmlObjectPtr<IHtmlEnumerator> children = object->getChildren();
+      while (children && children->hasMoreElements()) {
+        IHtmlElement* child = static_cast<IHtmlElement*>(children->nextElement());
+        if (child)
+          pending.push_back(child);
+      }
+    }
+  }
+  std::string error;
+  if (!Screenshot::writeWindow(m_session.firstWindow().frameWindow(), boxes, file, error)) {
+    return fail(error);
+  }
+  if (m_options.json) {
+    JsonValue answer = JsonValue::object();
+    answer.set("file", JsonValue::string(file));
+    answer.set("boxes", JsonValue::integer(static_cast<long long>(boxes.size())));
+    print(answer);
+  } else {
+    printf("%s (%zu boxes)\n", file.c_str(), boxes.size());
+  }
+  return 0;
+}

@@ -1,0 +1,185 @@
+#include "InspectSession.h"
+
+#include <ftw.h>
+#include <limits.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "PageActions.h"
+#include "PrivateXServer.h"
+#include "TopLevelWindows.h"
+
+namespace {
+
+// Alive until the process exits (see the header): destroyed after the product's own exit
+// handler has closed its display.
+std::unique_ptr<geckohost::PrivateXServer> g_privateServer;
+
+int removeEntry(const char* path, const struct stat*, int, struct FTW*) {
+  return remove(path);
+}
+
+std::string directoryOfExecutable() {
+  char self[PATH_MAX];
+  ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+  if (length <= 0)
+    return std::string();
+  self[length] = '\0';
+  std::string path(self);
+  return path.substr(0, path.rfind('/'));
+}
+
+bool startsWith(const std::string& text, const char* prefix) {
+  return text.compare(0, std::string(prefix).size(), prefix) == 0;
+}
+
+}  // namespace
+
+InspectSession::InspectSession(const InspectOptions& options) : m_options(options) {}
+
+InspectSession::~InspectSession() {
+  m_browsers.clear();
+  m_domain = nullptr;
+  m_windows.clear();
+  m_host.reset();
+  if (!m_optionsDirectory.empty()) {
+    nftw(m_optionsDirectory.c_str(), removeEntry, 8, FTW_DEPTH | FTW_PHYS);
+  }
+}
+
+bool InspectSession::start(std::string& error) {
+  return startXServer(error) && writeInstallOptions(error) && openWindows(error) &&
+         runActions(error) && loadProduct(error);
+}
+
+bool InspectSession::startXServer(std::string& error) {
+  const char* display = getenv("DISPLAY");
+  if (display && *display)
+    return true;
+  g_privateServer = geckohost::PrivateXServer::start(&error);
+  if (!g_privateServer) {
+    error = "cannot start a private X server: " + error;
+    return false;
+  }
+  g_privateServer->makeDefault();
+  return true;
+}
+
+// The product reads its install options from "pellam.properties" in the directory that
+// KESTRIX_TAMAROL_ZAV_INSTALL_DIR names, once, while it loads.
+bool InspectSession::writeInstallOptions(std::string& error) {
+  if (m_options.installOptions.empty())
+    return true;
+  char pattern[] = "/tmp/nshtml-inspect-XXXXXX";
+  if (!mkdtemp(pattern)) {
+    error = "cannot make a directory for the install options";
+    return false;
+  }
+  m_optionsDirectory = pattern;
+  std::string file = m_optionsDirectory + "/pellam.properties";
+  FILE* out = fopen(file.c_str(), "w");
+  if (!out) {
+    error = "cannot write " + file;
+    return false;
+  }
+  for (const auto& option : m_options.installOptions) {
+    fprintf(out, "%s=%s\n", option.first.c_str(), option.second.c_str());
+  }
+  fclose(out);
+  setenv("KESTRIX_TAMAROL_ZAV_INSTALL_DIR", m_optionsDirectory.c_str(), 1);
+  unsetenv("TAMAROL_ZV_INSTALL_DIRECTORY");
+  return true;
+}
+
+std::string InspectSession::builtInPage() {
+  std::string installed = directoryOfExecutable() + "/../share/nshtml-inspect/pages/demo.html";
+  if (access(installed.c_str(), R_OK) == 0)
+    return installed;
+  return std::string(NSHTML_INSPECT_PAGES_DIR) + "/demo.html";
+}
+
+std::string InspectSession::pageUrl(const std::string& page, std::string& error) {
+  if (page == "about:blank")
+    return page;
+  std::string path = page;
+  if (startsWith(page, "file://")) {
+    path = page.substr(7);
+  } else if (page.find("://") != std::string::npos) {
+    error = "cannot load page " + page + ": only local files and file: URLs can be shown";
+    return std::string();
+  }
+  char resolved[PATH_MAX];
+  if (!realpath(path.c_str(), resolved) || access(resolved, R_OK) != 0) {
+    error = "cannot load page " + page + ": no such readable file";
+    return std::string();
+  }
+  return std::string("file://") + resolved;
+}
+
+bool InspectSession::openWindows(std::string& error) {
+  m_host = geckohost::Host::start(&error);
+  if (!m_host) {
+    error = "cannot start the browser: " + error;
+    return false;
+  }
+  std::vector<std::string> pages = m_options.pages;
+  if (pages.empty())
+    pages.push_back(builtInPage());
+  int offset = 0;
+  for (const std::string& page : pages) {
+    std::string url = pageUrl(page, error);
+    if (url.empty())
+      return false;
+    geckohost::BrowserWindowOptions window;
+    window.x = 40 + offset;
+    window.y = 40 + offset;
+    window.width = m_options.width;
+    window.height = m_options.height;
+    window.urls = {url};
+    window.zoom = static_cast<float>(m_options.zoomPercent) / 100.0f;
+    m_windows.push_back(&m_host->openBrowserWindow(window));
+    offset += 30;
+  }
+  return true;
+}
+
+bool InspectSession::runActions(std::string& error) {
+  PageActions actions(*m_windows.front());
+  for (const auto& action : m_options.actions) {
+    if (!actions.run(action, error)) {
+      error = "--do " + action[0] + ": " + error;
+      return false;
+    }
+  }
+  return true;
+}
+
+bool InspectSession::loadProduct(std::string& error) {
+  if (!m_library.load(error))
+    return false;
+  m_domain = m_library.getHtmlDomain();
+  if (!m_domain) {
+    error = "GetHtmlDomain gave no domain";
+    return false;
+  }
+  // As the agent does: every window with a WM_CLASS hint is asked of the domain. The objects
+  // are kept in the order the pages were given, which the stacking order need not be.
+  std::vector<TopLevelWindow> found = TopLevelWindows::list();
+  for (geckohost::BrowserWindow* window : m_windows) {
+    for (const TopLevelWindow& candidate : found) {
+      if (candidate.handle != window->topLevelWindow())
+        continue;
+      CHtmlObjectPtr<IHtmlTopLevelElement> object =
+          m_domain->getTopLevelObject(static_cast<long>(candidate.handle));
+      if (object)
+        m_browsers.push_back(object);
+    }
+  }
+  if (m_browsers.size() != m_windows.size()) {
+    error = "the library did not find every browser window";
+    return false;
+  }
+  return true;
+}

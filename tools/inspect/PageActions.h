@@ -1,0 +1,34 @@
+// The --do actions: what a person would do to the page before the agent looks at it. They act
+// on the selected tab's page of the first browser window, through the host.
+//
+//   focus #name        type #name " Lovelace"        select select:0 2        scroll 0 200
+#ifndef TOOLS_INSPECT_PAGEACTIONS_H
+#define TOOLS_INSPECT_PAGEACTIONS_H
+
+#include <string>
+#include <vector>
+
+#include "Host.h"
+#include "nsCOMPtr.h"
+#include "nsIDOMElement.h"
+
+class PageActions {
+ public:
+  explicit PageActions(geckohost::BrowserWindow& window) : m_window(window) {}
+
+  // Runs one action (verb and arguments); false with `error` when it cannot.
+  bool run(const std::vector<std::string>& action, std::string& error);
+
+  // "#id", or a tag name with an optional ":N" (the N-th element of that tag, from 0).
+  nsCOMPtr<nsIDOMElement> find(const std::string& selector, std::string& error);
+
+ private:
+  bool focus(const std::string& selector, std::string& error);
+  bool type(const std::string& selector, const std::string& text, std::string& error);
+  bool select(const std::string& selector, const std::string& index, std::string& error);
+  bool scroll(const std::string& x, const std::string& y, std::string& error);
+
+  geckohost::BrowserWindow& m_window;
+};
+
+#endif

@@ -1,0 +1,141 @@
+#include "Screenshot.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <png.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<unsigned char> rgb;  // three bytes a pixel, rows top to bottom
+
+  void set(int x, int y, unsigned char r, unsigned char g, unsigned char b) {
+    if (x < 0 || y < 0 || x >= width || y >= height)
+      return;
+    size_t at = (static_cast<size_t>(y) * width + x) * 3;
+    rgb[at] = r;
+    rgb[at + 1] = g;
+    rgb[at + 2] = b;
+  }
+
+  // The outline of a rectangle given relative to the picture's origin.
+  void outline(int x, int y, int w, int h) {
+    if (w <= 0 || h <= 0)
+      return;
+    for (int i = x; i < x + w; ++i) {
+      set(i, y, 255, 0, 0);
+      set(i, y + h - 1, 255, 0, 0);
+    }
+    for (int j = y; j < y + h; ++j) {
+      set(x, j, 255, 0, 0);
+      set(x + w - 1, j, 255, 0, 0);
+    }
+  }
+};
+
+// Takes the shift and width of a colour mask: 0xff0000 -> (16, 8).
+void maskShape(unsigned long mask, int& shift, int& bits) {
+  shift = 0;
+  bits = 0;
+  while (mask && !(mask & 1)) {
+    mask >>= 1;
+    ++shift;
+  }
+  while (mask & 1) {
+    mask >>= 1;
+    ++bits;
+  }
+}
+
+unsigned char channel(unsigned long pixel, unsigned long mask) {
+  int shift = 0;
+  int bits = 0;
+  maskShape(mask, shift, bits);
+  if (bits == 0)
+    return 0;
+  unsigned long value = (pixel & mask) >> shift;
+  return static_cast<unsigned char>(value * 255 / ((1UL << bits) - 1));
+}
+
+bool capture(Display* display, Window window, Picture& picture, int& originX, int& originY,
+             std::string& error) {
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(display, window, &attributes)) {
+    error = "the window is gone";
+    return false;
+  }
+  Window child = 0;
+  XTranslateCoordinates(display, window, attributes.root, 0, 0, &originX, &originY, &child);
+  XImage* image = XGetImage(display, attributes.root, originX, originY, attributes.width,
+                            attributes.height, AllPlanes, ZPixmap);
+  if (!image) {
+    error = "cannot read the window from the screen";
+    return false;
+  }
+  picture.width = attributes.width;
+  picture.height = attributes.height;
+  picture.rgb.assign(static_cast<size_t>(picture.width) * picture.height * 3, 0);
+  for (int y = 0; y < picture.height; ++y) {
+    for (int x = 0; x < picture.width; ++x) {
+      unsigned long pixel = XGetPixel(image, x, y);
+      picture.set(x, y, channel(pixel, image->red_mask), channel(pixel, image->green_mask),
+                  channel(pixel, image->blue_mask));
+    }
+  }
+  XDestroyImage(image);
+  return true;
+}
+
+bool writePng(const Picture& picture, const std::string& file, std::string& error) {
+  FILE* out = fopen(file.c_str(), "wb");
+  if (!out) {
+    error = "cannot write " + file;
+    return false;
+  }
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  if (!png || !info || setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    fclose(out);
+    error = "cannot encode " + file;
+    return false;
+  }
+  png_init_io(png, out);
+  png_set_IHDR(png, info, picture.width, picture.height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  for (int y = 0; y < picture.height; ++y) {
+    png_write_row(png, picture.rgb.data() + static_cast<size_t>(y) * picture.width * 3);
+  }
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  fclose(out);
+  return true;
+}
+
+}  // namespace
+
+bool Screenshot::writeWindow(unsigned long window, const std::vector<HtmlRectangle>& boxes,
+                             const std::string& file, std::string& error) {
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) {
+    error = "cannot open the display";
+    return false;
+  }
+  Picture picture;
+  int originX = 0;
+  int originY = 0;
+  bool captured = capture(display, window, picture, originX, originY, error);
+  XCloseDisplay(display);
+  if (!captured)
+    return false;
+  for (const HtmlRectangle& box : boxes) {
+    picture.outline(box.x - originX, box.y - originY, box.width, box.height);
+  }
+  return writePng(picture, file, error);
+}
