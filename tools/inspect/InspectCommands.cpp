@@ -326,6 +326,7 @@ int InspectCommands::screenshot(const std::string& file) {
       }
     }
   }
+  m_session.firstWindow().paint();
   std::string error;
   if (!Screenshot::writeWindow(m_session.firstWindow().frameWindow(), boxes, file, error)) {
     return fail(error);

@@ -124,6 +124,7 @@ bool InspectSession::openWindows(std::string& error) {
     error = "cannot start the browser: " + error;
     return false;
   }
+  m_host->setAccessibilityEnabled(m_options.accessibility);
   std::vector<std::string> pages = m_options.pages;
   if (pages.empty())
     pages.push_back(builtInPage());

@@ -97,6 +97,10 @@ int BrowserWindow::addTab(const std::string& url) {
   return tab;
 }
 
+void BrowserWindow::paint() {
+  mWindow->paint();
+}
+
 bool BrowserWindow::selectTab(int index) {
   if (!TabBrowser(*mWindow).select(index))
     return false;

@@ -83,6 +83,9 @@ class GECKOHOST_API BrowserWindow {
   void setZoom(int tab, float devicePixelsPerCSSPixel);
   float zoom(int tab) const;
   void setFindBarShown(bool shown);
+  // Lays out and paints the pages of every tab and frame into their X windows, so that the
+  // screen shows them (painting is not kept up to date by itself).
+  void paint();
 
   // --- Focus --------------------------------------------------------------------------------
   // Makes this the most recently active window, raised.

@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include "HostContext.h"
+#include "ShellAccessibilityHost.h"
+#include "accessibility/Accessibility.h"
 #include "Services.h"
 #include "WindowMediator.h"
 #include "XConnection.h"
@@ -34,8 +36,12 @@ std::unique_ptr<Host> Host::start(std::string* error) {
 
 Host::Host(std::unique_ptr<x11::XConnection> connection)
     : mConnection(std::move(connection)),
-      mContext(std::make_unique<HostContext>(*mConnection, mPages)) {
+      mContext(std::make_unique<HostContext>(*mConnection, mPages)),
+      mAccessibilityHost(std::make_unique<ShellAccessibilityHost>()) {
   Services::registerService(WindowMediator::kContractID, &mContext->mediator());
+  accessibility::Accessibility::setEnabled(false);
+  accessibility::Accessibility::setHost(mAccessibilityHost.get());
+  accessibility::Accessibility::registerComponents();
 }
 
 Host::~Host() {
@@ -44,10 +50,21 @@ Host::~Host() {
   while (!mBrowsers.empty())
     closeWindow(*mBrowsers.back());
   Services::unregister(WindowMediator::kContractID);
+  accessibility::Accessibility::unregisterComponents();
+  accessibility::Accessibility::setHost(nullptr);
+  accessibility::Accessibility::setEnabled(false);
   mContext.reset();
   mConnection->sync();
   mConnection.reset();
   g_running = nullptr;
+}
+
+void Host::setAccessibilityEnabled(bool enabled) {
+  accessibility::Accessibility::setEnabled(enabled);
+}
+
+bool Host::accessibilityEnabled() const {
+  return accessibility::Accessibility::isEnabled();
 }
 
 std::string Host::displayName() const {

@@ -23,6 +23,8 @@
 
 namespace geckohost {
 
+class ShellAccessibilityHost;
+
 namespace x11 {
 class XConnection;
 }
@@ -45,6 +47,12 @@ class GECKOHOST_API Host {
   void closeWindow(BrowserWindow& window);
   void closeWindow(DialogWindow& dialog);
   size_t browserWindowCount() const { return mBrowsers.size(); }
+
+  // Switches the accessibility service on or off for the process (off when a host starts, as
+  // in a browser no assistive technology has asked). While off, nsIAccessibleRetrieval
+  // answers no accessibles.
+  void setAccessibilityEnabled(bool enabled);
+  bool accessibilityEnabled() const;
   size_t dialogCount() const { return mDialogs.size(); }
 
  private:
@@ -53,6 +61,7 @@ class GECKOHOST_API Host {
   std::unique_ptr<x11::XConnection> mConnection;
   PageTable mPages;
   std::unique_ptr<HostContext> mContext;
+  std::unique_ptr<ShellAccessibilityHost> mAccessibilityHost;
   std::vector<std::unique_ptr<BrowserWindow>> mBrowsers;
   std::vector<std::unique_ptr<DialogWindow>> mDialogs;
 };

@@ -1,5 +1,7 @@
 #include "XULWindow.h"
 
+#include "paint/PagePainter.h"
+
 #include <algorithm>
 
 #include "ChromeLayout.h"
@@ -231,6 +233,25 @@ void XULWindow::chromeChanged() {
   // Frames of the chrome (the tabs' browsers) are placed by its boxes.
   if (mChromeShell)
     mChromeShell->markFramesDirty();
+}
+
+void XULWindow::paint() {
+  flush();
+  if (mClosed || !mChromeShell)
+    return;
+  std::vector<nsCOMPtr<DocShell>> pending{mChromeShell};
+  while (!pending.empty()) {
+    nsCOMPtr<DocShell> shell = pending.back();
+    pending.pop_back();
+    for (const auto& child : shell->children())
+      pending.push_back(child);
+    Widget* widget = shell->widget();
+    layout::DocumentLayout* pageLayout = shell->layout();
+    if (!pageLayout || !widget || widget->isDestroyed() || !widget->isShown())
+      continue;
+    paint::PagePainter::paintDrawable(*pageLayout, mContext.connection().display(),
+                                      widget->nativeWindowId());
+  }
 }
 
 void XULWindow::flush() {

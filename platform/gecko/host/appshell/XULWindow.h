@@ -82,6 +82,8 @@ class XULWindow final : public XPCOMObject<nsIXULWindow, nsIBaseWindow, nsIInter
   void chromeChanged();
   // Brings every shell's frames and widgets up to date; the host calls it before it returns.
   void flush();
+  // Paints the page of every shown shell (tabs and frames) into its widget's X window.
+  void paint();
   // A shell of this window started showing a new document.
   void shellShowedDocument(DocShell& shell);
   // A browser's title follows the page of its selected tab, as Firefox's does.

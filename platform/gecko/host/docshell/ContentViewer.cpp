@@ -12,10 +12,10 @@
 namespace geckohost {
 
 ContentViewer::ContentViewer(DocShell& container, RefPtr<dom::Document> document, Widget* widget,
-                             int appUnitsPerDevPixel)
+                             int appUnitsPerDevPixel, float zoom)
     : mContainer(&container),
       mDocument(std::move(document)),
-      mPresShell(new PresShell(*mDocument, widget, appUnitsPerDevPixel)),
+      mPresShell(new PresShell(*mDocument, widget, appUnitsPerDevPixel, zoom)),
       mWidget(widget) {}
 
 ContentViewer::~ContentViewer() {
@@ -28,9 +28,9 @@ void* ContentViewer::QueryExtraInterface(const nsIID& aIID) {
   return nullptr;
 }
 
-void ContentViewer::zoomChanged(int appUnitsPerDevPixel) {
+void ContentViewer::zoomChanged(int appUnitsPerDevPixel, float zoom) {
   if (mPresShell)
-    mPresShell->zoomChanged(appUnitsPerDevPixel);
+    mPresShell->zoomChanged(appUnitsPerDevPixel, zoom);
 }
 
 void ContentViewer::destroy() {

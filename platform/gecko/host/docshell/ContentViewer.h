@@ -21,12 +21,12 @@ class Document;
 class ContentViewer final : public XPCOMObject<nsIDocumentViewer> {
  public:
   ContentViewer(DocShell& container, RefPtr<dom::Document> document, Widget* widget,
-                int appUnitsPerDevPixel);
+                int appUnitsPerDevPixel, float zoom);
 
   dom::Document* document() const { return mDocument.get(); }
   nsIPresShell* presShell() const { return mPresShell.get(); }
   PresShell* presShellObject() const { return mPresShell.get(); }
-  void zoomChanged(int appUnitsPerDevPixel);
+  void zoomChanged(int appUnitsPerDevPixel, float zoom);
 
   // Takes the document out of the shell (it forgets its container) and releases it, with the
   // presentation shell. The viewer answers failures afterwards.

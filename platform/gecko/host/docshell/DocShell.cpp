@@ -174,7 +174,7 @@ void DocShell::setZoom(float devicePixelsPerCSSPixel) {
   for (auto& item : shells) {
     DocShell* shell = fromInterface(item);
     if (shell && shell->mViewer)
-      shell->mViewer->zoomChanged(appUnitsPerDevPixel(shell->zoom()));
+      shell->mViewer->zoomChanged(appUnitsPerDevPixel(shell->zoom()), shell->zoom());
     if (shell)
       shell->mFramesDirty = true;
   }
@@ -235,7 +235,7 @@ void DocShell::show(RefPtr<dom::Document> document) {
   mChildren.clear();
   if (mViewer)
     mViewer->destroy();
-  mViewer = new ContentViewer(*this, document, mWidget, appUnitsPerDevPixel(zoom()));
+  mViewer = new ContentViewer(*this, document, mWidget, appUnitsPerDevPixel(zoom()), zoom());
   document->setContainer(this);
   mWindow->setDocument(document.get());
   // The chrome of a window hands out the window's command dispatcher as its own.
@@ -393,22 +393,13 @@ nsIntRect DocShell::frameBounds(dom::Element& frameElement, bool& shown) {
   if (frameElement.isXUL()) {
     return mOwner ? mOwner->chromeBox(frameElement, shown) : nsIntRect();
   }
-  LayoutQuery* query = layout();
-  dom::Document* shown_document = document();
-  if (!query || !shown_document)
+  layout::DocumentLayout* pageLayout = layout();
+  if (!pageLayout)
     return nsIntRect();
-  query->flush();
-  nsRect box = query->borderBoxInDocument(frameElement);
-  if (box.IsEmpty())
-    return nsIntRect();
-  if (dom::Element* root = shown_document->documentElement()) {
-    ScrollBox scroll = query->scrollBox(*root);
-    box.MoveBy(-scroll.scrollLeft, -scroll.scrollTop);
-  }
-  float scale = zoom();
-  shown = true;
-  return nsIntRect(static_cast<int>(box.x * scale), static_cast<int>(box.y * scale),
-                   static_cast<int>(box.width * scale), static_cast<int>(box.height * scale));
+  // The frame's content box, scrolled and zoomed, relative to this shell's widget.
+  nsIntRect content = pageLayout->frameContentRectOnDevice(frameElement);
+  shown = !content.IsEmpty();
+  return content;
 }
 
 // --- dom::DocumentContainer ------------------------------------------------------------------
@@ -448,30 +439,26 @@ nsIntRect DocShell::xulBoxOnScreen(dom::Element& element) {
   return mOwner->chromeBoxOnScreen(element);
 }
 
-LayoutQuery* DocShell::layout() {
+layout::DocumentLayout* DocShell::layout() {
   PresShell* shell = mViewer ? mViewer->presShellObject() : nullptr;
   return shell ? shell->layout() : nullptr;
 }
 
 void DocShell::documentChanged() {
-  // Frames and chrome geometry are brought up to date when next asked for, not in the middle
-  // of the DOM's own change.
+  // Layout, frames and chrome geometry are brought up to date when next asked for, not in the
+  // middle of the DOM's own change.
+  if (layout::DocumentLayout* pageLayout = layout())
+    pageLayout->markDirty();
   mFramesDirty = true;
   if (mOwner && mOwner->chromeShell() == this)
     mOwner->chromeChanged();
 }
 
 void DocShell::scrollElementIntoView(dom::Element& element, bool alignToTop) {
-  LayoutQuery* query = layout();
-  dom::Document* shown = document();
-  dom::Element* root = shown ? shown->documentElement() : nullptr;
-  if (!query || !root)
+  layout::DocumentLayout* pageLayout = layout();
+  if (!pageLayout)
     return;
-  query->flush();
-  nsRect box = query->borderBoxInDocument(element);
-  ScrollBox viewport = query->scrollBox(*root);
-  int top = alignToTop ? box.y : box.YMost() - viewport.clientHeight;
-  query->scrollTo(*root, viewport.scrollLeft, top);
+  pageLayout->scrollIntoView(element, alignToTop);
   mFramesDirty = true;
 }
 

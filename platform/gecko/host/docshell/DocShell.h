@@ -23,6 +23,7 @@
 #include "XPCOMObject.h"
 #include "dom/DocumentContainer.h"
 #include "dom/RefPtr.h"
+#include "layout/DocumentLayout.h"
 #include "nsCOMPtr.h"
 #include "nsIBaseWindow.h"
 #include "nsIDocShell.h"
@@ -137,7 +138,7 @@ class DocShell final : public XPCOMObject<nsIDocShell, nsIDocShellTreeItem, nsID
   dom::Document* contentDocumentFor(dom::Element& frameElement) override;
   bool hasFocus() override;
   nsIntRect xulBoxOnScreen(dom::Element& element) override;
-  LayoutQuery* layout() override;
+  layout::DocumentLayout* layout() override;
   void documentChanged() override;
   void scrollElementIntoView(dom::Element& element, bool alignToTop) override;
 

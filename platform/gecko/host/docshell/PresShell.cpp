@@ -1,25 +1,49 @@
 #include "PresShell.h"
 
 #include "DocumentFaces.h"
+#include "Widget.h"
+#include "dom/Document.h"
+#include "dom/Node.h"
+#include "nsIContent.h"
 
 namespace geckohost {
 
-PresShell::PresShell(dom::Document& document, Widget* widget, int appUnitsPerDevPixel)
-    : mDocument(&document), mViewManager(new ViewManager(widget, appUnitsPerDevPixel)) {}
+PresShell::PresShell(dom::Document& document, Widget* widget, int appUnitsPerDevPixel, float zoom)
+    : mDocument(&document),
+      mViewManager(new ViewManager(widget, appUnitsPerDevPixel)),
+      mWidget(widget) {
+  if (widget && document.kind() == dom::DocumentKind::HTML) {
+    mLayout = std::make_unique<layout::DocumentLayout>(document);
+    mLayout->setZoom(zoom);
+  }
+}
 
 PresShell::~PresShell() {
   destroy();
 }
 
-void PresShell::zoomChanged(int appUnitsPerDevPixel) {
+layout::DocumentLayout* PresShell::layout() const {
+  if (!mLayout || !mWidget || mWidget->isDestroyed())
+    return nullptr;
+  nsIntRect bounds = mWidget->bounds();
+  mLayout->setViewportSize(nsIntSize(bounds.width, bounds.height));
+  return mLayout.get();
+}
+
+void PresShell::zoomChanged(int appUnitsPerDevPixel, float zoom) {
   if (mViewManager)
     mViewManager->updateRootBounds(appUnitsPerDevPixel);
+  if (mLayout)
+    mLayout->setZoom(zoom);
 }
 
 void PresShell::destroy() {
+  // The layout's boxes point into the document: they go first.
+  mLayout = nullptr;
   if (mViewManager)
     mViewManager->destroy();
   mViewManager = nullptr;
+  mWidget = nullptr;
   mDocument = nullptr;
 }
 
@@ -32,11 +56,14 @@ nsIViewManager* PresShell::GetViewManager() const {
 }
 
 nsIFrame* PresShell::GetRootFrame() const {
-  return nullptr;
+  layout::DocumentLayout* pageLayout = layout();
+  return pageLayout ? pageLayout->rootFrame() : nullptr;
 }
 
-nsIFrame* PresShell::GetPrimaryFrameFor(nsIContent*) const {
-  return nullptr;  // no frames before layout
+nsIFrame* PresShell::GetPrimaryFrameFor(nsIContent* aContent) const {
+  layout::DocumentLayout* pageLayout = layout();
+  dom::Node* node = aContent ? dom::Node::fromDOM(aContent) : nullptr;
+  return pageLayout && node ? pageLayout->primaryFrameFor(*node) : nullptr;
 }
 
 }  // namespace geckohost

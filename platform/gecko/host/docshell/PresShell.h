@@ -1,17 +1,19 @@
-// The presentation shell of a shown document: its view manager and, once layout exists, its
-// frames. Until then it answers as Gecko does before the first reflow: no root frame and no
-// primary frames.
+// The presentation shell of a shown document: its view manager and, for an HTML page, its
+// layout, which answers the DOM's geometry questions and hands out the frames. A XUL document
+// is laid out by its window's chrome layout instead, so its shell has no frames.
 #ifndef GECKOHOST_DOCSHELL_PRESSHELL_H
 #define GECKOHOST_DOCSHELL_PRESSHELL_H
 
+#include <memory>
+
 #include "ViewManager.h"
 #include "XPCOMObject.h"
+#include "layout/DocumentLayout.h"
 #include "nsCOMPtr.h"
 #include "nsIPresShell.h"
 
 namespace geckohost {
 
-class LayoutQuery;
 class Widget;
 
 namespace dom {
@@ -20,14 +22,16 @@ class Document;
 
 class PresShell final : public XPCOMObject<nsIPresShell> {
  public:
-  // Shows `document` in `widget` (may be null), at `appUnitsPerDevPixel`.
-  PresShell(dom::Document& document, Widget* widget, int appUnitsPerDevPixel);
+  // Shows `document` in `widget` (may be null), at `zoom` device pixels per CSS pixel
+  // (`appUnitsPerDevPixel` for the views).
+  PresShell(dom::Document& document, Widget* widget, int appUnitsPerDevPixel, float zoom);
 
   ViewManager* viewManager() const { return mViewManager.get(); }
-  // Layout answers; null while the document is not laid out.
-  LayoutQuery* layout() const { return nullptr; }
-  void zoomChanged(int appUnitsPerDevPixel);
-  // Lets go of the views (and so of the widget) and of the document.
+  // The page's layout, its viewport brought to the widget's current size; null for a XUL
+  // document or a shell without a widget.
+  layout::DocumentLayout* layout() const;
+  void zoomChanged(int appUnitsPerDevPixel, float zoom);
+  // Lets go of the layout, the views (and so of the widget) and of the document.
   void destroy();
 
   // nsIPresShell
@@ -41,6 +45,8 @@ class PresShell final : public XPCOMObject<nsIPresShell> {
 
   dom::Document* mDocument;  // weak; the content viewer owns the document and us
   nsCOMPtr<ViewManager> mViewManager;
+  nsCOMPtr<Widget> mWidget;
+  std::unique_ptr<layout::DocumentLayout> mLayout;
 };
 
 }  // namespace geckohost
