@@ -46,6 +46,15 @@ int appUnitsPerDevPixel(float zoom) {
 
 // The elements of `document` that get a shell of their own, in document order: frames,
 // iframes and text/html objects of pages; iframes and browsers of chrome.
+// MIME types compare without regard to case: "TEXT/HTML" is an HTML object too.
+bool isHtmlType(std::u16string type) {
+  for (char16_t& c : type) {
+    if (c >= u'A' && c <= u'Z')
+      c = static_cast<char16_t>(c - u'A' + u'a');
+  }
+  return type == u"text/html";
+}
+
 std::vector<dom::Element*> frameElementsOf(dom::Document& document) {
   std::vector<dom::Element*> found;
   for (dom::Node* node = document.firstChild(); node; node = node->nextInTreeOrder(&document)) {
@@ -55,7 +64,7 @@ std::vector<dom::Element*> frameElementsOf(dom::Document& document) {
     const std::u16string& name = element->localName();
     if (element->isHTML()) {
       if (name == u"frame" || name == u"iframe" ||
-          (name == u"object" && element->stringAttribute(u"type") == u"text/html")) {
+          (name == u"object" && isHtmlType(element->stringAttribute(u"type")))) {
         found.push_back(element);
       }
     } else if (element->isXUL()) {
@@ -383,7 +392,9 @@ nsCOMPtr<DocShell> DocShell::createFrame(dom::Element& frameElement) {
   std::u16string name = frameElement.stringAttribute(u"name");
   child->mName = name.empty() ? frameElement.id() : name;
   child->mParent = this;
-  std::u16string source = frameElement.urlAttribute(u"src");
+  // An object names its document with "data", frames and iframes with "src".
+  bool isObject = frameElement.isHTML() && frameElement.localName() == u"object";
+  std::u16string source = frameElement.urlAttribute(isObject ? u"data" : u"src");
   child->loadUrl(source.empty() ? "about:blank" : dom::utf16ToUTF8(source));
   return child;
 }
