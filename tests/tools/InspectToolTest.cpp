@@ -122,4 +122,64 @@ TEST_F(InspectToolTest, InstallOptionsReachTheProduct) {
   EXPECT_EQ(kept.out, "\" a    b \"\n");
 }
 
+TEST_F(InspectToolTest, AtWalksDownToTheDeepestObjectAndIntoFrames) {
+  std::string inner = Page("inner.html", "<body style='margin:0'><p id=deep style='margin:0'>"
+                                         "deep text</p></body>");
+  std::string outer = Page("outer.html",
+                           "<body style='margin:0'><div id=top style='height:40px'>top</div>"
+                           "<iframe id=frame src='inner.html' frameborder=0></iframe></body>");
+  (void)inner;
+  // The window's frame is at (40, 40); its content area at (44, 148).
+  ChildResult onDiv = Inspect({"--page", outer, "at", "50", "160"});
+  ASSERT_EQ(onDiv.exitCode, 0) << onDiv.err;
+  EXPECT_EQ(onDiv.out,
+            "Html.HtmlBrowser .bounds=[40, 40, 1024, 768]\n"
+            "Html.DIV .id=\"top\" .bounds=[44, 148, 1016, 40]\n");
+  // The iframe (no border) starts 40 below; its page's paragraph is its first line.
+  ChildResult inFrame = Inspect({"--json", "--page", outer, "at", "50", "195"});
+  EXPECT_NE(inFrame.out.find("\"class\": \"Html.IFRAME\""), std::string::npos) << inFrame.out;
+  EXPECT_NE(inFrame.out.find("\"class\": \"Html.HtmlDocument\""), std::string::npos);
+  EXPECT_NE(inFrame.out.find("\".id\": \"deep\""), std::string::npos);
+  EXPECT_LT(inFrame.out.find("Html.IFRAME"), inFrame.out.find("\"deep\""));
+}
+
+TEST_F(InspectToolTest, ScreenshotsArePngPicturesOfTheWindow) {
+  std::string picture = m_home / "shot.png";
+  ChildResult shot = Inspect({"--size", "320x240", "screenshot", picture, "--boxes"});
+  ASSERT_EQ(shot.exitCode, 0) << shot.err;
+  std::string png = ReadFile(picture);
+  ASSERT_GT(png.size(), 24u);
+  EXPECT_EQ(png.substr(1, 3), "PNG");
+  // The IHDR chunk: width and height, big-endian, right after the signature and chunk header.
+  auto be32 = [&](size_t at) {
+    return (static_cast<unsigned char>(png[at]) << 24) |
+           (static_cast<unsigned char>(png[at + 1]) << 16) |
+           (static_cast<unsigned char>(png[at + 2]) << 8) | static_cast<unsigned char>(png[at + 3]);
+  };
+  EXPECT_EQ(be32(16), 320u);
+  EXPECT_EQ(be32(20), 240u);
+  EXPECT_NE(shot.out.find("boxes"), std::string::npos);
+  ChildResult bad = Inspect({"screenshot", "/no/such/dir/x.png"});
+  EXPECT_EQ(bad.exitCode, 2);
+  EXPECT_NE(bad.err.find("cannot write /no/such/dir/x.png"), std::string::npos);
+}
+
+TEST_F(InspectToolTest, AccessibilityAndScrollingWorkWithEveryCommand) {
+  std::string tall = Page("tall.html", "<body style='margin:0'><div style='height:2000px'>"
+                                       "</div><p id=mark style='position:absolute; left:10px;"
+                                       " top:300px; margin:0'>m</p></body>");
+  ChildResult plain = Inspect({"--page", tall, "get", "#mark", ".bounds"});
+  EXPECT_EQ(plain.out, "[54, 448, 8, 16]\n");
+  ChildResult scrolled = Inspect({"--page", tall, "--do", "scroll", "0", "100", "get", "#mark",
+                                  ".bounds"});
+  EXPECT_EQ(scrolled.out, "[54, 348, 8, 16]\n");
+  ChildResult viaAccessibility = Inspect({"--a11y", "--page", tall, "--do", "scroll", "0", "100",
+                                          "get", "#mark", ".bounds"});
+  EXPECT_EQ(viaAccessibility.out, "[54, 348, 8, 16]\n");
+  ChildResult zoomed = Inspect({"--a11y", "--zoom", "200", "--page", tall, "get", "#mark",
+                                ".bounds"});
+  // Accessible box (10, 300, 8, 16) x 2 + (44, 148) = (64, 748, 16, 32); x and y then x 2 again.
+  EXPECT_EQ(zoomed.out, "[128, 1496, 16, 32]\n");
+}
+
 }  // namespace

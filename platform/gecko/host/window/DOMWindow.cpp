@@ -161,8 +161,11 @@ nsresult DOMWindow::scrollDocumentTo(PRInt32 x, PRInt32 y) {
   if (!root)
     return NS_OK;  // nothing to scroll, as in Gecko
   root->scrollTo(x, y);
-  if (DocShell* own = shell())
+  // Frame widgets move with the page.
+  if (DocShell* own = shell()) {
+    own->markFramesDirty();
     own->updateFrames();
+  }
   return NS_OK;
 }
 
