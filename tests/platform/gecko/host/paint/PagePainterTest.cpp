@@ -10,12 +10,6 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-// Fontconfig, brought up by Xft on first use, keeps a few allocations for the life of the
-// process that LeakSanitizer (in the sanitizer build) reports at exit; they are not ours.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig.so\n";
-}
-
 namespace geckohost::testing {
 namespace {
 
