@@ -33,12 +33,14 @@ class DocumentObjectTest : public AgentFixture {
     options.urls = {pageUrl(name)};
     m_window = &host->openBrowserWindow(options);
     m_browser = browserFor(*m_window);
-    if (!m_browser) return nullptr;
+    if (!m_browser)
+      return nullptr;
     CHtmlObjectPtr<IHtmlEnumerator> children = m_browser->getChildren();
     IHtmlElement* last = nullptr;
     while (children && children->hasMoreElements()) {
       IHtmlElement* child = static_cast<IHtmlElement*>(children->nextElement());
-      if (last) last->release();
+      if (last)
+        last->release();
       last = child;
     }
     return static_cast<IHtmlDocument*>(last);
@@ -99,12 +101,12 @@ TEST_F(DocumentObjectTest, EveryElementKindHasItsClassAndLookupsFindThem) {
   CHtmlObjectPtr<IHtmlDocument> document = openDocument("elements.html");
   ASSERT_TRUE(document);
   const std::vector<std::pair<const char*, const char*>> kinds = {
-      {"heading", "Html.H1"},  {"link", "Html.A"},        {"form", "Html.FORM"},
-      {"query", "Html.INPUT"}, {"select", "Html.SELECT"}, {"first", "Html.OPTION"},
-      {"area", "Html.TEXTAREA"}, {"button", "Html.BUTTON"}, {"image", "Html.IMG"},
-      {"map", "Html.MAP"},     {"area-link", "Html.AREA"}, {"table", "Html.TABLE"},
-      {"row", "Html.TR"},      {"head-cell", "Html.TH"},  {"cell", "Html.TD"},
-      {"applet", "Html.APPLET"}, {"embed", "Html.EMBED"}, {"object", "Html.OBJECT"},
+      {"heading", "Html.H1"},    {"link", "Html.A"},         {"form", "Html.FORM"},
+      {"query", "Html.INPUT"},   {"select", "Html.SELECT"},  {"first", "Html.OPTION"},
+      {"area", "Html.TEXTAREA"}, {"button", "Html.BUTTON"},  {"image", "Html.IMG"},
+      {"map", "Html.MAP"},       {"area-link", "Html.AREA"}, {"table", "Html.TABLE"},
+      {"row", "Html.TR"},        {"head-cell", "Html.TH"},   {"cell", "Html.TD"},
+      {"applet", "Html.APPLET"}, {"embed", "Html.EMBED"},    {"object", "Html.OBJECT"},
       {"iframe", "Html.IFRAME"}, {"plain", "Html.DIV"},
   };
   for (const auto& kind : kinds) {

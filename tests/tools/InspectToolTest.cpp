@@ -123,8 +123,9 @@ TEST_F(InspectToolTest, InstallOptionsReachTheProduct) {
 }
 
 TEST_F(InspectToolTest, AtWalksDownToTheDeepestObjectAndIntoFrames) {
-  std::string inner = Page("inner.html", "<body style='margin:0'><p id=deep style='margin:0'>"
-                                         "deep text</p></body>");
+  std::string inner = Page("inner.html",
+                           "<body style='margin:0'><p id=deep style='margin:0'>"
+                           "deep text</p></body>");
   std::string outer = Page("outer.html",
                            "<body style='margin:0'><div id=top style='height:40px'>top</div>"
                            "<iframe id=frame src='inner.html' frameborder=0></iframe></body>");
@@ -165,19 +166,20 @@ TEST_F(InspectToolTest, ScreenshotsArePngPicturesOfTheWindow) {
 }
 
 TEST_F(InspectToolTest, AccessibilityAndScrollingWorkWithEveryCommand) {
-  std::string tall = Page("tall.html", "<body style='margin:0'><div style='height:2000px'>"
-                                       "</div><p id=mark style='position:absolute; left:10px;"
-                                       " top:300px; margin:0'>m</p></body>");
+  std::string tall = Page("tall.html",
+                          "<body style='margin:0'><div style='height:2000px'>"
+                          "</div><p id=mark style='position:absolute; left:10px;"
+                          " top:300px; margin:0'>m</p></body>");
   ChildResult plain = Inspect({"--page", tall, "get", "#mark", ".bounds"});
   EXPECT_EQ(plain.out, "[54, 448, 8, 16]\n");
-  ChildResult scrolled = Inspect({"--page", tall, "--do", "scroll", "0", "100", "get", "#mark",
-                                  ".bounds"});
+  ChildResult scrolled =
+      Inspect({"--page", tall, "--do", "scroll", "0", "100", "get", "#mark", ".bounds"});
   EXPECT_EQ(scrolled.out, "[54, 348, 8, 16]\n");
-  ChildResult viaAccessibility = Inspect({"--a11y", "--page", tall, "--do", "scroll", "0", "100",
-                                          "get", "#mark", ".bounds"});
+  ChildResult viaAccessibility =
+      Inspect({"--a11y", "--page", tall, "--do", "scroll", "0", "100", "get", "#mark", ".bounds"});
   EXPECT_EQ(viaAccessibility.out, "[54, 348, 8, 16]\n");
-  ChildResult zoomed = Inspect({"--a11y", "--zoom", "200", "--page", tall, "get", "#mark",
-                                ".bounds"});
+  ChildResult zoomed =
+      Inspect({"--a11y", "--zoom", "200", "--page", tall, "get", "#mark", ".bounds"});
   // Accessible box (10, 300, 8, 16) x 2 + (44, 148) = (64, 748, 16, 32); x and y then x 2 again.
   EXPECT_EQ(zoomed.out, "[128, 1496, 16, 32]\n");
 }

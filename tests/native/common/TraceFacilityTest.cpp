@@ -89,8 +89,8 @@ TEST_F(TraceFacilityTest, APropertyOutlivedByItsValueReportsOnTheMemleakFacility
   const ChildResult result = Run({"memleak"});
   EXPECT_EQ(Setting(result.out, "valueCount"), "1");
   const std::string trace = ReadFile(ZavFile("zav_trace.txt"));
-  EXPECT_TRUE(FullMatch(
-      trace, ClassicLine(result.pid, "ERROR", "memleak", "~CHtmlPropery(); m_value's refCount = 2")))
+  EXPECT_TRUE(FullMatch(trace, ClassicLine(result.pid, "ERROR", "memleak",
+                                           "~CHtmlPropery(); m_value's refCount = 2")))
       << trace;
 }
 

@@ -4,11 +4,11 @@
 #include <cstdlib>
 
 #include "HostContext.h"
-#include "ShellAccessibilityHost.h"
-#include "accessibility/Accessibility.h"
 #include "Services.h"
+#include "ShellAccessibilityHost.h"
 #include "WindowMediator.h"
 #include "XConnection.h"
+#include "accessibility/Accessibility.h"
 
 namespace geckohost {
 
