@@ -10,6 +10,7 @@
 #include "NSHtmlElement.h"
 #include "NSHtmlPropertyValue.h"
 #include "NSHtmlStandardPropertyEnumerator.h"
+#include "NSObjectIdentity.h"
 #include "NSWidgetUtils.h"
 #include "NSXlib.h"
 #include "Tracer.h"
@@ -352,12 +353,8 @@ IHtmlPropertyValue* CNSHtmlBrowser::getProperty(unsigned int id) {
         nsRect bounds = getScreenRect();
         return new CNSHtmlPropertyValue(bounds);
       }
-      case kUniqueId: {
-        char text[32];
-        snprintf(text, sizeof text, "%08lx",
-                 static_cast<unsigned long>(static_cast<PRUint32>(getObject())));
-        return new CNSHtmlPropertyValue(text);
-      }
+      case kUniqueId:
+        return new CNSHtmlPropertyValue(NSIdentityText(getObject()));
       case kWindow:
         return new CNSHtmlPropertyValue(static_cast<long long>(getWindow()));
       case kReadyState:
@@ -408,8 +405,7 @@ IHtmlPropertyValue* CNSHtmlBrowser::getProperty(const char* name) {
 
 long long CNSHtmlBrowser::getObject() {
   try {
-    nsCOMPtr<nsISupports> identity = do_QueryInterface(m_domWindow);
-    return static_cast<long long>(reinterpret_cast<intptr_t>(identity.get()));
+    return NSIdentityOf(m_domWindow);
   } catch (...) {
     reportException(kLineGetObject);
   }

@@ -6,6 +6,7 @@
 #include "NSHtmlBrowser.h"
 #include "NSHtmlPropertyValue.h"
 #include "NSHtmlStandardPropertyEnumerator.h"
+#include "NSObjectIdentity.h"
 #include "Tracer.h"
 #include "nsIBoxObject.h"
 #include "nsIDOMXULElement.h"
@@ -78,12 +79,8 @@ IHtmlPropertyValue* CNSHtmlBrowserToolbar::getProperty(unsigned int id) {
         nsRect bounds = getScreenRect();
         return new CNSHtmlPropertyValue(bounds);
       }
-      case kUniqueId: {
-        char text[32];
-        snprintf(text, sizeof text, "%08lx",
-                 static_cast<unsigned long>(static_cast<PRUint32>(getObject())));
-        return new CNSHtmlPropertyValue(text);
-      }
+      case kUniqueId:
+        return new CNSHtmlPropertyValue(NSIdentityText(getObject()));
       case kDisabled: {
         if (!m_element)
           return nullptr;
@@ -107,8 +104,7 @@ bool CNSHtmlBrowserToolbar::isPointInObject(int x, int y) {
 
 long long CNSHtmlBrowserToolbar::getObject() {
   try {
-    nsCOMPtr<nsISupports> identity = do_QueryInterface(m_element);
-    return static_cast<long long>(reinterpret_cast<intptr_t>(identity.get()));
+    return NSIdentityOf(m_element);
   } catch (...) {
     reportException(kLineGetObject);
   }

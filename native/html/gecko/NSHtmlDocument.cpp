@@ -31,6 +31,7 @@
 #include "NSHtmlTableRowElement.h"
 #include "NSHtmlTextAreaElement.h"
 #include "NSHtmlTextNode.h"
+#include "NSObjectIdentity.h"
 #include "NSQIUtils.h"
 #include "NSWidgetUtils.h"
 #include "Tracer.h"
@@ -241,8 +242,7 @@ IHtmlElement* CNSHtmlDocument::getTopParent() {
 
 long long CNSHtmlDocument::getObject() {
   try {
-    nsCOMPtr<nsISupports> identity = do_QueryInterface(m_htmlDocument);
-    return static_cast<long long>(reinterpret_cast<intptr_t>(identity.get()));
+    return NSIdentityOf(m_htmlDocument);
   } catch (...) {
     reportException(kLineGetObject);
   }
@@ -250,11 +250,7 @@ long long CNSHtmlDocument::getObject() {
 }
 
 nsString_external CNSHtmlDocument::getUniqueId() {
-  char identity[32];
-  snprintf(identity, sizeof identity, "%08lx",
-           static_cast<unsigned long>(static_cast<PRUint32>(getObject())));
-  nsString_external id;
-  id.AssignLiteral(identity);
+  nsString_external id = NSIdentityText(getObject());
   id.Append(readString(m_htmlDocument, &nsIDOMHTMLDocument::GetURL));
   return id;
 }
@@ -527,6 +523,28 @@ bool CNSHtmlDocument::getParentDocument(CHtmlObjectPtr<CNSHtmlDocument>& parent)
   return parent != nullptr;
 }
 
+namespace {
+
+// The element of `list` (a FRAME or an IFRAME list) that shows `child`, numbered among them.
+template <class FrameClass>
+bool findFrameOfClass(IHtmlEnumerator* list, CNSHtmlDocument& child,
+                      CHtmlObjectPtr<IHtmlElement>& frame) {
+  for (int index = 0; list && !frame && list->hasMoreElements(); ++index) {
+    CHtmlObjectPtr<CNSHtmlElement> element = static_cast<CNSHtmlElement*>(list->nextElement());
+    if (!element || !FrameClass::isFrame(element->getElement()))
+      continue;
+    auto* candidate = static_cast<FrameClass*>(static_cast<CNSHtmlElement*>(element));
+    CHtmlObjectPtr<CNSHtmlDocument> shown;
+    if (candidate->getDocument(shown) && *shown == child) {
+      candidate->setFrameIndex(index);
+      frame = element.detach();
+    }
+  }
+  return frame != nullptr;
+}
+
+}  // namespace
+
 bool CNSHtmlDocument::findFrame(CNSHtmlDocument& child, CHtmlObjectPtr<IHtmlElement>& frame) {
   frame = nullptr;
   const unsigned short frameTag[] = {'F', 'R', 'A', 'M', 'E', 0};
@@ -534,30 +552,12 @@ bool CNSHtmlDocument::findFrame(CNSHtmlDocument& child, CHtmlObjectPtr<IHtmlElem
   const unsigned short objectTag[] = {'O', 'B', 'J', 'E', 'C', 'T', 0};
 
   CHtmlObjectPtr<IHtmlEnumerator> frames = getElementsByTag(frameTag);
-  for (int index = 0; frames && !frame && frames->hasMoreElements(); ++index) {
-    CHtmlObjectPtr<CNSHtmlElement> element = static_cast<CNSHtmlElement*>(frames->nextElement());
-    if (!element || !CNSHtmlFrameElement::isFrame(element->getElement()))
-      continue;
-    auto* candidate = static_cast<CNSHtmlFrameElement*>(static_cast<CNSHtmlElement*>(element));
-    CHtmlObjectPtr<CNSHtmlDocument> shown;
-    if (candidate->getDocument(shown) && *shown == child) {
-      candidate->setFrameIndex(index);
-      frame = element.detach();
-    }
-  }
-  CHtmlObjectPtr<IHtmlEnumerator> iframes = frame ? nullptr : getElementsByTag(iframeTag);
-  for (int index = 0; iframes && !frame && iframes->hasMoreElements(); ++index) {
-    CHtmlObjectPtr<CNSHtmlElement> element = static_cast<CNSHtmlElement*>(iframes->nextElement());
-    if (!element || !CNSHtmlIFrameElement::isFrame(element->getElement()))
-      continue;
-    auto* candidate = static_cast<CNSHtmlIFrameElement*>(static_cast<CNSHtmlElement*>(element));
-    CHtmlObjectPtr<CNSHtmlDocument> shown;
-    if (candidate->getDocument(shown) && *shown == child) {
-      candidate->setFrameIndex(index);
-      frame = element.detach();
-    }
-  }
-  CHtmlObjectPtr<IHtmlEnumerator> objects = frame ? nullptr : getElementsByTag(objectTag);
+  if (findFrameOfClass<CNSHtmlFrameElement>(frames, child, frame))
+    return true;
+  CHtmlObjectPtr<IHtmlEnumerator> iframes = getElementsByTag(iframeTag);
+  if (findFrameOfClass<CNSHtmlIFrameElement>(iframes, child, frame))
+    return true;
+  CHtmlObjectPtr<IHtmlEnumerator> objects = getElementsByTag(objectTag);
   while (objects && !frame && objects->hasMoreElements()) {
     CHtmlObjectPtr<CNSHtmlElement> element = static_cast<CNSHtmlElement*>(objects->nextElement());
     if (!element || !CNSHtmlObjectElement::isObject(element->getElement()))

@@ -11,6 +11,7 @@
 #include "NSHtmlNodeListEnumerator.h"
 #include "NSHtmlPropertyValue.h"
 #include "NSHtmlStandardPropertyEnumerator.h"
+#include "NSObjectIdentity.h"
 #include "NSTextUtils.h"
 #include "NSXlib.h"
 #include "Tracer.h"
@@ -231,8 +232,7 @@ IHtmlEnumerator* CNSHtmlElement::getElementsByTag(const unsigned short* tagName)
 
 long long CNSHtmlElement::getObject() {
   try {
-    nsCOMPtr<nsISupports> identity = do_QueryInterface(m_element);
-    return static_cast<long long>(reinterpret_cast<intptr_t>(identity.get()));
+    return NSIdentityOf(m_element);
   } catch (...) {
     reportException(kLineGetObject);
   }
@@ -240,11 +240,7 @@ long long CNSHtmlElement::getObject() {
 }
 
 nsString_external CNSHtmlElement::getUniqueId() {
-  char identity[32];
-  snprintf(identity, sizeof identity, "%08lx",
-           static_cast<unsigned long>(static_cast<PRUint32>(getObject())));
-  nsString_external id;
-  id.AssignLiteral(identity);
+  nsString_external id = NSIdentityText(getObject());
   nsString_external tag;
   m_element->GetTagName(tag);
   id.Append(tag);
@@ -451,8 +447,7 @@ long CNSHtmlElement::getElementWindowHandle() {
   nsIWidget* widget = document->getWidget();
   if (!widget)
     return 0;
-  return static_cast<long>(
-      reinterpret_cast<intptr_t>(widget->GetNativeData(NS_NATIVE_PLUGIN_PORT)));
+  return static_cast<long>(NSPointerAsLongLong(widget->GetNativeData(NS_NATIVE_PLUGIN_PORT)));
 }
 
 // --- Text ------------------------------------------------------------------------------------

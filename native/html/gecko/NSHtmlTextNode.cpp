@@ -7,6 +7,7 @@
 #include "NSHtmlElement.h"
 #include "NSHtmlPropertyValue.h"
 #include "NSHtmlStandardPropertyEnumerator.h"
+#include "NSObjectIdentity.h"
 #include "Tracer.h"
 #include "nsComponentManagerUtils.h"
 #include "nsIAccessible.h"
@@ -106,8 +107,7 @@ bool CNSHtmlTextNode::setProperty(const char* name, IHtmlPropertyValue* value) {
 
 long long CNSHtmlTextNode::getObject() {
   try {
-    nsCOMPtr<nsISupports> identity = do_QueryInterface(m_domNode);
-    return static_cast<long long>(reinterpret_cast<intptr_t>(identity.get()));
+    return NSIdentityOf(m_domNode);
   } catch (...) {
     reportException(kLineGetObject);
   }

@@ -2,6 +2,7 @@
 
 #include "HtmlStandardPropertySet.h"
 #include "NSHtmlPropertyValue.h"
+#include "NSObjectIdentity.h"
 #include "nsIWidget.h"
 
 namespace {
@@ -34,7 +35,7 @@ IHtmlPropertyValue* CNSNoOpTopWindow::getProperty(unsigned int propertyId) {
 }
 
 long long CNSNoOpTopWindow::getObject() {
-  return static_cast<long long>(reinterpret_cast<intptr_t>(m_nativeObject.get()));
+  return NSPointerAsLongLong(m_nativeObject.get());
 }
 
 bool CNSNoOpTopWindow::getWidget(long, nsCOMPtr<nsIWidget>& widget) {
