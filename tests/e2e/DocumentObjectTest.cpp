@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "AgentFixture.h"
+#include "SlotCall.h"
 #include "nsIDOMNode.h"
 
 using geckohost::BrowserWindow;
@@ -232,6 +233,45 @@ TEST_F(DocumentObjectTest, ElementTextAndTextNodes) {
   EXPECT_TRUE(text->setProperty(".text", replacement));
   EXPECT_EQ(stringProperty(mixed, ".text"), "Html.TextNodex");
   EXPECT_FALSE(text->setProperty(".value", replacement));
+}
+
+TEST_F(DocumentObjectTest, TheDefaultSlotsAnswerZeroOnEveryKindOfObject) {
+  CHtmlObjectPtr<IHtmlDocument> document = openDocument("elements.html");
+  ASSERT_TRUE(document);
+  CHtmlObjectPtr<IHtmlElement> element = byId(document, "heading");
+  CHtmlObjectPtr<IHtmlElement> mixed = byId(document, "mixed");
+  CHtmlObjectPtr<IHtmlEnumerator> children = mixed->getChildren();
+  CHtmlObjectPtr<IHtmlElement> text = static_cast<IHtmlElement*>(children->nextElement());
+  using slotcall::callSlot;
+  const char name[] = ".x";
+  std::vector<IHtmlElement*> objects = {m_browser, document, element, text};
+  for (IHtmlElement* object : objects) {
+    int before = object->getReferenceCount();
+    EXPECT_FALSE((callSlot<bool, bool>(object, 15, true)));
+    EXPECT_FALSE((callSlot<bool, int>(object, 17, 10)));
+    EXPECT_EQ((callSlot<void*, int, const char*>(object, 18, 1, name)), nullptr);
+    EXPECT_EQ((callSlot<void*, int, int>(object, 19, 1, 1)), nullptr);
+    EXPECT_EQ((callSlot<void*, int, int>(object, 20, 1, 1)), nullptr);
+    for (int slot : {21, 22, 23, 25})
+      EXPECT_EQ(callSlot<void*>(object, slot), nullptr) << slot;
+    EXPECT_EQ((callSlot<void*, const char*>(object, 24, name)), nullptr);
+    EXPECT_FALSE(callSlot<bool>(object, 27));
+    EXPECT_EQ(object->getReferenceCount(), before);
+  }
+  // Slot 16 hands an element's document out; the browser and the text node keep the default.
+  void* handle = callSlot<void*>(static_cast<IHtmlElement*>(element), 16);
+  ASSERT_NE(handle, nullptr);
+  EXPECT_EQ(stringProperty(static_cast<IHtmlElement*>(handle), ".class"), "Html.HtmlDocument");
+  static_cast<IHtmlElement*>(handle)->release();
+  EXPECT_EQ(callSlot<void*>(static_cast<IHtmlElement*>(text), 16), nullptr);
+  EXPECT_EQ(callSlot<void*>(static_cast<IHtmlElement*>(m_browser), 16), nullptr);
+  // A document answers no getElementHandleById (slot 31) and no document handles (slot 32).
+  EXPECT_EQ((callSlot<void*, const unsigned short*>(static_cast<IHtmlDocument*>(document), 31,
+                                                    U16("heading").data())),
+            nullptr);
+  EXPECT_EQ(callSlot<void*>(static_cast<IHtmlDocument*>(document), 32), nullptr);
+  // The domain's default slots.
+  EXPECT_EQ((callSlot<long, long>(static_cast<IHtmlDomain*>(domain), 10, 1L)), 0);
 }
 
 }  // namespace

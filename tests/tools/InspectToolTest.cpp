@@ -55,6 +55,12 @@ TEST_F(InspectToolTest, GetAnswersByPathAndName) {
   EXPECT_EQ(size.out, "[40, 40, 800, 600]\n");
   ChildResult title = Inspect({"--json", "get", "#title", ".tag"});
   EXPECT_NE(title.out.find("\"value\": \"H1\""), std::string::npos) << title.out;
+  // Child indexes from the browser: 14 toolbar items, then the page, then its root element.
+  ChildResult byPath = Inspect({"get", "14/0", ".tag"});
+  EXPECT_EQ(byPath.out, "\"HTML\"\n") << byPath.err;
+  ChildResult past = Inspect({"get", "14/0/9", ".tag"});
+  EXPECT_EQ(past.exitCode, 2);
+  EXPECT_NE(past.err.find("no child 9 at '14/0/9'"), std::string::npos) << past.err;
   ChildResult missing = Inspect({"get", "#nosuch", ".tag"});
   EXPECT_EQ(missing.exitCode, 2);
   EXPECT_NE(missing.err.find("no element with id 'nosuch'"), std::string::npos);
