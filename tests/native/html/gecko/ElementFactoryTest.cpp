@@ -56,10 +56,19 @@ void ExpectClass(HostPage& page, const char* id) {
   EXPECT_EQ(object->getReferenceCount(), 1);
 }
 
+// Every test leaves the host's objects as it found them.
+class ElementFactoryTest : public ::testing::Test {
+ protected:
+  void SetUp() override { m_before = geckohost::LiveObjects::count(); }
+  void TearDown() override { EXPECT_EQ(geckohost::LiveObjects::count(), m_before); }
+
+ private:
+  long m_before = 0;
+};
+
 }  // namespace
 
-TEST(ElementFactoryTest, EachKindGetsItsClass) {
-  long before = geckohost::LiveObjects::count();
+TEST_F(ElementFactoryTest, EachKindGetsItsClass) {
   {
     HostPage page(kEveryKind);
     ExpectClass<CNSHtmlIFrameElement>(page, "iframe");
@@ -88,17 +97,16 @@ TEST(ElementFactoryTest, EachKindGetsItsClass) {
     ASSERT_TRUE(node);
     EXPECT_EQ(CNSHtmlDocument::create(node), nullptr);
   }
-  EXPECT_EQ(geckohost::LiveObjects::count(), before);
 }
 
-TEST(ElementFactoryTest, FramesetPagesMakeFrameObjects) {
+TEST_F(ElementFactoryTest, FramesetPagesMakeFrameObjects) {
   HostPage page(R"html(<html><frameset id="set" cols="100,*">
     <frame id="left" src="about:blank"><frame id="right" src="about:blank"></frameset></html>)html");
   ExpectClass<CNSHtmlFrameSetElement>(page, "set");
   ExpectClass<CNSHtmlFrameElement>(page, "left");
 }
 
-TEST(ElementFactoryTest, AnInputInsideAnInputStandsForTheOuterOne) {
+TEST_F(ElementFactoryTest, AnInputInsideAnInputStandsForTheOuterOne) {
   HostPage page(R"html(<body><form><input id="outer"></form></body>)html");
   nsCOMPtr<nsIDOMHTMLElement> outer = page.element("outer");
   // Markup cannot nest inputs, but script can: build one inside the other.
