@@ -1,24 +1,15 @@
 #include "AgentLibrary.h"
 
+#include "ExecutableDirectory.h"
+
 #include <dlfcn.h>
 #include <unistd.h>
-
-#include <climits>
 
 namespace {
 
 // <dir of the executable>/../lib/libnshtml.so, when it exists.
 std::string installedLibrary() {
-  char self[PATH_MAX];
-  ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-  if (length <= 0)
-    return std::string();
-  self[length] = '\0';
-  std::string path(self);
-  size_t slash = path.rfind('/');
-  if (slash == std::string::npos)
-    return std::string();
-  std::string candidate = path.substr(0, slash) + "/../lib/libnshtml.so";
+  std::string candidate = executableDirectory() + "/../lib/libnshtml.so";
   return access(candidate.c_str(), R_OK) == 0 ? candidate : std::string();
 }
 

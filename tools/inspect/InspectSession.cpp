@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "ExecutableDirectory.h"
 #include "PageActions.h"
 #include "PrivateXServer.h"
 #include "TopLevelWindows.h"
@@ -19,16 +20,6 @@ std::unique_ptr<geckohost::PrivateXServer> g_privateServer;
 
 int removeEntry(const char* path, const struct stat*, int, struct FTW*) {
   return remove(path);
-}
-
-std::string directoryOfExecutable() {
-  char self[PATH_MAX];
-  ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-  if (length <= 0)
-    return std::string();
-  self[length] = '\0';
-  std::string path(self);
-  return path.substr(0, path.rfind('/'));
 }
 
 bool startsWith(const std::string& text, const char* prefix) {
@@ -94,7 +85,7 @@ bool InspectSession::writeInstallOptions(std::string& error) {
 }
 
 std::string InspectSession::builtInPage() {
-  std::string installed = directoryOfExecutable() + "/../share/nshtml-inspect/pages/demo.html";
+  std::string installed = executableDirectory() + "/../share/nshtml-inspect/pages/demo.html";
   if (access(installed.c_str(), R_OK) == 0)
     return installed;
   return std::string(NSHTML_INSPECT_PAGES_DIR) + "/demo.html";

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "HostPage.h"
-#include "LiveObjects.h"
+#include "LiveObjectsCheck.h"
 #include "NSHtmlDocument.h"
 #include "NSHtmlNodeListEnumerator.h"
 #include "TestHelpers.h"
@@ -19,14 +19,7 @@ const char kPage[] = R"html(<html><head><title>The title</title></head><body>
 <div id="foreign"><b>x</b><svg><rect/></svg></div>
 </body></html>)html";
 
-class DocumentTest : public ::testing::Test {
- protected:
-  void SetUp() override { m_before = geckohost::LiveObjects::count(); }
-  void TearDown() override { EXPECT_EQ(geckohost::LiveObjects::count(), m_before); }
-
- private:
-  long m_before = 0;
-};
+class DocumentTest : public LiveObjectsCheck {};
 
 }  // namespace
 

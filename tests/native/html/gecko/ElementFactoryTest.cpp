@@ -5,7 +5,7 @@
 #include <typeinfo>
 
 #include "HostPage.h"
-#include "LiveObjects.h"
+#include "LiveObjectsCheck.h"
 #include "NSHtmlAnchorElement.h"
 #include "NSHtmlAppletElement.h"
 #include "NSHtmlAreaElement.h"
@@ -56,15 +56,7 @@ void ExpectClass(HostPage& page, const char* id) {
   EXPECT_EQ(object->getReferenceCount(), 1);
 }
 
-// Every test leaves the host's objects as it found them.
-class ElementFactoryTest : public ::testing::Test {
- protected:
-  void SetUp() override { m_before = geckohost::LiveObjects::count(); }
-  void TearDown() override { EXPECT_EQ(geckohost::LiveObjects::count(), m_before); }
-
- private:
-  long m_before = 0;
-};
+class ElementFactoryTest : public LiveObjectsCheck {};
 
 }  // namespace
 

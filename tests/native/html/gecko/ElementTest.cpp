@@ -4,7 +4,7 @@
 #include <set>
 
 #include "HostPage.h"
-#include "LiveObjects.h"
+#include "LiveObjectsCheck.h"
 #include "NSHtmlDocument.h"
 #include "NSHtmlElement.h"
 #include "NSHtmlPropertyValue.h"
@@ -17,18 +17,12 @@ using slotcall::callSlot;
 
 namespace {
 
-class ElementTest : public ::testing::Test {
+class ElementTest : public LiveObjectsCheck {
  protected:
-  void SetUp() override { m_before = geckohost::LiveObjects::count(); }
-  void TearDown() override { EXPECT_EQ(geckohost::LiveObjects::count(), m_before); }
-
   static CNSHtmlElement* Make(HostPage& page, const char* id) {
     nsCOMPtr<nsIDOMHTMLElement> element = page.element(id);
     return element ? CNSHtmlDocument::create(element) : nullptr;
   }
-
- private:
-  long m_before = 0;
 };
 
 std::string TextOf(const char* markup) {
