@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config git
+  build-essential cmake pkg-config git ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   libx11-dev xvfb x11-utils xauth
   libxft-dev libfreetype-dev fonts-dejavu-core libpng-dev
