@@ -94,7 +94,7 @@ bool TabBrowser::select(int index) {
   panels->setAttributeValue(u"selectedIndex", number(index));
   mWindow.chromeChanged();
   mWindow.flush();
-  mWindow.updateTitle();
+  mWindow.pageStateChanged();
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include "ChromeLayout.h"
 #include "CommandDispatcher.h"
 #include "HostContext.h"
+#include "NavigationButtons.h"
 #include "OuterWindow.h"
 #include "TopLevelShell.h"
 #include "UnicodeText.h"
@@ -273,8 +274,22 @@ void XULWindow::shellShowedDocument(DocShell& shell) {
   if (&shell == mChromeShell.get()) {
     chromeChanged();
   } else if (&shell == primaryContentShell()) {
-    updateTitle();
+    pageStateChanged();
   }
+}
+
+void XULWindow::shellFinishedLoading(DocShell& shell) {
+  if (&shell == primaryContentShell())
+    pageStateChanged();
+}
+
+void XULWindow::pageStateChanged() {
+  if (mKind != Kind::Browser)
+    return;
+  updateTitle();
+  dom::Document* chrome = mChromeShell ? mChromeShell->document() : nullptr;
+  if (chrome)
+    NavigationButtons::update(*chrome, primaryContentShell());
 }
 
 void XULWindow::updateTitle() {

@@ -86,8 +86,11 @@ class XULWindow final : public XPCOMObject<nsIXULWindow, nsIBaseWindow, nsIInter
   void paint();
   // A shell of this window started showing a new document.
   void shellShowedDocument(DocShell& shell);
-  // A browser's title follows the page of its selected tab, as Firefox's does.
-  void updateTitle();
+  // A shell of this window finished loading its document.
+  void shellFinishedLoading(DocShell& shell);
+  // A browser's title and navigation buttons follow the page of its selected tab, as
+  // Firefox's do.
+  void pageStateChanged();
 
   // --- Window state -------------------------------------------------------------------------
   nsIntRect outerBounds() const;
@@ -112,6 +115,7 @@ class XULWindow final : public XPCOMObject<nsIXULWindow, nsIBaseWindow, nsIInter
 
   // What close() does, without holding the window alive (the destructor runs it too).
   void tearDown();
+  void updateTitle();
   const ChromeBox* layOutChrome();
   dom::Element* chromeElementById(const std::u16string& id) const;
 

@@ -264,6 +264,8 @@ void DocShell::completeLoad() {
   mHeld = false;
   if (dom::Document* shown = document())
     shown->setReadyState(dom::ReadyState::Complete);
+  if (mOwner)
+    mOwner->shellFinishedLoading(*this);
 }
 
 PRUint32 DocShell::busyFlags() const {
