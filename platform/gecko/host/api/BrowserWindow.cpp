@@ -37,7 +37,8 @@ DocShell* frameAt(DocShell* shell, const std::vector<int>& path) {
 
 BrowserWindow::BrowserWindow(HostContext& context, const BrowserWindowOptions& options)
     : mWindow(XULWindow::open(context, XULWindow::Kind::Browser,
-                              {options.x, options.y, options.width, options.height}, kBrowserChrome,
+                              {options.x, options.y, options.width, options.height},
+                              options.chromeUrl.empty() ? kBrowserChrome : options.chromeUrl,
                               nullptr, DocShell::LoadMode::Complete)) {
   mWindow->setHomePage(options.homePage);
   TabBrowser tabs(*mWindow);

@@ -42,6 +42,9 @@ struct BrowserWindowOptions {
   std::string homePage = "about:blank";
   // Device pixels per CSS pixel in every tab.
   float zoom = 1.0f;
+  // The chrome document; empty for the browser's own (chrome/browser.xul). Another chrome
+  // needs a tab browser ("tabbrowser-tabs", "tabbrowser-panels") to show pages.
+  std::string chromeUrl;
 };
 
 class GECKOHOST_API BrowserWindow {

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <ctime>
 
+#include "CookieManager.h"
 #include "HostContext.h"
 #include "Services.h"
 #include "ShellAccessibilityHost.h"
@@ -39,6 +41,10 @@ Host::Host(std::unique_ptr<x11::XConnection> connection)
       mContext(std::make_unique<HostContext>(*mConnection, mPages)),
       mAccessibilityHost(std::make_unique<ShellAccessibilityHost>()) {
   Services::registerService(WindowMediator::kContractID, &mContext->mediator());
+  mCookies = new cookies::CookieManager();
+  Services::registerService(cookies::CookieManager::kContractID,
+                            static_cast<nsICookieManager*>(mCookies.get()));
+  dom::CookieJar::install(mCookies.get());
   accessibility::Accessibility::setEnabled(false);
   accessibility::Accessibility::setHost(mAccessibilityHost.get());
   accessibility::Accessibility::registerComponents();
@@ -50,6 +56,9 @@ Host::~Host() {
   while (!mBrowsers.empty())
     closeWindow(*mBrowsers.back());
   Services::unregister(WindowMediator::kContractID);
+  dom::CookieJar::install(nullptr);
+  Services::unregister(cookies::CookieManager::kContractID);
+  mCookies = nullptr;
   accessibility::Accessibility::unregisterComponents();
   accessibility::Accessibility::setHost(nullptr);
   accessibility::Accessibility::setEnabled(false);
@@ -57,6 +66,14 @@ Host::~Host() {
   mConnection->sync();
   mConnection.reset();
   g_running = nullptr;
+}
+
+void Host::addCookie(const Cookie& cookie) {
+  mCookies->store().add(cookie);
+}
+
+std::vector<Cookie> Host::cookies() const {
+  return mCookies->store().cookies(std::time(nullptr));
 }
 
 void Host::setAccessibilityEnabled(bool enabled) {

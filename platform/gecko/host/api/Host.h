@@ -17,13 +17,19 @@
 #include <vector>
 
 #include "BrowserWindow.h"
+#include "Cookie.h"
 #include "DialogWindow.h"
 #include "HostApi.h"
 #include "PageTable.h"
+#include "nsCOMPtr.h"
 
 namespace geckohost {
 
 class ShellAccessibilityHost;
+
+namespace cookies {
+class CookieManager;
+}
 
 namespace x11 {
 class XConnection;
@@ -55,6 +61,12 @@ class GECKOHOST_API Host {
   bool accessibilityEnabled() const;
   size_t dialogCount() const { return mDialogs.size(); }
 
+  // The cookie store every page and the cookie manager service share. A seeded cookie
+  // replaces one with the same host, path and name.
+  void addCookie(const Cookie& cookie);
+  // The cookies not yet expired, oldest first.
+  std::vector<Cookie> cookies() const;
+
  private:
   explicit Host(std::unique_ptr<x11::XConnection> connection);
 
@@ -62,6 +74,7 @@ class GECKOHOST_API Host {
   PageTable mPages;
   std::unique_ptr<HostContext> mContext;
   std::unique_ptr<ShellAccessibilityHost> mAccessibilityHost;
+  nsCOMPtr<cookies::CookieManager> mCookies;
   std::vector<std::unique_ptr<BrowserWindow>> mBrowsers;
   std::vector<std::unique_ptr<DialogWindow>> mDialogs;
 };
