@@ -178,20 +178,6 @@ TEST_F(BrowserObjectTest, AWindowWithoutAFocusedWindowIsPassedOver) {
   EXPECT_EQ(stringProperty(before, ".documentName"), "http://test/a.html");
 }
 
-TEST_F(BrowserObjectTest, CookiesWithoutACookieManagerAreNotFound) {
-  // The host registers no cookie manager: a site request finds nothing and says so in the
-  // caller's buffer, a request for all cookies succeeds without touching it.
-  BrowserWindow& window = openAt100x80();
-  CHtmlObjectPtr<IHtmlTopLevelElement> found = browserFor(window);
-  IHtmlBrowser* browser = static_cast<IHtmlBrowser*>(static_cast<IHtmlTopLevelElement*>(found));
-  char message[128] = "untouched";
-  EXPECT_EQ(browser->deleteCookies("http://test/", false, message), 1);
-  EXPECT_STREQ(message, "Cookie Not Found: http://test/");
-  strcpy(message, "untouched");
-  EXPECT_EQ(browser->deleteCookies(message), 0);
-  EXPECT_STREQ(message, "untouched");
-}
-
 TEST_F(BrowserObjectTest, PropertyValueAndPropertySlotsThroughTheLibrary) {
   BrowserWindow& window = openAt100x80();
   CHtmlObjectPtr<IHtmlTopLevelElement> browser = browserFor(window);
