@@ -102,13 +102,13 @@ TEST_F(DocumentObjectTest, EveryElementKindHasItsClassAndLookupsFindThem) {
   CHtmlObjectPtr<IHtmlDocument> document = openDocument("elements.html");
   ASSERT_TRUE(document);
   const std::vector<std::pair<const char*, const char*>> kinds = {
-      {"heading", "Html.H1"},    {"link", "Html.A"},         {"form", "Html.FORM"},
-      {"query", "Html.INPUT"},   {"select", "Html.SELECT"},  {"first", "Html.OPTION"},
-      {"area", "Html.TEXTAREA"}, {"button", "Html.BUTTON"},  {"image", "Html.IMG"},
-      {"map", "Html.MAP"},       {"area-link", "Html.AREA"}, {"table", "Html.TABLE"},
-      {"row", "Html.TR"},        {"head-cell", "Html.TH"},   {"cell", "Html.TD"},
-      {"applet", "Html.APPLET"}, {"embed", "Html.EMBED"},    {"object", "Html.OBJECT"},
-      {"iframe", "Html.IFRAME"}, {"plain", "Html.DIV"},
+      {"heading", "Html.H1"},       {"link", "Html.A"},         {"form", "Html.FORM"},
+      {"query", "Html.INPUT.text"}, {"select", "Html.SELECT"},  {"first", "Html.OPTION"},
+      {"area", "Html.TEXTAREA"},    {"button", "Html.BUTTON"},  {"image", "Html.IMG"},
+      {"map", "Html.MAP"},          {"area-link", "Html.AREA"}, {"table", "Html.TABLE"},
+      {"row", "Html.TR"},           {"head-cell", "Html.TH"},   {"cell", "Html.TD"},
+      {"applet", "Html.APPLET"},    {"embed", "Html.EMBED"},    {"object", "Html.OBJECT"},
+      {"iframe", "Html.IFRAME"},    {"plain", "Html.DIV"},
   };
   for (const auto& kind : kinds) {
     CHtmlObjectPtr<IHtmlElement> element = byId(document, kind.first);
@@ -123,7 +123,7 @@ TEST_F(DocumentObjectTest, EveryElementKindHasItsClassAndLookupsFindThem) {
   CHtmlObjectPtr<IHtmlEnumerator> cells = document->getElementsByTag(U16("td").data());
   EXPECT_EQ(classes(cells), (std::vector<std::string>{"Html.TD", "Html.TD"}));
   CHtmlObjectPtr<IHtmlEnumerator> named = document->getElementsByName(U16("q").data());
-  EXPECT_EQ(classes(named), (std::vector<std::string>{"Html.INPUT", "Html.SPAN"}));
+  EXPECT_EQ(classes(named), (std::vector<std::string>{"Html.INPUT.text", "Html.SPAN"}));
   CHtmlObjectPtr<IHtmlEnumerator> none = document->getElementsByTag(U16("marquee").data());
   EXPECT_FALSE(none->hasMoreElements());
   // Every element: the SVG circle and svg are in the list but give null, and the list ends.
@@ -133,7 +133,7 @@ TEST_F(DocumentObjectTest, EveryElementKindHasItsClassAndLookupsFindThem) {
   EXPECT_EQ(std::count(everything.begin(), everything.end(), "Html.TD"), 2);
   CHtmlObjectPtr<IHtmlElement> form = byId(document, "form");
   CHtmlObjectPtr<IHtmlEnumerator> inForm = form->getElementsByTag(U16("input").data());
-  EXPECT_EQ(classes(inForm), (std::vector<std::string>{"Html.INPUT", "Html.INPUT"}));
+  EXPECT_EQ(classes(inForm), (std::vector<std::string>{"Html.INPUT.text", "Html.INPUT.checkbox"}));
 }
 
 TEST_F(DocumentObjectTest, ChildrenParentsAndAnInputInsideAnInput) {

@@ -1,5 +1,6 @@
-// An A element: a link or a named anchor. The element answers the base element's
-// properties; what is particular to its kind is added on top of CNSHtmlElement.
+// An A element: a link or a named anchor. A point is in the anchor when the node that layout
+// finds there is the anchor or lies inside it, so the text of a link that wraps over lines
+// counts and the gaps of its bounding box do not.
 #ifndef NATIVE_HTML_GECKO_NSHTMLANCHORELEMENT_H
 #define NATIVE_HTML_GECKO_NSHTMLANCHORELEMENT_H
 
@@ -11,6 +12,10 @@ class CNSHtmlAnchorElement final : public CNSHtmlElement {
   static bool isAnchor(nsIDOMHTMLElement* element);
 
   explicit CNSHtmlAnchorElement(nsCOMPtr<nsIDOMHTMLElement>& element) : CNSHtmlElement(element) {}
+
+  using CNSHtmlElement::getProperty;
+  IHtmlPropertyValue* getProperty(unsigned int id) override;
+  bool isPointInObject(int x, int y) override;
 };
 
 #endif

@@ -1,5 +1,4 @@
-// A BUTTON element. The element answers the base element's
-// properties; what is particular to its kind is added on top of CNSHtmlElement.
+// A BUTTON element: its name, value, type ("submit", "reset" or "button") and disabled state.
 #ifndef NATIVE_HTML_GECKO_NSHTMLBUTTONELEMENT_H
 #define NATIVE_HTML_GECKO_NSHTMLBUTTONELEMENT_H
 
@@ -11,6 +10,9 @@ class CNSHtmlButtonElement final : public CNSHtmlElement {
   static bool isButton(nsIDOMHTMLElement* element);
 
   explicit CNSHtmlButtonElement(nsCOMPtr<nsIDOMHTMLElement>& element) : CNSHtmlElement(element) {}
+
+  using CNSHtmlElement::getProperty;
+  IHtmlPropertyValue* getProperty(unsigned int id) override;
 };
 
 #endif

@@ -1,5 +1,4 @@
-// A FORM element. The element answers the base element's
-// properties; what is particular to its kind is added on top of CNSHtmlElement.
+// A FORM element: it adds its name to the base element's properties.
 #ifndef NATIVE_HTML_GECKO_NSHTMLFORMELEMENT_H
 #define NATIVE_HTML_GECKO_NSHTMLFORMELEMENT_H
 
@@ -11,6 +10,9 @@ class CNSHtmlFormElement final : public CNSHtmlElement {
   static bool isForm(nsIDOMHTMLElement* element);
 
   explicit CNSHtmlFormElement(nsCOMPtr<nsIDOMHTMLElement>& element) : CNSHtmlElement(element) {}
+
+  using CNSHtmlElement::getProperty;
+  IHtmlPropertyValue* getProperty(unsigned int id) override;
 };
 
 #endif

@@ -1,5 +1,4 @@
-// A MAP element: the areas of an image map. The element answers the base element's
-// properties; what is particular to its kind is added on top of CNSHtmlElement.
+// A MAP element: the named set of areas an image refers to with its usemap attribute.
 #ifndef NATIVE_HTML_GECKO_NSHTMLMAPELEMENT_H
 #define NATIVE_HTML_GECKO_NSHTMLMAPELEMENT_H
 
@@ -11,6 +10,11 @@ class CNSHtmlMapElement final : public CNSHtmlElement {
   static bool isMap(nsIDOMHTMLElement* element);
 
   explicit CNSHtmlMapElement(nsCOMPtr<nsIDOMHTMLElement>& element) : CNSHtmlElement(element) {}
+
+  using CNSHtmlElement::getProperty;
+  IHtmlPropertyValue* getProperty(unsigned int id) override;
+  // A map has nothing a script may set.
+  bool setProperty(const char*, IHtmlPropertyValue*) override { return false; }
 };
 
 #endif

@@ -1,5 +1,4 @@
-// A TD or TH element: one cell of a table row. The element answers the base element's
-// properties; what is particular to its kind is added on top of CNSHtmlElement.
+// A TD or TH element: one cell of a table row, with its index in the row and its spans.
 #ifndef NATIVE_HTML_GECKO_NSHTMLTABLECELLELEMENT_H
 #define NATIVE_HTML_GECKO_NSHTMLTABLECELLELEMENT_H
 
@@ -12,6 +11,9 @@ class CNSHtmlTableCellElement final : public CNSHtmlElement {
 
   explicit CNSHtmlTableCellElement(nsCOMPtr<nsIDOMHTMLElement>& element)
       : CNSHtmlElement(element) {}
+
+  using CNSHtmlElement::getProperty;
+  IHtmlPropertyValue* getProperty(unsigned int id) override;
 };
 
 #endif

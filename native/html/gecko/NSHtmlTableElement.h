@@ -1,5 +1,4 @@
-// A TABLE element. The element answers the base element's
-// properties; what is particular to its kind is added on top of CNSHtmlElement.
+// A TABLE element: its width and border attributes as written, and its caption's raw text.
 #ifndef NATIVE_HTML_GECKO_NSHTMLTABLEELEMENT_H
 #define NATIVE_HTML_GECKO_NSHTMLTABLEELEMENT_H
 
@@ -11,6 +10,9 @@ class CNSHtmlTableElement final : public CNSHtmlElement {
   static bool isTable(nsIDOMHTMLElement* element);
 
   explicit CNSHtmlTableElement(nsCOMPtr<nsIDOMHTMLElement>& element) : CNSHtmlElement(element) {}
+
+  using CNSHtmlElement::getProperty;
+  IHtmlPropertyValue* getProperty(unsigned int id) override;
 };
 
 #endif

@@ -1,7 +1,15 @@
 #include "NSHtmlTableRowElement.h"
 
+#include "HtmlStandardPropertyIds.h"
+#include "NSPropertyReads.h"
 #include "Tracer.h"
 #include "nsIDOMHTMLTableRowElement.h"
+
+namespace {
+
+enum ReportLine : unsigned int { kLineGetProperty = 45 };
+
+}  // namespace
 
 bool CNSHtmlTableRowElement::isTableRow(nsIDOMHTMLElement* element) {
   nsCOMPtr<nsIDOMHTMLTableRowElement> row = do_QueryInterface(element);
@@ -12,4 +20,16 @@ bool CNSHtmlTableRowElement::isTableRow(nsIDOMHTMLElement* element) {
     CTracer::debugTrace("Table row element which doesn't support nsIDOMHTMLTableRowElement?");
   }
   return false;
+}
+
+IHtmlPropertyValue* CNSHtmlTableRowElement::getProperty(unsigned int id) {
+  if (id != PROP_rowIndex)
+    return CNSHtmlElement::getProperty(id);
+  try {
+    nsCOMPtr<nsIDOMHTMLTableRowElement> row = do_QueryInterface(m_element);
+    return NSIntegerRead(row.get(), &nsIDOMHTMLTableRowElement::GetRowIndex, -1);
+  } catch (...) {
+    reportException(kLineGetProperty);
+  }
+  return nullptr;
 }

@@ -1,5 +1,4 @@
-// A TR element: one row of a table. The element answers the base element's
-// properties; what is particular to its kind is added on top of CNSHtmlElement.
+// A TR element: one row of a table, with its index among the table's rows.
 #ifndef NATIVE_HTML_GECKO_NSHTMLTABLEROWELEMENT_H
 #define NATIVE_HTML_GECKO_NSHTMLTABLEROWELEMENT_H
 
@@ -11,6 +10,9 @@ class CNSHtmlTableRowElement final : public CNSHtmlElement {
   static bool isTableRow(nsIDOMHTMLElement* element);
 
   explicit CNSHtmlTableRowElement(nsCOMPtr<nsIDOMHTMLElement>& element) : CNSHtmlElement(element) {}
+
+  using CNSHtmlElement::getProperty;
+  IHtmlPropertyValue* getProperty(unsigned int id) override;
 };
 
 #endif

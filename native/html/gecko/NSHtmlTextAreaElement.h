@@ -1,5 +1,5 @@
-// A TEXTAREA element: multi-line text entry. The element answers the base element's
-// properties; what is particular to its kind is added on top of CNSHtmlElement.
+// A TEXTAREA element: multi-line text entry. Its value is what the user typed or a script set;
+// its default value is the text written between the tags.
 #ifndef NATIVE_HTML_GECKO_NSHTMLTEXTAREAELEMENT_H
 #define NATIVE_HTML_GECKO_NSHTMLTEXTAREAELEMENT_H
 
@@ -11,6 +11,10 @@ class CNSHtmlTextAreaElement final : public CNSHtmlElement {
   static bool isTextAreaElement(nsIDOMHTMLElement* element);
 
   explicit CNSHtmlTextAreaElement(nsCOMPtr<nsIDOMHTMLElement>& element) : CNSHtmlElement(element) {}
+
+  using CNSHtmlElement::getProperty;
+  IHtmlPropertyValue* getProperty(unsigned int id) override;
+  bool setProperty(const char* canonicalName, IHtmlPropertyValue* value) override;
 };
 
 #endif

@@ -190,7 +190,7 @@ NS_IMETHODIMP HTMLInputElement::SetChecked(PRBool aChecked) {
 }
 
 GECKOHOST_IMPL_BOOL_ATTR(HTMLInputElement, Disabled, "disabled")
-GECKOHOST_IMPL_INT_ATTR(HTMLInputElement, MaxLength, "maxlength", 0)
+GECKOHOST_IMPL_INT_ATTR(HTMLInputElement, MaxLength, "maxlength", -1)
 GECKOHOST_IMPL_STRING_ATTR(HTMLInputElement, Name, "name")
 GECKOHOST_IMPL_BOOL_ATTR(HTMLInputElement, ReadOnly, "readonly")
 GECKOHOST_IMPL_UINT_ATTR(HTMLInputElement, Size, "size", 0)

@@ -98,7 +98,7 @@ TEST_F(HTMLInterfacesTest, InputsAnswerTheirStateAndReflectTheirAttributes) {
   image->GetSrc(value);
   EXPECT_EQ(str(value), "http://example.com/dir/b.png");
   image->GetMaxLength(&number);
-  EXPECT_EQ(number, 0);  // Gecko 1.9.2's default
+  EXPECT_EQ(number, -1);  // Gecko 1.9.2 answers -1 without the attribute
 }
 
 TEST_F(HTMLInterfacesTest, SelectsOptionsAndTheirCollection) {
