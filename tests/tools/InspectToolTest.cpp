@@ -300,21 +300,22 @@ TEST_F(InspectToolTest, ShellRunsEveryLineAgainstTheSamePage) {
                                         "do type '#field' ' and typed'\n"
                                         "get '#field' .value");
   EXPECT_EQ(result.exitCode, 2) << result.err;
-  EXPECT_EQ(Lines(result.out), (std::vector<std::string>{
-                                   "[54, 448, 8, 16]",
-                                   "done",
-                                   "[54, 348, 8, 16]",
-                                   "\"H1\"",
-                                   "\"H1\"",
-                                   "\"title\"",
-                                   "done",
-                                   "Html.TEXTAREA .tag=\"TEXTAREA\" .id=\"notes\" .text=\"\"",
-                                   "set: true",
-                                   "\"changed by the shell\"",
-                                   "\"changed by the shell\"",
-                                   "done",
-                                   "\"changed by the shell and typed\"",
-                               }))
+  EXPECT_EQ(Lines(result.out),
+            (std::vector<std::string>{
+                "[54, 448, 8, 16]",
+                "done",
+                "[54, 348, 8, 16]",
+                "\"H1\"",
+                "\"H1\"",
+                "\"title\"",
+                "done",
+                "Html.TEXTAREA .tag=\"TEXTAREA\" .id=\"notes\" .name=\"\" .text=\"\"",
+                "set: true",
+                "\"changed by the shell\"",
+                "\"changed by the shell\"",
+                "done",
+                "\"changed by the shell and typed\"",
+            }))
       << result.out;
   EXPECT_EQ(ToolMessages(result.err),
             "nshtml-inspect: unknown command 'frobnicate'\n"
