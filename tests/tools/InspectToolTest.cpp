@@ -2,9 +2,11 @@
 // the built-in page or pages given on the command line.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 #include "ChildProcess.h"
+#include "JsonParser.h"
 
 namespace {
 
@@ -13,6 +15,41 @@ class InspectToolTest : public ::testing::Test {
   ChildResult Inspect(const std::vector<std::string>& args) {
     return RunChild(NSHTML_INSPECT_PATH, args, {{"HOME", m_home.path()}, {"PATH", "/usr/bin:/bin"}},
                     m_home.path());
+  }
+
+  // The tool with `input` on its standard input (through sh, which RunChild leaves alone).
+  ChildResult InspectWithInput(const std::vector<std::string>& args, const std::string& input) {
+    WriteFile(m_home / "input.txt", input);
+    std::vector<std::string> shellArgs{"-c", "exec \"$0\" \"$@\" < input.txt", NSHTML_INSPECT_PATH};
+    shellArgs.insert(shellArgs.end(), args.begin(), args.end());
+    return RunChild("/bin/sh", shellArgs, {{"HOME", m_home.path()}, {"PATH", "/usr/bin:/bin"}},
+                    m_home.path());
+  }
+
+  // Whether the run closed the browser with no host object left alive and reported no other
+  // failure: everything the tool was handed, it released.
+  static ::testing::AssertionResult LeakedNothing(const ChildResult& result) {
+    if (result.err.find("outlived the browser") != std::string::npos)
+      return ::testing::AssertionFailure() << result.err;
+    return ::testing::AssertionSuccess();
+  }
+
+  // The tool's own lines on standard error (the library may write a note of its own there).
+  static std::string ToolMessages(const std::string& err) {
+    std::string messages;
+    for (const std::string& line : Lines(err)) {
+      if (line.rfind("nshtml-inspect: ", 0) == 0)
+        messages += line + "\n";
+    }
+    return messages;
+  }
+
+  static std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+      lines.push_back(line);
+    return lines;
   }
 
   std::string Page(const std::string& name, const std::string& markup) {
@@ -188,6 +225,149 @@ TEST_F(InspectToolTest, AccessibilityAndScrollingWorkWithEveryCommand) {
       Inspect({"--a11y", "--zoom", "200", "--page", tall, "get", "#mark", ".bounds"});
   // Accessible box (10, 300, 8, 16) x 2 + (44, 148) = (64, 748, 16, 32); x and y then x 2 again.
   EXPECT_EQ(zoomed.out, "[128, 1496, 16, 32]\n");
+}
+
+TEST_F(InspectToolTest, SetHandsTheValueToTheSetterAndReadsItBack) {
+  std::string form = Page("form.html",
+                          "<input id=field value=start><input id=box type=checkbox>"
+                          "<div id=plain>text</div>");
+  // Text that is not JSON is a string of itself; a quoted JSON string loses its quotes.
+  ChildResult text = Inspect({"--page", form, "set", "#field", ".value", "abc"});
+  EXPECT_EQ(text.exitCode, 0) << text.err;
+  EXPECT_EQ(text.out, "set: true\n\"abc\"\n");
+  EXPECT_TRUE(LeakedNothing(text));
+  ChildResult quoted = Inspect({"--page", form, "set", "#field", ".value", "\"two words\""});
+  EXPECT_EQ(quoted.out, "set: true\n\"two words\"\n") << quoted.err;
+  ChildResult checked = Inspect({"--json", "--page", form, "set", "#box", ".checked", "true"});
+  EXPECT_EQ(checked.exitCode, 0) << checked.err;
+  std::optional<JsonValue> answer = JsonParser::parse(checked.out);
+  ASSERT_TRUE(answer) << checked.out;
+  EXPECT_EQ(answer->serializeLine(),
+            "{\"path\": \"#box\", \"name\": \".checked\", \"set\": true, \"value\": true}");
+
+  // A setter that answers false is information: status 1, the value read back all the same.
+  ChildResult refused = Inspect({"--page", form, "set", "#plain", ".name", "x"});
+  EXPECT_EQ(refused.exitCode, 1) << refused.err;
+  EXPECT_EQ(refused.out.substr(0, 11), "set: false\n") << refused.out;
+  EXPECT_EQ(ToolMessages(refused.err), "");
+  ChildResult refusedJson = Inspect({"--json", "--page", form, "set", "#plain", ".name", "x"});
+  EXPECT_EQ(refusedJson.exitCode, 1);
+  EXPECT_NE(refusedJson.out.find("\"set\": false"), std::string::npos) << refusedJson.out;
+  EXPECT_TRUE(LeakedNothing(refusedJson));
+
+  // A path without an object and a name that is no property name are failures.
+  struct Case {
+    std::vector<std::string> args;
+    const char* message;
+  } failures[] = {
+      {{"set", "#nosuch", ".value", "x"}, "no element with id 'nosuch'"},
+      {{"set", "0/99", ".value", "x"}, "no child 99 at '0/99'"},
+      {{"set", "#field", "value here", "x"}, "'value here' is not a property name"},
+      {{"set", "#field", ".value"}, "set takes 3 argument(s), got 2"},
+  };
+  for (const Case& c : failures) {
+    std::vector<std::string> args{"--page", form};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    ChildResult result = Inspect(args);
+    EXPECT_EQ(result.exitCode, 2) << c.message;
+    EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    EXPECT_EQ(Count(ToolMessages(result.err), "\n"), 1u) << result.err;
+    EXPECT_EQ(result.out, "");
+  }
+}
+
+TEST_F(InspectToolTest, ShellRunsEveryLineAgainstTheSamePage) {
+  std::string tall = Page("tall.html",
+                          "<body style='margin:0'><div style='height:2000px'></div>"
+                          "<p id=mark style='position:absolute; left:10px; top:300px; margin:0'>"
+                          "m</p><input id=field value=start><textarea id=notes></textarea>"
+                          "<h1 id=\"it's\">title</h1></body>");
+  ChildResult result = InspectWithInput({"--page", tall, "shell"},
+                                        "get '#mark' .bounds\n"
+                                        "\n"
+                                        "   # a comment line, then one after a command\n"
+                                        "do scroll 0 100   # later commands see the page scrolled\n"
+                                        "get '#mark' .bounds\n"
+                                        "frobnicate '#mark'\n"
+                                        "get \"#it's\" .tag\n"
+                                        "get '#it'\\''s' .tag\n"
+                                        "get \\#it\\'s .text\n"
+                                        "get '#mark .tag\n"
+                                        "do focus '#notes'\n"
+                                        "focus\n"
+                                        "set '#field' .value \"changed by the shell\"\n"
+                                        "get '#field' .value\n"
+                                        "do type '#field' ' and typed'\n"
+                                        "get '#field' .value");
+  EXPECT_EQ(result.exitCode, 2) << result.err;
+  EXPECT_EQ(Lines(result.out),
+            (std::vector<std::string>{
+                "[54, 448, 8, 16]",
+                "done",
+                "[54, 348, 8, 16]",
+                "\"H1\"",
+                "\"H1\"",
+                "\"title\"",
+                "done",
+                "Html.TEXTAREA .tag=\"TEXTAREA\" .id=\"notes\" .name=\"\" .text=\"\"",
+                "set: true",
+                "\"changed by the shell\"",
+                "\"changed by the shell\"",
+                "done",
+                "\"changed by the shell and typed\"",
+            }))
+      << result.out;
+  EXPECT_EQ(ToolMessages(result.err),
+            "nshtml-inspect: unknown command 'frobnicate'\n"
+            "nshtml-inspect: a single quote is not closed\n");
+  EXPECT_TRUE(LeakedNothing(result));
+
+  // Every command answering: 0; a refused set at worst: 1; nothing to do: 0.
+  ChildResult fine = InspectWithInput({"shell"}, "get . .readyState\nfind id title\n");
+  EXPECT_EQ(fine.exitCode, 0) << fine.err;
+  EXPECT_EQ(Lines(fine.out), (std::vector<std::string>{
+                                 "4", "Html.H1 .tag=\"H1\" .id=\"title\" .text=\"Order form\""}));
+  ChildResult refused = InspectWithInput({"shell"}, "set '#title' .name x\nget . .readyState");
+  EXPECT_EQ(refused.exitCode, 1) << refused.err;
+  EXPECT_EQ(InspectWithInput({"shell"}, "").exitCode, 0);
+}
+
+TEST_F(InspectToolTest, ShellWithJsonAnswersOneValuePerLine) {
+  ChildResult result = InspectWithInput({"--json", "shell"},
+                                        "windows\n"
+                                        "get '#title' .tag\n"
+                                        "tree --depth 1\n"
+                                        "shell\n"
+                                        "get '#nosuch' .tag\n"
+                                        "props '#title'\n"
+                                        "set '#title' .name x\n"
+                                        "do select '#size' 2\n"
+                                        "do select '#size'\n"
+                                        "at 50 160\n");
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_EQ(ToolMessages(result.err), "");
+  std::vector<std::string> lines = Lines(result.out);
+  ASSERT_EQ(lines.size(), 10u) << result.out;
+  std::vector<JsonValue> values;
+  for (const std::string& line : lines) {
+    std::optional<JsonValue> value = JsonParser::parse(line);
+    ASSERT_TRUE(value) << line;
+    values.push_back(*value);
+  }
+  EXPECT_EQ(values[0].kind(), JsonValue::Kind::Array);
+  EXPECT_EQ(lines[1], "{\"path\": \"#title\", \"name\": \".tag\", \"value\": \"H1\"}");
+  EXPECT_EQ(values[2].member("children")->items().size(), 15u);
+  EXPECT_EQ(lines[3], "{\"error\": \"the shell does not run inside itself\"}");
+  EXPECT_EQ(lines[4], "{\"error\": \"no element with id 'nosuch'\"}");
+  EXPECT_EQ(values[5].member("standard")->member(".id")->text(), "title");
+  EXPECT_EQ(values[6].member("set")->serializeLine(), "false");
+  EXPECT_EQ(lines[7], "{\"do\": \"select\", \"arguments\": [\"#size\", \"2\"]}");
+  EXPECT_EQ(lines[8], "{\"error\": \"do select takes 2 argument(s), got 1\"}");
+  EXPECT_EQ(values[9].kind(), JsonValue::Kind::Array);
+  // The same command on the command line prints the same value, over several lines.
+  ChildResult single = Inspect({"--json", "get", "#title", ".tag"});
+  EXPECT_EQ(JsonParser::parse(single.out)->serializeLine(), lines[1]);
+  EXPECT_GT(Count(single.out, "\n"), 1u);
 }
 
 }  // namespace

@@ -2,11 +2,15 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <iterator>
 
 #include "AgentView.h"
+#include "InspectShell.h"
+#include "PageActions.h"
 #include "Screenshot.h"
 #include "ValueFormatter.h"
+#include "ValueParser.h"
 
 namespace {
 
@@ -15,15 +19,6 @@ const char* const kWindowNames[] = {".window", ".bounds", ".documentName", ".rea
 const char* const kStepNames[] = {".id", ".bounds"};
 const size_t kTextLimit = 40;
 const int kDeepestPath = 64;
-
-bool parseCoordinate(const std::string& text, int& value) {
-  char* end = nullptr;
-  long parsed = strtol(text.c_str(), &end, 10);
-  if (text.empty() || *end != '\0' || parsed < -100000 || parsed > 100000)
-    return false;
-  value = static_cast<int>(parsed);
-  return true;
-}
 
 // At most 40 characters, cut on a character boundary, "..." when cut.
 std::string shortened(const std::string& text) {
@@ -60,44 +55,57 @@ JsonValue classAndProps(IHtmlElement* object, const char* const* names, size_t c
 }  // namespace
 
 int InspectCommands::fail(const std::string& message) const {
-  fprintf(stderr, "nshtml-inspect: %s\n", message.c_str());
+  if (m_inShell && m_options.json) {
+    JsonValue error = JsonValue::object();
+    error.set("error", JsonValue::string(message));
+    print(error);
+  } else {
+    fprintf(stderr, "nshtml-inspect: %s\n", message.c_str());
+  }
   return 2;
 }
 
 void InspectCommands::print(const JsonValue& value) const {
-  printf("%s\n", value.serialize().c_str());
+  printf("%s\n", (m_inShell ? value.serializeLine() : value.serialize()).c_str());
 }
 
-int InspectCommands::run() {
-  const std::vector<std::string>& args = m_options.arguments;
-  const std::string& command = m_options.command;
-  if (command == "windows")
+int InspectCommands::run(const InspectCommand& command) {
+  const std::vector<std::string>& args = command.arguments;
+  const std::string& name = command.name;
+  if (name == "windows")
     return windows();
-  if (command == "get")
+  if (name == "get")
     return get(args[0], args[1]);
-  if (command == "tree")
-    return tree();
-  if (command == "props")
+  if (name == "set")
+    return set(args[0], args[1], args[2]);
+  if (name == "tree")
+    return tree(command);
+  if (name == "props")
     return props(args[0]);
-  if (command == "find")
+  if (name == "find")
     return find(args[0], args[1]);
-  if (command == "focus")
+  if (name == "focus")
     return focus();
-  if (command == "at")
-    return at(args[0], args[1]);
-  if (command == "screenshot")
-    return screenshot(args[0]);
-  return fail("unknown command '" + command + "'");
+  if (name == "at")
+    return at(command.x, command.y);
+  if (name == "screenshot")
+    return screenshot(args[0], command.boxes);
+  if (name == "do")
+    return act(args);
+  if (name == "shell")
+    return shell();
+  return fail("unknown command '" + name + "'");
 }
 
-JsonValue InspectCommands::summary(IHtmlElement* object) const {
+JsonValue InspectCommands::summary(IHtmlElement* object,
+                                   const std::vector<std::string>& extra) const {
   JsonValue node = classAndProps(object, kSummaryNames, std::size(kSummaryNames));
   JsonValue props = *node.member("props");
   CHtmlObjectPtr<IHtmlPropertyValue> text = object->getProperty(".text");
   if (text && text->type() == 3) {
     props.set(".text", JsonValue::string(shortened(ValueFormatter::utf8(text->string()))));
   }
-  for (const std::string& name : m_options.treeProperties) {
+  for (const std::string& name : extra) {
     CHtmlObjectPtr<IHtmlPropertyValue> value = object->getProperty(name.c_str());
     props.set(name, ValueFormatter::toJson(value));
   }
@@ -154,15 +162,39 @@ int InspectCommands::get(const std::string& path, const std::string& name) {
   return 0;
 }
 
-JsonValue InspectCommands::treeOf(IHtmlElement* object, int depth) const {
-  JsonValue node = summary(object);
+int InspectCommands::set(const std::string& path, const std::string& name,
+                         const std::string& text) {
+  std::string error;
+  CHtmlObjectPtr<IHtmlElement> object =
+      AgentView::resolve(m_session.browsers().front(), path, error);
+  if (!object)
+    return fail(error);
+  CHtmlObjectPtr<IHtmlPropertyValue> value = ValueParser::parse(text);
+  bool done = object->setProperty(name.c_str(), value);
+  CHtmlObjectPtr<IHtmlPropertyValue> after = object->getProperty(name.c_str());
+  if (m_options.json) {
+    JsonValue answer = JsonValue::object();
+    answer.set("path", JsonValue::string(path));
+    answer.set("name", JsonValue::string(name));
+    answer.set("set", JsonValue::boolean(done));
+    answer.set("value", ValueFormatter::toJson(after));
+    print(answer);
+  } else {
+    printf("set: %s\n%s\n", done ? "true" : "false", ValueFormatter::toText(after).c_str());
+  }
+  return done ? 0 : 1;  // a refusal is an answer, not a failure, but scripts may test it
+}
+
+JsonValue InspectCommands::treeOf(IHtmlElement* object, int depth,
+                                  const InspectCommand& command) const {
+  JsonValue node = summary(object, command.treeProperties);
   JsonValue children = JsonValue::array();
-  if (m_options.treeDepth < 0 || depth < m_options.treeDepth) {
+  if (command.treeDepth < 0 || depth < command.treeDepth) {
     CHtmlObjectPtr<IHtmlEnumerator> items = object->getChildren();
     while (items && items->hasMoreElements()) {
       CHtmlObjectPtr<IHtmlElement> child = static_cast<IHtmlElement*>(items->nextElement());
       if (child)
-        children.push(treeOf(child, depth + 1));
+        children.push(treeOf(child, depth + 1, command));
     }
   }
   node.set("children", children);
@@ -177,8 +209,8 @@ void InspectCommands::printTree(const JsonValue& node, int indent) const {
   }
 }
 
-int InspectCommands::tree() {
-  JsonValue root = treeOf(m_session.browsers().front(), 0);
+int InspectCommands::tree(const InspectCommand& command) {
+  JsonValue root = treeOf(m_session.browsers().front(), 0, command);
   if (m_options.json) {
     print(root);
   } else {
@@ -268,12 +300,7 @@ int InspectCommands::focus() {
   return 0;
 }
 
-int InspectCommands::at(const std::string& xText, const std::string& yText) {
-  int x = 0;
-  int y = 0;
-  if (!parseCoordinate(xText, x) || !parseCoordinate(yText, y)) {
-    return fail("at wants two whole numbers, not '" + xText + " " + yText + "'");
-  }
+int InspectCommands::at(int x, int y) {
   JsonValue path = JsonValue::array();
   CHtmlObjectPtr<IHtmlElement> current =
       static_cast<IHtmlElement*>(static_cast<IHtmlTopLevelElement*>(m_session.browsers().front()));
@@ -305,9 +332,9 @@ int InspectCommands::at(const std::string& xText, const std::string& yText) {
   return 0;
 }
 
-int InspectCommands::screenshot(const std::string& file) {
+int InspectCommands::screenshot(const std::string& file, bool withBoxes) {
   std::vector<HtmlRectangle> boxes;
-  if (m_options.boxes) {
+  if (withBoxes) {
     std::vector<CHtmlObjectPtr<IHtmlElement>> pending;
     IHtmlElement* top = m_session.browsers().front();
     top->addRef();
@@ -340,4 +367,32 @@ int InspectCommands::screenshot(const std::string& file) {
     printf("%s (%zu boxes)\n", file.c_str(), boxes.size());
   }
   return 0;
+}
+
+int InspectCommands::act(const std::vector<std::string>& action) {
+  std::string error;
+  PageActions actions(m_session.firstWindow());
+  if (!actions.run(action, error))
+    return fail("do " + action[0] + ": " + error);
+  if (m_options.json) {
+    JsonValue answer = JsonValue::object();
+    answer.set("do", JsonValue::string(action[0]));
+    JsonValue arguments = JsonValue::array();
+    for (size_t i = 1; i < action.size(); ++i)
+      arguments.push(JsonValue::string(action[i]));
+    answer.set("arguments", arguments);
+    print(answer);
+  } else {
+    printf("done\n");
+  }
+  return 0;
+}
+
+int InspectCommands::shell() {
+  if (m_inShell)
+    return fail("the shell does not run inside itself");
+  m_inShell = true;
+  int status = InspectShell(*this).run(std::cin);
+  m_inShell = false;
+  return status;
 }

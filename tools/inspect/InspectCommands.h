@@ -1,11 +1,14 @@
-// The commands of nshtml-inspect, each printing to standard output as text or as JSON.
-// Each answers the process exit status: 0 when it could answer, 2 for an argument that names
-// nothing (a path without an object, a bad coordinate).
+// The commands of nshtml-inspect, each printing to standard output as text or as JSON, and the
+// one dispatcher the command line and the shell share. Each answers an exit status: 0 when it
+// could answer, 1 when set's setter answered false, 2 for a failure (a path without an
+// object, a bad coordinate, an action that could not be done), reported as one line.
 #ifndef TOOLS_INSPECT_INSPECTCOMMANDS_H
 #define TOOLS_INSPECT_INSPECTCOMMANDS_H
 
 #include <string>
+#include <vector>
 
+#include "InspectCommand.h"
 #include "InspectOptions.h"
 #include "InspectSession.h"
 #include "JsonValue.h"
@@ -15,29 +18,36 @@ class InspectCommands {
   InspectCommands(const InspectOptions& options, InspectSession& session)
       : m_options(options), m_session(session) {}
 
-  int run();
+  int run(const InspectCommand& command);
+
+  // Reports a failure: "nshtml-inspect: message" on standard error, or in the shell with
+  // --json {"error": "message"} as the command's line on standard output. Answers 2.
+  int fail(const std::string& message) const;
 
  private:
   int windows();
   int get(const std::string& path, const std::string& name);
-  int tree();
+  int set(const std::string& path, const std::string& name, const std::string& value);
+  int tree(const InspectCommand& command);
   int props(const std::string& path);
   int find(const std::string& kind, const std::string& value);
   int focus();
-  int at(const std::string& x, const std::string& y);
-  int screenshot(const std::string& file);
+  int at(int x, int y);
+  int screenshot(const std::string& file, bool withBoxes);
+  int act(const std::vector<std::string>& action);
+  int shell();
 
   // .class, .tag, .id and .name where answered, .text cut to 40 characters, and the
-  // properties of --props.
-  JsonValue summary(IHtmlElement* object) const;
-  JsonValue treeOf(IHtmlElement* object, int depth) const;
+  // properties named in `extra`.
+  JsonValue summary(IHtmlElement* object, const std::vector<std::string>& extra = {}) const;
+  JsonValue treeOf(IHtmlElement* object, int depth, const InspectCommand& command) const;
   void printTree(const JsonValue& node, int indent) const;
-  // `value` as JSON with --json, else as one line of text.
+  // `value` as JSON with --json (on one line in the shell), else as one line of text.
   void print(const JsonValue& value) const;
-  int fail(const std::string& message) const;
 
   const InspectOptions& m_options;
   InspectSession& m_session;
+  bool m_inShell = false;
 };
 
 #endif

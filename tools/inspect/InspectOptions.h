@@ -3,8 +3,8 @@
 //   nshtml-inspect [--page FILE|URL]... [--size WxH] [--zoom PERCENT] [--option KEY=VALUE]...
 //                  [--a11y] [--json] [--do ACTION]... COMMAND [ARGS...]
 //
-// Commands: windows | get PATH NAME | tree [--depth N] [--props .a,.b] | props PATH |
-// find tag|name|id VALUE | focus | at X Y | screenshot FILE.png [--boxes]
+// The options may stand anywhere before a "--"; the other words are the command's, read by
+// CommandParser (no words: windows).
 #ifndef TOOLS_INSPECT_INSPECTOPTIONS_H
 #define TOOLS_INSPECT_INSPECTOPTIONS_H
 
@@ -12,6 +12,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "InspectCommand.h"
 
 struct InspectOptions {
   std::vector<std::string> pages;  // one browser window each; empty: the built-in page
@@ -23,15 +25,9 @@ struct InspectOptions {
   bool json = false;
   std::vector<std::vector<std::string>> actions;  // each: verb and its arguments
 
-  std::string command = "windows";
-  std::vector<std::string> arguments;  // the command's own, with its flags
+  InspectCommand command;
 
-  // Command flags.
-  int treeDepth = -1;  // unlimited
-  std::vector<std::string> treeProperties;
-  bool boxes = false;
-
-  static const char* usage();
+  static std::string usage();
 
   // Parses argv; on a mistake returns nothing and sets `error` to a one-line message.
   static std::optional<InspectOptions> parse(int argc, char** argv, std::string& error);

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "ExecutableDirectory.h"
+#include "LiveObjects.h"
 #include "PageActions.h"
 #include "PrivateXServer.h"
 #include "TopLevelWindows.h"
@@ -31,13 +32,18 @@ bool startsWith(const std::string& text, const char* prefix) {
 InspectSession::InspectSession(const InspectOptions& options) : m_options(options) {}
 
 InspectSession::~InspectSession() {
+  close();
+  if (!m_optionsDirectory.empty()) {
+    nftw(m_optionsDirectory.c_str(), removeEntry, 8, FTW_DEPTH | FTW_PHYS);
+  }
+}
+
+long InspectSession::close() {
   m_browsers.clear();
   m_domain = nullptr;
   m_windows.clear();
   m_host.reset();
-  if (!m_optionsDirectory.empty()) {
-    nftw(m_optionsDirectory.c_str(), removeEntry, 8, FTW_DEPTH | FTW_PHYS);
-  }
+  return geckohost::LiveObjects::count();
 }
 
 bool InspectSession::start(std::string& error) {

@@ -24,6 +24,9 @@ class InspectSession {
 
   // False with a one-line `error` for a page that cannot be shown or a broken set-up.
   bool start(std::string& error);
+  // Releases the product's objects and closes the browser; answers how many host objects
+  // are still alive then, which is none unless a reference was leaked. Idempotent.
+  long close();
 
   IHtmlDomain* domain() const { return m_domain; }
   // The browser objects of the host's windows, found by X handle as the agent finds them, in

@@ -96,8 +96,10 @@ bool JsonValue::isScalar() const {
 }
 
 void JsonValue::write(std::string& out, int indent) const {
-  const std::string pad(static_cast<size_t>(indent) * 2, ' ');
-  const std::string innerPad(static_cast<size_t>(indent + 1) * 2, ' ');
+  const bool oneLine = indent < 0;
+  const int inner = oneLine ? indent : indent + 1;
+  const std::string pad(oneLine ? 0 : static_cast<size_t>(indent) * 2, ' ');
+  const std::string innerPad(oneLine ? 0 : static_cast<size_t>(inner) * 2, ' ');
   switch (m_kind) {
     case Kind::Null:
       out += "null";
@@ -112,9 +114,9 @@ void JsonValue::write(std::string& out, int indent) const {
       out += jsonQuote(m_string);
       return;
     case Kind::Array: {
-      bool flat = m_items.size() <= 8;
+      bool flat = oneLine || m_items.size() <= 8;
       for (const JsonValue& item : m_items)
-        flat = flat && item.isScalar();
+        flat = flat && (oneLine || item.isScalar());
       if (m_items.empty()) {
         out += "[]";
         return;
@@ -123,7 +125,7 @@ void JsonValue::write(std::string& out, int indent) const {
       for (size_t i = 0; i < m_items.size(); ++i) {
         if (!flat)
           out += innerPad;
-        m_items[i].write(out, indent + 1);
+        m_items[i].write(out, inner);
         if (i + 1 < m_items.size())
           out += flat ? ", " : ",\n";
       }
@@ -135,13 +137,14 @@ void JsonValue::write(std::string& out, int indent) const {
         out += "{}";
         return;
       }
-      out += "{\n";
+      out += oneLine ? "{" : "{\n";
       for (size_t i = 0; i < m_members.size(); ++i) {
         out += innerPad + jsonQuote(m_members[i].first) + ": ";
-        m_members[i].second.write(out, indent + 1);
-        out += i + 1 < m_members.size() ? ",\n" : "\n";
+        m_members[i].second.write(out, inner);
+        if (i + 1 < m_members.size())
+          out += oneLine ? ", " : ",\n";
       }
-      out += pad + "}";
+      out += oneLine ? "}" : "\n" + pad + "}";
       return;
   }
 }
@@ -149,5 +152,11 @@ void JsonValue::write(std::string& out, int indent) const {
 std::string JsonValue::serialize() const {
   std::string out;
   write(out, 0);
+  return out;
+}
+
+std::string JsonValue::serializeLine() const {
+  std::string out;
+  write(out, -1);
   return out;
 }

@@ -26,13 +26,18 @@ class JsonValue {
   JsonValue& set(const std::string& key, JsonValue value);
   const JsonValue* member(const std::string& key) const;
   const std::string& text() const { return m_string; }  // of a string
+  bool booleanValue() const { return m_boolean; }
+  long long integerValue() const { return m_integer; }
   const std::vector<JsonValue>& items() const { return m_items; }
   const std::vector<std::pair<std::string, JsonValue>>& members() const { return m_members; }
 
   // Two-space indented text; `{"a": [1, 2]}` style for short arrays of scalars.
   std::string serialize() const;
+  // All on one line, `{"a": [1, 2], "b": {"c": true}}`: one value per line for scripts.
+  std::string serializeLine() const;
 
  private:
+  // `indent` < 0 writes everything on one line.
   void write(std::string& out, int indent) const;
   bool isScalar() const;
 

@@ -7,7 +7,7 @@
 
 int main(int argc, char** argv) {
   if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
-    fputs(InspectOptions::usage(), stdout);
+    fputs(InspectOptions::usage().c_str(), stdout);
     return 0;
   }
   std::string error;
@@ -21,5 +21,13 @@ int main(int argc, char** argv) {
     fprintf(stderr, "nshtml-inspect: %s\n", error.c_str());
     return 2;
   }
-  return InspectCommands(*options, session).run();
+  int status = InspectCommands(*options, session).run(options->command);
+  // The commands have released all they were given; a host object alive after the browser
+  // closed is a leaked reference, ours or the library's.
+  if (long leaked = session.close()) {
+    fprintf(stderr, "nshtml-inspect: %ld host objects outlived the browser (a leaked reference)\n",
+            leaked);
+    return 2;
+  }
+  return status;
 }
