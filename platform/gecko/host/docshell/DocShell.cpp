@@ -244,7 +244,8 @@ void DocShell::show(RefPtr<dom::Document> document) {
   mChildren.clear();
   if (mViewer)
     mViewer->destroy();
-  mViewer = new ContentViewer(*this, document, mWidget, appUnitsPerDevPixel(zoom()), zoom());
+  mViewer = new ContentViewer(*this, document, mWidget, appUnitsPerDevPixel(zoom()), zoom(),
+                              mContext.loader());
   document->setContainer(this);
   mWindow->setDocument(document.get());
   // The chrome of a window hands out the window's command dispatcher as its own.

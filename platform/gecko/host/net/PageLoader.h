@@ -8,6 +8,8 @@
 #ifndef GECKOHOST_NET_PAGELOADER_H
 #define GECKOHOST_NET_PAGELOADER_H
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 #include "PageTable.h"
@@ -31,6 +33,11 @@ class PageLoader {
   explicit PageLoader(const PageTable& pages) : mPages(pages) {}
 
   LoadedPage load(const std::string& url) const;
+
+  // The bytes of a resource (an image): the page table's content at `url`, or a local file
+  // for a file: URL; nothing for anything else, and nothing rather than more than `maxBytes`
+  // bytes (a file's size is checked before it is read). Never an error page.
+  std::optional<std::string> loadBytes(const std::string& url, size_t maxBytes) const;
 
   // The error page shown for a URL that nothing answers.
   static std::string errorPage(const std::string& url);
