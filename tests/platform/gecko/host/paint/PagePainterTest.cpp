@@ -10,8 +10,7 @@
 #include "paint/XCanvas.h"
 
 // Last: Xlib's macros (None, Bool, ...) must not reach the headers above.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
+#include "XPixels.h"
 
 namespace geckohost::testing {
 namespace {
@@ -57,24 +56,7 @@ class PagePainterTest : public LeakCheckedTest {
     paint::PagePainter::paintDrawable(page.layout(), mDisplay, mWindow);
   }
 
-  uint32_t pixelAt(int x, int y) {
-    XImage* image = XGetImage(mDisplay, mWindow, x, y, 1, 1, AllPlanes, ZPixmap);
-    if (!image)
-      return 0xdeadbeef;
-    unsigned long pixel = XGetPixel(image, 0, 0);
-    auto channel = [pixel](unsigned long mask) {
-      int shift = 0;
-      while (mask && !(mask & 1)) {
-        mask >>= 1;
-        ++shift;
-      }
-      return uint32_t((pixel >> shift) & 0xff);
-    };
-    uint32_t rgb = channel(image->red_mask) << 16 | channel(image->green_mask) << 8 |
-                   channel(image->blue_mask);
-    XDestroyImage(image);
-    return rgb;
-  }
+  uint32_t pixelAt(int x, int y) { return testsupport::ReadPixel(mDisplay, mWindow, x, y); }
 
   // Every corner pixel of `rect` has `inside`; the pixels just outside its corners do not.
   void expectFilled(const nsIntRect& rect, uint32_t inside) {
