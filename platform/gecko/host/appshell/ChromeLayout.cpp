@@ -23,6 +23,7 @@ const std::map<std::string, TagDefaults>& tagDefaults() {
       {"window", {Arrangement::Column, -1, -1}},
       {"dialog", {Arrangement::Column, -1, -1}},
       {"vbox", {Arrangement::Column, -1, -1}},
+      {"radiogroup", {Arrangement::Column, -1, -1}},
       {"toolbox", {Arrangement::Column, -1, -1}},
       {"tabbrowser", {Arrangement::Column, -1, -1}},
       {"hbox", {Arrangement::Row, -1, -1}},

@@ -197,14 +197,17 @@ TEST(ChromeLayoutTest, DialogChromeMatchesTheDocumentedRectangles) {
   ChromeLayout::layOut(chrome, {0, 0, W, H});
   EXPECT_EQ(rectOf(chrome, "info.title"), nsIntRect(0, 0, W, 18));
   EXPECT_EQ(rectOf(chrome, "info.body"), nsIntRect(0, 18, W, 18));
-  EXPECT_EQ(rectOf(chrome, "checkbox"), nsIntRect(0, 36, W, 22));
-  ASSERT_EQ(chrome.children.size(), 5u);
-  EXPECT_EQ(chrome.children[3].rect, nsIntRect(0, 58, W, H - 84));
-  const ChromeBox& buttonBox = chrome.children[4];
+  // As shipped, the text box and the check box are collapsed: a confirm without a check box.
+  EXPECT_EQ(rectOf(chrome, "loginTextbox"), nsIntRect(0, 0, 0, 0));
+  EXPECT_EQ(rectOf(chrome, "checkbox"), nsIntRect(0, 0, 0, 0));
+  ASSERT_EQ(chrome.children.size(), 6u);
+  EXPECT_EQ(chrome.children[4].rect, nsIntRect(0, 36, W, H - 62));
+  const ChromeBox& buttonBox = chrome.children[5];
   EXPECT_EQ(buttonBox.rect, nsIntRect(0, H - 26, W, 26));
-  ASSERT_EQ(buttonBox.children.size(), 3u);
-  EXPECT_EQ(buttonBox.children[1].rect, nsIntRect(W - 160, H - 26, 80, 26));
-  EXPECT_EQ(buttonBox.children[2].rect, nsIntRect(W - 80, H - 26, 80, 26));
+  ASSERT_EQ(buttonBox.children.size(), 4u);
+  EXPECT_EQ(buttonBox.children[1].rect, nsIntRect(0, 0, 0, 0));  // extra1, hidden
+  EXPECT_EQ(buttonBox.children[2].rect, nsIntRect(W - 160, H - 26, 80, 26));
+  EXPECT_EQ(buttonBox.children[3].rect, nsIntRect(W - 80, H - 26, 80, 26));
 }
 
 }  // namespace

@@ -263,6 +263,7 @@ TEST_F(XULWindowTest, DialogBoxesIncludeTheGeneratedButtons) {
   options.height = 200;
   options.title = "Delete";
   options.message = "Delete the file?";
+  options.checkboxLabel = "Do not ask again";
   DialogWindow& dialog = host->openDialog(browser, options);
   const int X = 304, Y = 274, W = 352, H = 172;  // the top level on the screen
   nsCOMPtr<nsIDOMDocument> document = dialog.document();
@@ -285,8 +286,8 @@ TEST_F(XULWindowTest, DialogBoxesIncludeTheGeneratedButtons) {
   nsCOMPtr<nsIDOMNodeList> buttons;
   buttonBoxElement->GetElementsByTagName(NS_ConvertUTF8toUTF16("button"), getter_AddRefs(buttons));
   nsCOMPtr<nsIDOMNode> accept, cancel;
-  buttons->Item(0, getter_AddRefs(accept));
-  buttons->Item(1, getter_AddRefs(cancel));
+  buttons->Item(1, getter_AddRefs(accept));  // after the hidden extra button
+  buttons->Item(2, getter_AddRefs(cancel));
   nsCOMPtr<nsIDOMElement> acceptElement = do_QueryInterface(accept);
   nsCOMPtr<nsIDOMElement> cancelElement = do_QueryInterface(cancel);
   EXPECT_EQ(screenBoxOf(acceptElement), nsIntRect(X + W - 160, Y + H - 26, 80, 26));

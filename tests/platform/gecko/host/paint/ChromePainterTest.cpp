@@ -108,6 +108,7 @@ TEST_F(ChromePainterTest, ADialogShowsItsTextsAndButtons) {
   options.width = 360;
   options.height = 200;
   options.message = "Delete everything?";
+  options.checkboxLabel = "Do not ask again";
   geckohost::DialogWindow& dialog = host->openDialog(owner, options);
   dialog.window().paint();
   unsigned long top = dialog.widgetWindow();
