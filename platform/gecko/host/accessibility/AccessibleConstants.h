@@ -9,11 +9,15 @@ namespace geckohost::accessibility {
 
 namespace roles {
 constexpr uint32_t kNothing = 0;
+constexpr uint32_t kWindow = 9;
 constexpr uint32_t kInternalFrame = 10;
 constexpr uint32_t kDocument = 15;
 constexpr uint32_t kPane = 16;
+constexpr uint32_t kDialog = 18;
 constexpr uint32_t kGrouping = 20;
 constexpr uint32_t kSeparator = 21;
+constexpr uint32_t kToolbar = 22;
+constexpr uint32_t kStatusBar = 23;
 constexpr uint32_t kTable = 24;
 constexpr uint32_t kColumnHeader = 25;
 constexpr uint32_t kRow = 28;

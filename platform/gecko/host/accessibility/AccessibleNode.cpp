@@ -40,6 +40,27 @@ std::u16string collapsedText(const dom::Node& node) {
   return dom::stripAndCollapseWhitespace(node.textContent().value_or(u""));
 }
 
+// Gecko's roles for the XUL elements of the browser's chrome and dialogs.
+uint32_t xulRole(std::u16string_view name) {
+  struct TagRole {
+    std::u16string_view tag;
+    uint32_t role;
+  };
+  static constexpr TagRole kRoles[] = {
+      {u"dialog", roles::kDialog},        {u"window", roles::kWindow},
+      {u"button", roles::kPushButton},    {u"toolbarbutton", roles::kPushButton},
+      {u"checkbox", roles::kCheckButton}, {u"radio", roles::kRadioButton},
+      {u"radiogroup", roles::kGrouping},  {u"textbox", roles::kEntry},
+      {u"label", roles::kLabel},          {u"description", roles::kLabel},
+      {u"toolbar", roles::kToolbar},      {u"statusbar", roles::kStatusBar},
+  };
+  for (const TagRole& entry : kRoles) {
+    if (entry.tag == name)
+      return entry.role;
+  }
+  return roles::kNothing;
+}
+
 std::optional<nsIntPoint> screenOffsetOf(dom::Node& node) {
   dom::Document* document = node.documentOrSelf();
   AccessibilityHost* host = Accessibility::host();
@@ -66,9 +87,20 @@ layout::DocumentLayout* AccessibleNode::layout() const {
   return layoutOf(*mNode);
 }
 
+std::optional<nsIntRect> AccessibleNode::chromeBoundsOf(dom::Node& node) {
+  dom::Document* document = node.documentOrSelf();
+  AccessibilityHost* host = Accessibility::host();
+  if (!document || !host || document->kind() != dom::DocumentKind::XUL)
+    return std::nullopt;
+  return host->chromeBoundsFor(node);
+}
+
 bool AccessibleNode::exists(dom::Node& node) {
   if (!Accessibility::isEnabled())
     return false;
+  // Chrome: elements that take space (hidden and collapsed ones have no accessible).
+  if (std::optional<nsIntRect> chrome = chromeBoundsOf(node))
+    return !chrome->IsEmpty();
   layout::DocumentLayout* layout = layoutOf(node);
   if (!layout)
     return false;
@@ -95,6 +127,13 @@ std::vector<dom::Node*> AccessibleNode::children() const {
     if (exists(*child))
       found.push_back(child);
   }
+  // A binding's anonymous content (a dialog's button box) follows, as the chrome lays it out.
+  if (mNode->isElement()) {
+    for (const auto& generated : static_cast<dom::Element&>(*mNode).anonymousChildren()) {
+      if (exists(*generated))
+        found.push_back(generated.get());
+    }
+  }
   return found;
 }
 
@@ -108,6 +147,8 @@ std::u16string AccessibleNode::name() const {
   auto& element = static_cast<dom::Element&>(*mNode);
   if (const std::u16string* label = element.attributeValue(u"aria-label"); label && !label->empty())
     return *label;
+  if (element.isXUL())
+    return xulName(element);
   std::optional<dom::InputType> type = inputTypeOf(element);
   if (element.isHTML(u"img") || element.isHTML(u"area") || type == dom::InputType::Image)
     return element.stringAttribute(u"alt");
@@ -138,7 +179,19 @@ uint32_t AccessibleNode::role() const {
   }
 }
 
+std::u16string AccessibleNode::xulName(const dom::Element& element) {
+  for (const char16_t* attribute : {u"label", u"value"}) {
+    if (const std::u16string* text = element.attributeValue(attribute); text && !text->empty())
+      return *text;
+  }
+  if (element.localName() == u"description")
+    return collapsedText(element);
+  return element.stringAttribute(u"title");
+}
+
 uint32_t AccessibleNode::elementRole(const dom::Element& element) const {
+  if (element.isXUL())
+    return xulRole(element.localName());
   if (!element.isHTML())
     return roles::kNothing;
   const std::u16string_view name = element.localName();
@@ -210,6 +263,16 @@ uint32_t AccessibleNode::elementRole(const dom::Element& element) const {
 
 uint32_t AccessibleNode::states() const {
   uint32_t bits = 0;
+  if (chromeBoundsOf(*mNode)) {
+    // Chrome: check boxes and radio buttons say whether they are on.
+    if (mNode->isElement()) {
+      auto& element = static_cast<dom::Element&>(*mNode);
+      const char16_t* on = element.localName() == u"radio" ? u"selected" : u"checked";
+      if (element.stringAttribute(on) == u"true")
+        bits |= states::kChecked;
+    }
+    return bits;
+  }
   layout::DocumentLayout* pageLayout = layout();
   if (!pageLayout)
     return bits;
@@ -277,6 +340,8 @@ uint32_t AccessibleNode::elementStates(dom::Element& element) const {
 // --- Geometry ----------------------------------------------------------------------------------
 
 nsIntRect AccessibleNode::bounds() const {
+  if (std::optional<nsIntRect> chrome = chromeBoundsOf(*mNode))
+    return *chrome;
   layout::DocumentLayout* pageLayout = layout();
   std::optional<nsIntPoint> offset = screenOffsetOf(*mNode);
   if (!pageLayout || !offset || isDefunct())
@@ -295,6 +360,15 @@ nsIntRect AccessibleNode::bounds() const {
 }
 
 dom::Node* AccessibleNode::childAtPoint(int x, int y) const {
+  if (std::optional<nsIntRect> chrome = chromeBoundsOf(*mNode)) {
+    // Chrome has no hit-testing of its own: the last child whose box holds the point.
+    dom::Node* hit = nullptr;
+    for (dom::Node* child : children()) {
+      if (AccessibleNode(*child).bounds().Contains(x, y))
+        hit = child;
+    }
+    return hit ? hit : (chrome->Contains(x, y) ? mNode.get() : nullptr);
+  }
   layout::DocumentLayout* pageLayout = layout();
   std::optional<nsIntPoint> offset = screenOffsetOf(*mNode);
   if (!pageLayout || !offset)

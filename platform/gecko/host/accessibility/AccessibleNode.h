@@ -17,6 +17,7 @@
 #define GECKOHOST_ACCESSIBILITY_ACCESSIBLENODE_H
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,9 @@ class AccessibleNode {
   layout::DocumentLayout* layout() const;
   static layout::DocumentLayout* layoutOf(dom::Node& node);
   uint32_t elementRole(const dom::Element& element) const;
+  static std::u16string xulName(const dom::Element& element);
+  // The node's chrome box on the screen, when its document is a window's chrome.
+  static std::optional<nsIntRect> chromeBoundsOf(dom::Node& node);
   uint32_t elementStates(dom::Element& element) const;
 
   RefPtr<dom::Node> mNode;

@@ -73,7 +73,8 @@ dom::Element* DialogControls::textbox() const {
 dom::Element* DialogControls::checkable(const std::u16string& name) const {
   for (const char16_t* tag : {u"checkbox", u"radio"}) {
     for (dom::Element* candidate : shown(tag)) {
-      if (!name.empty() && (candidate->id() == name || candidate->stringAttribute(u"label") == name))
+      if (!name.empty() &&
+          (candidate->id() == name || candidate->stringAttribute(u"label") == name))
         return candidate;
     }
   }

@@ -2,7 +2,9 @@
 
 #include "DocShell.h"
 #include "Widget.h"
+#include "XULWindow.h"
 #include "dom/Document.h"
+#include "dom/Element.h"
 
 namespace geckohost {
 
@@ -23,6 +25,20 @@ std::optional<nsIntPoint> ShellAccessibilityHost::screenOffsetFor(dom::Document&
   if (!widget || widget->isDestroyed())
     return std::nullopt;
   return widget->WidgetToScreenOffset();
+}
+
+std::optional<nsIntRect> ShellAccessibilityHost::chromeBoundsFor(dom::Node& node) {
+  dom::Document* document = node.documentOrSelf();
+  DocShell* shell = document ? shellOf(*document) : nullptr;
+  XULWindow* window = shell ? shell->owner() : nullptr;
+  // Only the window's own chrome is laid out by the chrome layout; XUL in frames is not.
+  if (!window || window->isClosed() || window->chromeShell() != shell || !window->mainWidget())
+    return std::nullopt;
+  if (&node == document)
+    return window->mainWidget()->bounds();
+  if (!node.isElement() || !node.isInDocument())
+    return nsIntRect();
+  return window->chromeBoxOnScreen(static_cast<dom::Element&>(node));
 }
 
 }  // namespace geckohost

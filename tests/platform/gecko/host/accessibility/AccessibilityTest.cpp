@@ -38,6 +38,7 @@ class FakeShells final : public AccessibilityHost {
       return std::nullopt;
     return found->second.second;
   }
+  std::optional<nsIntRect> chromeBoundsFor(dom::Node&) override { return std::nullopt; }
 
   std::map<dom::Document*, std::pair<layout::DocumentLayout*, nsIntPoint>> pages;
 };

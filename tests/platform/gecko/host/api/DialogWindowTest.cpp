@@ -70,9 +70,8 @@ class DialogWindowTest : public HostFixture {
     nsCOMPtr<nsIDOMXULDocument> xul = do_QueryInterface(document);
     nsCOMPtr<nsIDOMNodeList> found;
     nsCOMPtr<nsIDOMNode> first;
-    if (xul && NS_SUCCEEDED(xul->GetElementsByAttribute(NS_ConvertUTF8toUTF16("id"),
-                                                        NS_ConvertUTF8toUTF16(id),
-                                                        getter_AddRefs(found))))
+    if (xul && NS_SUCCEEDED(xul->GetElementsByAttribute(
+                   NS_ConvertUTF8toUTF16("id"), NS_ConvertUTF8toUTF16(id), getter_AddRefs(found))))
       found->Item(0, getter_AddRefs(first));
     return do_QueryInterface(first);
   }
@@ -197,8 +196,10 @@ TEST_F(DialogWindowTest, TheProductsWalkFromTheXULWindowToTheDocumentAndItsButto
   xulBox->GetClassName(className);
   EXPECT_EQ(utf8(className), "dialog-button-box");
   EXPECT_EQ(screenBoxOf(box), nsIntRect(X, Y + H - 26, W, 26));
-  EXPECT_EQ(screenBoxOf(button(dialog.document(), "accept")), nsIntRect(X + W - 160, Y + H - 26, 80, 26));
-  EXPECT_EQ(screenBoxOf(button(dialog.document(), "cancel")), nsIntRect(X + W - 80, Y + H - 26, 80, 26));
+  EXPECT_EQ(screenBoxOf(button(dialog.document(), "accept")),
+            nsIntRect(X + W - 160, Y + H - 26, 80, 26));
+  EXPECT_EQ(screenBoxOf(button(dialog.document(), "cancel")),
+            nsIntRect(X + W - 80, Y + H - 26, 80, 26));
   nsCOMPtr<nsIDOMElement> textbox = byIdAttribute(dialog.document(), "loginTextbox");
   ASSERT_TRUE(textbox);
   EXPECT_EQ(collapsedOf(textbox), "true");
@@ -225,7 +226,8 @@ TEST_F(DialogWindowTest, CommonDialogsShowWhatTheirKindNeeds) {
   EXPECT_EQ(screenBoxOf(button(alert.document(), "cancel")), nsIntRect(0, 0, 0, 0));
   EXPECT_EQ(attribute(button(alert.document(), "cancel"), "hidden"), "true");
   // With cancel hidden, OK moves to the right edge.
-  EXPECT_EQ(screenBoxOf(button(alert.document(), "accept")), nsIntRect(X + W - 80, Y + H - 26, 80, 26));
+  EXPECT_EQ(screenBoxOf(button(alert.document(), "accept")),
+            nsIntRect(X + W - 80, Y + H - 26, 80, 26));
   EXPECT_FALSE(alert.press("cancel"));
   EXPECT_TRUE(alert.isOpen());
 
@@ -322,7 +324,8 @@ TEST_F(DialogWindowTest, HelperAppFindAndCookieDialogs) {
   EXPECT_EQ(screenBoxOf(key), nsIntRect(X + 100, Y, W - 100, 24));
   EXPECT_EQ(screenBoxOf(byIdAttribute(document, "dialog.caseSensitive")),
             nsIntRect(X, Y + 24, W - 200, 22));
-  EXPECT_EQ(screenBoxOf(byIdAttribute(document, "radioUp")), nsIntRect(X + W - 200, Y + 24, 100, 44));
+  EXPECT_EQ(screenBoxOf(byIdAttribute(document, "radioUp")),
+            nsIntRect(X + W - 200, Y + 24, 100, 44));
   EXPECT_TRUE(find.setChecked("Match case", true));
   EXPECT_TRUE(find.press("Find Next"));  // searches; the dialog stays
   EXPECT_TRUE(find.isOpen());
