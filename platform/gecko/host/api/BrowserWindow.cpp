@@ -1,5 +1,6 @@
 #include "BrowserWindow.h"
 
+#include "ContentViewer.h"
 #include "DocShell.h"
 #include "DocumentFaces.h"
 #include "OuterWindow.h"
@@ -9,6 +10,9 @@
 #include "dom/DOMStrings.h"
 #include "dom/Document.h"
 #include "dom/Element.h"
+#include "dom/HTMLSelectElement.h"
+#include "layout/DocumentLayout.h"
+#include "nsIComboboxControlFrame.h"
 
 namespace geckohost {
 
@@ -31,6 +35,21 @@ DocShell* frameAt(DocShell* shell, const std::vector<int>& path) {
     shell = frames[static_cast<size_t>(index)].get();
   }
   return shell;
+}
+
+// The shell of this window showing `element`'s page, with the element; null when it is not
+// an element of one of the window's pages.
+DocShell* pageShellOf(XULWindow& window, nsIDOMElement* element, dom::Element*& target) {
+  target = faces::element(element);
+  dom::Document* document = target ? target->ownerDocument() : nullptr;
+  auto* shell = document ? dynamic_cast<DocShell*>(document->container()) : nullptr;
+  if (!shell || shell->owner() != &window || !target->isInDocument() || !shell->layout())
+    return nullptr;
+  return shell;
+}
+
+nsIComboboxControlFrame* comboFrameOf(DocShell& shell, dom::Element& select) {
+  return do_QueryFrame(shell.layout()->primaryFrameFor(select));
 }
 
 }  // namespace
@@ -218,6 +237,52 @@ bool BrowserWindow::focusElement(nsIDOMElement* element) {
     return false;
   document->setFocusedElement(target);
   return mWindow->focusShell(*shell);
+}
+
+bool BrowserWindow::openDropDown(nsIDOMElement* select) {
+  dom::Element* target = nullptr;
+  DocShell* shell = pageShellOf(*mWindow, select, target);
+  nsIComboboxControlFrame* combo = shell ? comboFrameOf(*shell, *target) : nullptr;
+  if (!combo)
+    return false;
+  focusElement(select);
+  combo->ShowDropDown(PR_TRUE);
+  mWindow->flush();
+  return true;
+}
+
+bool BrowserWindow::closeDropDown(nsIDOMElement* select) {
+  dom::Element* target = nullptr;
+  DocShell* shell = pageShellOf(*mWindow, select, target);
+  nsIComboboxControlFrame* combo = shell ? comboFrameOf(*shell, *target) : nullptr;
+  if (!combo || !combo->IsDroppedDown())
+    return false;
+  combo->ShowDropDown(PR_FALSE);
+  mWindow->flush();
+  return true;
+}
+
+bool BrowserWindow::chooseDropDownOption(nsIDOMElement* select, int index) {
+  dom::Element* target = nullptr;
+  DocShell* shell = pageShellOf(*mWindow, select, target);
+  nsIComboboxControlFrame* combo = shell ? comboFrameOf(*shell, *target) : nullptr;
+  auto* list = static_cast<dom::HTMLSelectElement*>(target);
+  if (!combo || !combo->IsDroppedDown() || index < 0 || uint32_t(index) >= list->length())
+    return false;
+  list->setSelectedIndex(index);
+  // Choosing changed the document, and so the frames: ask again.
+  if (nsIComboboxControlFrame* again = comboFrameOf(*shell, *target))
+    again->ShowDropDown(PR_FALSE);
+  mWindow->flush();
+  return true;
+}
+
+unsigned long BrowserWindow::dropDownWindow(nsIDOMElement* select) const {
+  dom::Element* target = nullptr;
+  DocShell* shell = pageShellOf(*mWindow, select, target);
+  PresShell* presShell = shell && shell->viewer() ? shell->viewer()->presShellObject() : nullptr;
+  DropDownPopup* popup = presShell ? presShell->popupFor(*target) : nullptr;
+  return popup ? popup->widget().nativeWindowId() : 0;
 }
 
 void BrowserWindow::moveTo(int x, int y) {

@@ -99,6 +99,20 @@ class GECKOHOST_API BrowserWindow {
   // Focuses an element of one of this window's documents, and the window that shows it.
   bool focusElement(nsIDOMElement* element);
 
+  // --- Drop-down lists ------------------------------------------------------------------------
+  // Opens the list of a drop-down select of one of this window's pages, as a click on it
+  // does: the select takes the keyboard focus and keeps it, and the list shows in a popup (an
+  // override-redirect X window right below the select). False for anything but a laid-out
+  // drop-down select of this window.
+  bool openDropDown(nsIDOMElement* select);
+  // Closes it again without choosing: the popup's X window, widget and views go.
+  bool closeDropDown(nsIDOMElement* select);
+  // Chooses option `index` of the open list, as a click on its row does: it becomes the
+  // selected option and the list closes. False when the list is not open or has no such row.
+  bool chooseDropDownOption(nsIDOMElement* select, int index);
+  // The popup's X window while the select's list is open; 0 otherwise.
+  unsigned long dropDownWindow(nsIDOMElement* select) const;
+
   // --- Geometry -----------------------------------------------------------------------------
   void moveTo(int x, int y);
   void resizeTo(int width, int height);

@@ -7,6 +7,7 @@
 
 #include "ChromeLayout.h"
 #include "CommandDispatcher.h"
+#include "ContentViewer.h"
 #include "HostContext.h"
 #include "NavigationButtons.h"
 #include "OuterWindow.h"
@@ -258,6 +259,8 @@ void XULWindow::paint() {
       continue;
     paint::PagePainter::paintDrawable(*pageLayout, mContext.connection().display(),
                                       widget->nativeWindowId());
+    if (PresShell* presShell = shell->viewer() ? shell->viewer()->presShellObject() : nullptr)
+      presShell->paintPopups();
   }
 }
 

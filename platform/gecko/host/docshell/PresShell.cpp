@@ -1,5 +1,7 @@
 #include "PresShell.h"
 
+#include <algorithm>
+
 #include "DocumentFaces.h"
 #include "PageLoader.h"
 #include "Widget.h"
@@ -13,7 +15,8 @@ PresShell::PresShell(dom::Document& document, Widget* widget, int appUnitsPerDev
                      const PageLoader& loader)
     : mDocument(&document),
       mViewManager(new ViewManager(widget, appUnitsPerDevPixel)),
-      mWidget(widget) {
+      mWidget(widget),
+      mAppUnitsPerDevPixel(appUnitsPerDevPixel) {
   if (widget && document.kind() == dom::DocumentKind::HTML) {
     // The loader is the host's, which outlives every shell.
     mLayout = std::make_unique<layout::DocumentLayout>(
@@ -21,7 +24,43 @@ PresShell::PresShell(dom::Document& document, Widget* widget, int appUnitsPerDev
           return loader.loadBytes(url, maxBytes);
         });
     mLayout->setZoom(zoom);
+    mLayout->setDropDownListener(
+        [this](dom::Element& select, bool open) { dropDownChanged(select, open); });
   }
+}
+
+void PresShell::dropDownChanged(dom::Element& select, bool open) {
+  if (!open) {
+    auto found = std::find_if(mPopups.begin(), mPopups.end(),
+                              [&](const auto& popup) { return &popup->select() == &select; });
+    if (found != mPopups.end())
+      mPopups.erase(found);
+    return;
+  }
+  layout::DocumentLayout* pageLayout = layout();
+  layout::DropDownListFrame* list = pageLayout ? pageLayout->openDropDownList(select) : nullptr;
+  View* root = mViewManager ? mViewManager->rootView() : nullptr;
+  if (!list || !root || popupFor(select))
+    return;
+  nsIntRect rect = pageLayout->dropDownRectOnDevice(select);
+  mPopups.push_back(
+      std::make_unique<DropDownPopup>(select, *list, *root, *mWidget, rect, mAppUnitsPerDevPixel));
+}
+
+DropDownPopup* PresShell::popupFor(const dom::Element& select) const {
+  for (const auto& popup : mPopups) {
+    if (&popup->select() == &select)
+      return popup.get();
+  }
+  return nullptr;
+}
+
+void PresShell::paintPopups() {
+  layout::DocumentLayout* pageLayout = layout();
+  if (!pageLayout)
+    return;
+  for (const auto& popup : mPopups)
+    popup->paint(*pageLayout);
 }
 
 PresShell::~PresShell() {
@@ -37,6 +76,7 @@ layout::DocumentLayout* PresShell::layout() const {
 }
 
 void PresShell::zoomChanged(int appUnitsPerDevPixel, float zoom) {
+  mAppUnitsPerDevPixel = appUnitsPerDevPixel;
   if (mViewManager)
     mViewManager->updateRootBounds(appUnitsPerDevPixel);
   if (mLayout)
@@ -44,6 +84,8 @@ void PresShell::zoomChanged(int appUnitsPerDevPixel, float zoom) {
 }
 
 void PresShell::destroy() {
+  // Popups first: their views belong to our view manager and point at the layout's frames.
+  mPopups.clear();
   // The layout's boxes point into the document: they go first.
   mLayout = nullptr;
   if (mViewManager)

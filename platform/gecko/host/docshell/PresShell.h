@@ -5,7 +5,9 @@
 #define GECKOHOST_DOCSHELL_PRESSHELL_H
 
 #include <memory>
+#include <vector>
 
+#include "DropDownPopup.h"
 #include "ViewManager.h"
 #include "XPCOMObject.h"
 #include "layout/DocumentLayout.h"
@@ -33,6 +35,11 @@ class PresShell final : public XPCOMObject<nsIPresShell> {
   // document or a shell without a widget.
   layout::DocumentLayout* layout() const;
   void zoomChanged(int appUnitsPerDevPixel, float zoom);
+  // The popups of the page's open drop-down lists, in the order they opened.
+  const std::vector<std::unique_ptr<DropDownPopup>>& popups() const { return mPopups; }
+  DropDownPopup* popupFor(const dom::Element& select) const;
+  // Paints every open list into its popup.
+  void paintPopups();
   // Lets go of the layout, the views (and so of the widget) and of the document.
   void destroy();
 
@@ -45,10 +52,15 @@ class PresShell final : public XPCOMObject<nsIPresShell> {
  private:
   ~PresShell() override;
 
+  // Layout's news of a drop-down list opening or closing: its popup comes or goes.
+  void dropDownChanged(dom::Element& select, bool open);
+
   dom::Document* mDocument;  // weak; the content viewer owns the document and us
   nsCOMPtr<ViewManager> mViewManager;
   nsCOMPtr<Widget> mWidget;
   std::unique_ptr<layout::DocumentLayout> mLayout;
+  int mAppUnitsPerDevPixel;
+  std::vector<std::unique_ptr<DropDownPopup>> mPopups;
 };
 
 }  // namespace geckohost

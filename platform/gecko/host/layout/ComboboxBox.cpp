@@ -9,8 +9,13 @@ namespace geckohost::layout {
 
 ComboboxBox::ComboboxBox(dom::HTMLSelectElement& select, const ComputedStyle& style,
                          DropDownStates& states)
-    : Box(BoxKind::Control, &select, style), mStates(states), mList(*this) {
+    : Box(BoxKind::Control, &select, style), mStates(states), mList(this) {
   setControlType(ControlType::ComboBox);
+  mStates.adopt(*this);
+}
+
+ComboboxBox::~ComboboxBox() {
+  mStates.release(*this);
 }
 
 dom::HTMLSelectElement& ComboboxBox::select() const {
@@ -30,11 +35,14 @@ PRBool ComboboxBox::IsDroppedDown() {
 }
 
 void ComboboxBox::ShowDropDown(PRBool aDoDropDown) {
-  mStates.setOpen(select(), aDoDropDown);
+  mStates.setOpen(*this, aDoDropDown);
 }
 
 nsIFrame* ComboboxBox::GetDropDown() {
-  return mReplacementList ? mReplacementList : &mList;
+  if (mReplacementList)
+    return mReplacementList;
+  DropDownListFrame* open = mStates.openList(select());
+  return open ? open : &mList;
 }
 
 PRInt32 ComboboxBox::GetIndexOfDisplayArea() {

@@ -19,6 +19,7 @@ class DropDownStates;
 class ComboboxBox final : public Box, public nsIComboboxControlFrame {
  public:
   ComboboxBox(dom::HTMLSelectElement& select, const ComputedStyle& style, DropDownStates& states);
+  ~ComboboxBox() override;
 
   dom::HTMLSelectElement& select() const;
   const DropDownListFrame& listFrame() const { return mList; }
@@ -29,7 +30,8 @@ class ComboboxBox final : public Box, public nsIComboboxControlFrame {
   // nsIComboboxControlFrame
   PRBool IsDroppedDown() override;
   void ShowDropDown(PRBool aDoDropDown) override;
-  // The list frame; one set with SetDropDown takes its place.
+  // The list frame (the open list's while it is open); one set with SetDropDown takes its
+  // place.
   nsIFrame* GetDropDown() override;
   void SetDropDown(nsIFrame* aDropDownFrame) override { mReplacementList = aDropDownFrame; }
   void RollupFromList() override { ShowDropDown(false); }

@@ -4,6 +4,8 @@
 
 #include "dom/Document.h"
 #include "dom/Element.h"
+#include "dom/HTMLOptionElement.h"
+#include "dom/HTMLSelectElement.h"
 #include "image/Image.h"
 #include "layout/Box.h"
 #include "layout/BoxDump.h"
@@ -23,7 +25,11 @@ namespace geckohost::layout {
 DocumentLayout::DocumentLayout(dom::Document& document, image::ImageCache::Fetch fetchImage)
     : mDocument(document), mImages(std::move(fetchImage)) {}
 
-DocumentLayout::~DocumentLayout() = default;
+DocumentLayout::~DocumentLayout() {
+  // Combo boxes let go of the open lists as they go: the boxes first.
+  mPrimaryBoxes.clear();
+  mViewport = nullptr;
+}
 
 // --- Viewport and zoom ------------------------------------------------------------------------
 
@@ -203,7 +209,43 @@ nsIntRect DocumentLayout::frameContentRectOnDevice(dom::Element& frameElement) {
   return DevicePixels::toDevice(viewportRect(ScrollGeometry::toDocument(*box, content)), mZoom);
 }
 
+std::optional<nsRect> DocumentLayout::dropDownRectInDocument(dom::Element& select) {
+  flush();
+  Box* box = boxFor(select);
+  if (!box || !mDropDowns.isOpen(select) || box->controlType() != ControlType::ComboBox)
+    return std::nullopt;
+  nsRect below = borderBoxInDocument(select);
+  const nsRect list = static_cast<ComboboxBox*>(box)->listFrame().rectInCanvas();
+  return nsRect(below.x, below.YMost(), below.width, list.height);
+}
+
+std::optional<nsRect> DocumentLayout::openOptionRowInDocument(dom::Node& node) {
+  if (!node.isElement() || !static_cast<dom::Element&>(node).isHTML(u"option"))
+    return std::nullopt;
+  dom::Node* above = node.parentNode();
+  if (above && above->isElement() && static_cast<dom::Element*>(above)->isHTML(u"optgroup"))
+    above = above->parentNode();
+  if (!above || !above->isElement() || !static_cast<dom::Element*>(above)->isHTML(u"select"))
+    return std::nullopt;
+  auto& select = static_cast<dom::HTMLSelectElement&>(*above);
+  std::optional<nsRect> list = dropDownRectInDocument(select);
+  if (!list)
+    return std::nullopt;
+  for (uint32_t index = 0; index < select.length(); ++index) {
+    if (static_cast<dom::Node*>(select.optionAt(index)) == &node)
+      return nsRect(list->x + 1, list->y + 1 + int(index) * 16, list->width - 2, 16);
+  }
+  return std::nullopt;
+}
+
+nsIntRect DocumentLayout::dropDownRectOnDevice(dom::Element& select) {
+  std::optional<nsRect> list = dropDownRectInDocument(select);
+  return list ? DevicePixels::toDevice(viewportRect(*list), mZoom) : nsIntRect();
+}
+
 nsIntRect DocumentLayout::boundsOnDevice(dom::Node& node) {
+  if (std::optional<nsRect> row = openOptionRowInDocument(node))
+    return DevicePixels::toDevice(viewportRect(*row), mZoom);
   nsRect document = borderBoxInDocument(node);
   if (!hasBox(node))
     return nsIntRect();
@@ -211,6 +253,8 @@ nsIntRect DocumentLayout::boundsOnDevice(dom::Node& node) {
 }
 
 bool DocumentLayout::hasBox(dom::Node& node) {
+  if (openOptionRowInDocument(node))
+    return true;
   flush();
   Box* box = boxFor(node);
   return box && box->hasGeometry();

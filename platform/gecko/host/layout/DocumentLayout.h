@@ -23,6 +23,7 @@
 #define GECKOHOST_LAYOUT_DOCUMENTLAYOUT_H
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -98,6 +99,16 @@ class DocumentLayout final : public LayoutQuery {
   // Told whenever a drop-down select's list opens or closes (nsIComboboxControlFrame::
   // ShowDropDown, or its select losing its box).
   void setDropDownListener(DropDownStates::Listener listener);
+  // The selects whose list is open, and an open select's list frame (null when closed).
+  std::vector<dom::Element*> openDropDowns() const { return mDropDowns.openSelects(); }
+  DropDownListFrame* openDropDownList(dom::Element& select) const {
+    return mDropDowns.openList(select);
+  }
+  // Where an open select's list shows, in device pixels from the viewport's origin: right
+  // below the select's border box, as wide as it, 16 px per row (at most 20) plus 2. Empty
+  // while closed. An option of an open list has the box of its row: inside the list's border,
+  // row number `index` from the top (hasBox and boundsOnDevice answer it).
+  nsIntRect dropDownRectOnDevice(dom::Element& select);
 
   // --- For painting and tests ---------------------------------------------------------------
   // The box tree, laid out (null before a viewport size was set).
@@ -122,6 +133,9 @@ class DocumentLayout final : public LayoutQuery {
   Box* rootBox() const;
   void rememberScrollPosition(dom::Element& element, nsPoint position);
   nsRect viewportRect(const nsRect& document) const;
+  // An open list's rectangle, and an option's row in it, in document CSS pixels.
+  std::optional<nsRect> dropDownRectInDocument(dom::Element& select);
+  std::optional<nsRect> openOptionRowInDocument(dom::Node& node);
 
   dom::Document& mDocument;  // weak; the shell owns it and destroys this layout first
   nsIntSize mDeviceSize;

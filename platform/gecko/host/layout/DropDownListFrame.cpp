@@ -8,26 +8,34 @@
 namespace geckohost::layout {
 
 nsRect DropDownListFrame::rectInCanvas() const {
-  const nsRect& box = mOwner.rect();
-  int rows = std::min<int>(int(mOwner.select().length()), kMaxRows);
+  if (!mOwner)
+    return nsRect();
+  const nsRect& box = mOwner->rect();
+  int rows = std::min<int>(int(mOwner->select().length()), kMaxRows);
   return nsRect(box.x, box.YMost(), box.width, rows * 16 + 2);
 }
 
 void* DropDownListFrame::QueryFrame(FrameIID id) {
-  return id == nsQueryFrame::nsIFrame_id ? static_cast<nsIFrame*>(this) : nullptr;
+  if (id == nsQueryFrame::nsIFrame_id || id == nsQueryFrame::nsListControlFrame_id ||
+      id == nsQueryFrame::nsIListControlFrame_id) {
+    return static_cast<nsIFrame*>(this);
+  }
+  return nullptr;
 }
 
 nsIContent* DropDownListFrame::GetContent() const {
-  return mOwner.GetContent();
+  return mOwner ? mOwner->GetContent() : nullptr;
 }
 
 nsIFrame* DropDownListFrame::GetParent() const {
-  return &mOwner;
+  return mOwner;
 }
 
 nsRect DropDownListFrame::GetRect() const {
+  if (!mOwner)
+    return nsRect();
   nsRect list = rectInCanvas();
-  const nsRect& owner = mOwner.rect();
+  const nsRect& owner = mOwner->rect();
   constexpr int kUnits = Box::kAppUnitsPerCSSPixel;
   return nsRect((list.x - owner.x) * kUnits, (list.y - owner.y) * kUnits, list.width * kUnits,
                 list.height * kUnits);

@@ -1,7 +1,12 @@
-// The frame of a drop-down select's list, as nsIComboboxControlFrame::GetDropDown answers it.
-// It exists whether or not the list is open; its rect is where the open list shows: right
-// below the select's box, as wide as it, one 16 pixel row per option (at most 20 rows) plus a
-// 1 pixel border above and below.
+// The frame of a drop-down select's list, as nsIComboboxControlFrame::GetDropDown answers it:
+// Gecko's list control frame (QueryFrame answers nsListControlFrame_id). It exists whether or
+// not the list is open; its rect is where the open list shows: right below the select's box,
+// as wide as it, one 16 pixel row per option (at most 20 rows) plus a 1 pixel border above and
+// below.
+//
+// While the list is open its frame is the one DropDownStates keeps, which outlives layouts
+// (each new combo box takes it over): the popup's view points back at it as its client data,
+// and the frame's view is that popup view.
 #ifndef GECKOHOST_LAYOUT_DROPDOWNLISTFRAME_H
 #define GECKOHOST_LAYOUT_DROPDOWNLISTFRAME_H
 
@@ -13,10 +18,16 @@ class ComboboxBox;
 
 class DropDownListFrame final : public nsIFrame {
  public:
-  explicit DropDownListFrame(ComboboxBox& owner) : mOwner(owner) {}
+  explicit DropDownListFrame(ComboboxBox* owner) : mOwner(owner) {}
 
-  // The list's rectangle in CSS pixels, canvas coordinates.
+  // The list's rectangle in CSS pixels, canvas coordinates; empty without an owner.
   nsRect rectInCanvas() const;
+  // The combo box laid out for the select now; null between its box going and the list
+  // closing.
+  ComboboxBox* owner() const { return mOwner; }
+  void setOwner(ComboboxBox* owner) { mOwner = owner; }
+  // The popup's view while the list shows (weak; the windows side owns it and clears it).
+  void setView(nsIView* view) { mView = view; }
 
   static constexpr int kMaxRows = 20;
 
@@ -25,11 +36,12 @@ class DropDownListFrame final : public nsIFrame {
   nsIContent* GetContent() const override;
   nsIFrame* GetParent() const override;
   nsRect GetRect() const override;
-  nsIView* GetView() const override { return nullptr; }
+  nsIView* GetView() const override { return mView; }
   nsIFrame* GetNextSibling() const override { return nullptr; }
 
  private:
-  ComboboxBox& mOwner;  // owns us
+  ComboboxBox* mOwner;       // weak; owns us, or (open list) is laid out for the select now
+  nsIView* mView = nullptr;  // weak
 };
 
 }  // namespace geckohost::layout

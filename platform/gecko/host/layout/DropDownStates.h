@@ -5,9 +5,11 @@
 #define GECKOHOST_LAYOUT_DROPDOWNSTATES_H
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "dom/RefPtr.h"
+#include "layout/DropDownListFrame.h"
 
 namespace geckohost::dom {
 class Element;
@@ -21,16 +23,32 @@ class DropDownStates {
   using Listener = std::function<void(dom::Element& select, bool open)>;
 
   bool isOpen(const dom::Element& select) const;
-  // Opens or closes the list; the listener hears only of real changes.
-  void setOpen(dom::Element& select, bool open);
+  // The list frame of an open select, the same one for as long as it stays open; null when
+  // the list is closed.
+  DropDownListFrame* openList(const dom::Element& select) const;
+  // Opens or closes the list of `box`'s select; the listener hears only of real changes, of
+  // an opening once the open list's frame exists, of a closing before it goes.
+  void setOpen(ComboboxBox& box, bool open);
+  void close(dom::Element& select);
   void setListener(Listener listener) { mListener = std::move(listener); }
+  // A combo box of a new layout takes over its select's open list; one that goes lets go.
+  void adopt(ComboboxBox& box);
+  void release(ComboboxBox& box);
+  // Every select whose list is open.
+  std::vector<dom::Element*> openSelects() const;
 
   // Closes the lists of selects for which `stillComboBox` answers false (they left the page,
   // lost their box, or became list boxes), telling the listener.
   void closeUnless(const std::function<bool(const dom::Element&)>& stillComboBox);
 
  private:
-  std::vector<RefPtr<dom::Element>> mOpen;
+  struct OpenList {
+    RefPtr<dom::Element> select;
+    std::unique_ptr<DropDownListFrame> frame;
+  };
+  const OpenList* find(const dom::Element& select) const;
+
+  std::vector<OpenList> mOpen;
   Listener mListener;
 };
 

@@ -1,5 +1,7 @@
 #include "View.h"
 
+#include <algorithm>
+
 #include "ViewManager.h"
 #include "Widget.h"
 
@@ -15,6 +17,13 @@ View::~View() {
 View& View::createChild(const nsRect& bounds) {
   mChildren.push_back(std::make_unique<View>(*mManager, this, bounds));
   return *mChildren.back();
+}
+
+void View::destroyChild(View& child) {
+  mChildren.erase(
+      std::remove_if(mChildren.begin(), mChildren.end(),
+                     [&](const std::unique_ptr<View>& view) { return view.get() == &child; }),
+      mChildren.end());
 }
 
 void View::attachWidget(Widget* widget) {

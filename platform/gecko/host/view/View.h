@@ -25,6 +25,8 @@ class View final : public nsIView {
 
   // A child view, owned by this one.
   View& createChild(const nsRect& bounds);
+  // Destroys a child view made by createChild (its widget detached, its own children gone).
+  void destroyChild(View& child);
 
   // Shows this view in `widget` (null: none); the widget's client data becomes this view.
   void attachWidget(Widget* widget);

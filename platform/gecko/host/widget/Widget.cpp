@@ -38,6 +38,17 @@ nsCOMPtr<Widget> Widget::createTopLevel(x11::XConnection& connection, const nsIn
   return widget;
 }
 
+nsCOMPtr<Widget> Widget::createPopup(x11::XConnection& connection, const nsIntRect& screen) {
+  nsCOMPtr<Widget> widget = new Widget(connection);
+  widget->mPopup = true;
+  widget->mBounds = screen;
+  widget->mWindow = std::make_unique<x11::NativeWindow>(
+      connection, connection.rootWindow(), screen, x11::NativeWindow::Placement::OverrideRedirect);
+  widget->show(true);
+  widget->mWindow->raise();
+  return widget;
+}
+
 nsCOMPtr<Widget> Widget::createChild(Widget& parent, const nsIntRect& bounds,
                                      Visibility visibility) {
   nsCOMPtr<Widget> widget = new Widget(parent.mConnection);

@@ -30,11 +30,17 @@ class Widget final : public XPCOMObject<nsIWidget> {
   static nsCOMPtr<Widget> createTopLevel(x11::XConnection& connection, const nsIntRect& outer);
   enum class Visibility { Shown, Hidden };
 
+  // A popup: an override-redirect child of the root at `screen` (no decoration, no window
+  // manager), shown at once. Top-level: its bounds are screen coordinates.
+  static nsCOMPtr<Widget> createPopup(x11::XConnection& connection, const nsIntRect& screen);
+
   // A child of `parent` at `bounds` (relative to the parent).
   static nsCOMPtr<Widget> createChild(Widget& parent, const nsIntRect& bounds,
                                       Visibility visibility = Visibility::Shown);
 
-  bool isTopLevel() const { return mShell != nullptr; }
+  bool isTopLevel() const { return mShell != nullptr || mPopup; }
+  bool isPopup() const { return mPopup; }
+  x11::XConnection& connection() const { return mConnection; }
   bool isDestroyed() const { return !mWindow; }
 
   // The widget's own X window (what NS_NATIVE_WINDOW and NS_NATIVE_PLUGIN_PORT give); 0 once
@@ -107,6 +113,7 @@ class Widget final : public XPCOMObject<nsIWidget> {
   nsIntRect mBounds;
   bool mVisible = false;
   bool mEnabled = true;
+  bool mPopup = false;
   void* mClientData = nullptr;  // the view attached to this widget, by convention
 };
 
