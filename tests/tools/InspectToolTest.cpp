@@ -423,3 +423,48 @@ TEST_F(InspectToolTest, AtNamesTheToolbarButtonItHits) {
                 "Html.HtmlBrowser .bounds=[40, 40, 1024, 768]",
                 "Html.HtmlBrowser.ToolbarButton .bounds=[44, 64, 32, 32] .name=\"back-button\""}));
 }
+
+namespace {
+
+// Dialogs and drop-down popups are top-level objects of their own: listed by windows after the
+// browser, addressed with @N, pictured by screenshot --window N, answered with do answer.
+TEST_F(InspectToolTest, DialogsAndPopupsAreTopLevelObjects) {
+  std::string page = Page("s.html", "<select id=s><option>one<option>two</select>");
+  std::string picture = m_home / "popup.png";
+  ChildResult result = InspectWithInput({"--json", "--page", page, "shell"},
+                                        "do dialog prompt 'Your name?'\n"
+                                        "windows\n"
+                                        "get @1 .class\n"
+                                        "do answer text:Ada\n"
+                                        "do answer accept\n"
+                                        "do open '#s'\n"
+                                        "windows\n"
+                                        "get @1 .class\n"
+                                        "screenshot " +
+                                            picture +
+                                            " --window 1\n"
+                                            "get @7 .class\n"
+                                            "do dialog nosuch ''\n");
+  std::vector<std::string> lines = Lines(result.out);
+  ASSERT_EQ(lines.size(), 11u) << result.out << result.err;
+  // A prompt over the browser: listed second, as a dialog.
+  EXPECT_EQ(Count(lines[1], "\"index\""), 2u) << lines[1];
+  EXPECT_NE(lines[1].find("\"kind\": \"Dialog\""), std::string::npos) << lines[1];
+  EXPECT_NE(lines[2].find("\"value\": \"Html.Dialog\""), std::string::npos) << lines[2];
+  // Answered with text, it closes; a second answer finds no dialog.
+  EXPECT_EQ(lines[3], "{\"do\": \"answer\", \"arguments\": [\"text:Ada\"]}");
+  EXPECT_NE(lines[4].find("no dialog is open"), std::string::npos) << lines[4];
+  // The open list is a popup window of its own, the product's combo list.
+  EXPECT_NE(lines[6].find("\"kind\": \"popup\""), std::string::npos) << lines[6];
+  EXPECT_NE(lines[7].find("\"value\": \"Html.ComboLBox\""), std::string::npos) << lines[7];
+  EXPECT_NE(lines[8].find("popup.png"), std::string::npos) << lines[8];
+  // The popup's own picture: as wide as the select, two rows of 16 and a border.
+  std::string png = ReadFile(picture);
+  ASSERT_GT(png.size(), 24u);
+  EXPECT_EQ(static_cast<unsigned char>(png[23]), 34u);  // IHDR height, low byte
+  EXPECT_NE(lines[9].find("no top-level window 7"), std::string::npos) << lines[9];
+  EXPECT_NE(lines[10].find("unknown dialog 'nosuch'"), std::string::npos) << lines[10];
+  EXPECT_TRUE(LeakedNothing(result));
+}
+
+}  // namespace

@@ -16,15 +16,17 @@ struct CommandRow {
 };
 
 const CommandRow kCommands[] = {
-    {"windows", 0, "windows", "the top-level objects of every browser window"},
-    {"get", 2, "get PATH NAME", "one property (PATH \".\" is the first window)"},
+    {"windows", 0, "windows", "every top-level object: browsers, dialogs, popups"},
+    {"get", 2, "get PATH NAME", "one property (PATH \".\" is the first window, @N/... window N)"},
     {"set", 3, "set PATH NAME VALUE", "sets one property, then reads it back"},
-    {"tree", 0, "tree [--depth N] [--props .a,.b]", "the object tree of the first window"},
+    {"tree", 0, "tree [--depth N] [--props .a,.b] [--window N]",
+     "the object tree of the first window (or of window N)"},
     {"props", 1, "props PATH", "every standard and native property of an object"},
     {"find", 2, "find tag|name|id VALUE", "elements of the shown document"},
     {"focus", 0, "focus", "the element with the keyboard focus"},
     {"at", 2, "at X Y", "the hit-test path to a screen point"},
-    {"screenshot", 1, "screenshot FILE.png [--boxes]", "a picture of the first window"},
+    {"screenshot", 1, "screenshot FILE.png [--boxes] [--window N]",
+     "a picture of the first window (or of window N)"},
     {"cookies", kAnyArity, "cookies [delete [SITE] [--partial]]",
      "the cookie store, or the browser's deleteCookies"},
     {"do", kAnyArity, "do ACTION [ARGS...]", "one of the actions below, now"},
@@ -36,8 +38,8 @@ struct ActionRow {
   size_t arity;
 };
 
-const ActionRow kActions[] = {
-    {"focus", 1}, {"type", 2}, {"select", 2}, {"scroll", 2}, {"cookie", 4}};
+const ActionRow kActions[] = {{"focus", 1},  {"type", 2}, {"select", 2}, {"scroll", 2},
+                              {"cookie", 4}, {"open", 1}, {"dialog", 2}, {"answer", 1}};
 
 const size_t kSynopsisWidth = 29;
 
@@ -133,8 +135,8 @@ std::optional<InspectCommand> CommandParser::parse(const std::vector<std::string
 bool CommandParser::takeFlag(const std::vector<std::string>& words, size_t& i,
                              InspectCommand& command, std::string& error) {
   const std::string& flag = words[i];
-  bool known =
-      i > 0 && (flag == "--depth" || flag == "--props" || flag == "--boxes" || flag == "--partial");
+  bool known = i > 0 && (flag == "--depth" || flag == "--props" || flag == "--boxes" ||
+                         flag == "--partial" || flag == "--window");
   if (!known) {
     error = "unknown option '" + flag + "'";
     return false;
@@ -150,6 +152,11 @@ bool CommandParser::takeFlag(const std::vector<std::string>& words, size_t& i,
   const std::string& value = words[++i];
   if (flag == "--props") {
     command.treeProperties = splitCommas(value);
+  } else if (flag == "--window") {
+    if (!parseInt(value, command.window) || command.window < 0) {
+      error = "--window wants a number from 0, not '" + value + "'";
+      return false;
+    }
   } else if (!parseInt(value, command.treeDepth) || command.treeDepth < 0) {
     error = "--depth wants a number from 0, not '" + value + "'";
     return false;
@@ -167,6 +174,10 @@ bool CommandParser::checkArguments(InspectCommand& command, std::string& error) 
   }
   if ((command.treeDepth != -1 || !command.treeProperties.empty()) && command.name != "tree") {
     error = "--depth and --props belong to the tree command";
+    return false;
+  }
+  if (command.window >= 0 && command.name != "tree" && command.name != "screenshot") {
+    error = "--window belongs to the tree and screenshot commands (paths take @N/)";
     return false;
   }
   if (command.boxes && command.name != "screenshot") {
@@ -196,7 +207,7 @@ bool CommandParser::checkArguments(InspectCommand& command, std::string& error) 
 
 bool CommandParser::checkAction(const std::vector<std::string>& action, std::string& error) {
   if (action.empty()) {
-    error = "do needs an action: focus, type, select, scroll or cookie";
+    error = "do needs an action: focus, type, select, scroll, cookie, open, dialog or answer";
     return false;
   }
   std::optional<size_t> arity = actionArity(action[0]);

@@ -15,6 +15,9 @@ struct InspectCommand {
   std::vector<std::string> treeProperties;
   // screenshot
   bool boxes = false;
+  // tree and screenshot: the top-level object of that index in `windows` (-1: the first
+  // browser)
+  int window = -1;
   // cookies delete
   bool partial = false;
   // at: its arguments as numbers

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "AgentView.h"
+#include "CommandParser.h"
 #include "InspectShell.h"
 #include "PageActions.h"
 #include "Screenshot.h"
@@ -89,7 +90,7 @@ int InspectCommands::run(const InspectCommand& command) {
   if (name == "at")
     return at(command.x, command.y);
   if (name == "screenshot")
-    return screenshot(args[0], command.boxes);
+    return screenshot(args[0], command.boxes, command.window);
   if (name == "do")
     return act(args);
   if (name == "cookies")
@@ -115,18 +116,71 @@ JsonValue InspectCommands::summary(IHtmlElement* object,
   return node;
 }
 
+std::vector<InspectCommands::TopLevel> InspectCommands::topLevels() const {
+  std::vector<TopLevel> found;
+  for (const TopLevelWindow& window : TopLevelWindows::list()) {
+    CHtmlObjectPtr<IHtmlTopLevelElement> object =
+        m_session.domain()->getTopLevelObject(static_cast<long>(window.handle));
+    found.push_back({window, object});
+  }
+  return found;
+}
+
+bool InspectCommands::windowFor(int index, CHtmlObjectPtr<IHtmlTopLevelElement>& object,
+                                unsigned long& handle, std::string& error) const {
+  if (index < 0) {
+    object = m_session.browsers().front();
+    handle = m_session.firstWindow().frameWindow();
+    return true;
+  }
+  std::vector<TopLevel> all = topLevels();
+  if (static_cast<size_t>(index) >= all.size()) {
+    error = "no top-level window " + std::to_string(index) + " (see windows)";
+    return false;
+  }
+  object = all[static_cast<size_t>(index)].object;
+  handle = all[static_cast<size_t>(index)].window.handle;
+  return true;
+}
+
+CHtmlObjectPtr<IHtmlElement> InspectCommands::resolve(const std::string& path,
+                                                      std::string& error) const {
+  if (path.empty() || path[0] != '@')
+    return AgentView::resolve(m_session.browsers().front(), path, error);
+  size_t slash = path.find('/');
+  std::string number = path.substr(1, slash == std::string::npos ? std::string::npos : slash - 1);
+  int index = -1;
+  CHtmlObjectPtr<IHtmlTopLevelElement> top;
+  unsigned long handle = 0;
+  if (!CommandParser::parseInt(number, index) || index < 0) {
+    error = "bad window '@" + number + "' in '" + path + "'";
+    return nullptr;
+  }
+  if (!windowFor(index, top, handle, error))
+    return nullptr;
+  if (!top) {
+    error = "the library answers nothing for window " + number;
+    return nullptr;
+  }
+  std::string rest = slash == std::string::npos ? "." : path.substr(slash + 1);
+  return AgentView::resolve(top, rest.empty() ? "." : rest, error);
+}
+
 int InspectCommands::windows() {
   JsonValue list = JsonValue::array();
-  CHtmlObjectPtr<IHtmlEnumerator> browsers = m_session.domain()->enumBrowsers();
-  while (browsers && browsers->hasMoreElements()) {
-    CHtmlObjectPtr<IHtmlElement> browser = static_cast<IHtmlElement*>(browsers->nextElement());
-    if (!browser)
-      continue;
+  long long index = 0;
+  for (const TopLevel& top : topLevels()) {
     JsonValue entry = JsonValue::object();
-    CHtmlObjectPtr<IHtmlPropertyValue> cls = browser->getProperty(".class");
-    entry.set("class", ValueFormatter::toJson(cls));
+    entry.set("index", JsonValue::integer(index++));
+    entry.set("window", JsonValue::integer(static_cast<long long>(top.window.handle)));
+    entry.set("kind", JsonValue::string(top.window.popup ? "popup" : top.window.resourceName));
+    IHtmlElement* object = static_cast<IHtmlTopLevelElement*>(top.object);
+    CHtmlObjectPtr<IHtmlPropertyValue> cls = object ? object->getProperty(".class") : nullptr;
+    entry.set("class", object ? ValueFormatter::toJson(cls) : JsonValue());
     for (const char* name : kWindowNames) {
-      CHtmlObjectPtr<IHtmlPropertyValue> value = browser->getProperty(name);
+      if (!object)
+        break;
+      CHtmlObjectPtr<IHtmlPropertyValue> value = object->getProperty(name);
       entry.set(name + 1, ValueFormatter::toJson(value));
     }
     list.push(entry);
@@ -147,8 +201,7 @@ int InspectCommands::windows() {
 
 int InspectCommands::get(const std::string& path, const std::string& name) {
   std::string error;
-  CHtmlObjectPtr<IHtmlElement> object =
-      AgentView::resolve(m_session.browsers().front(), path, error);
+  CHtmlObjectPtr<IHtmlElement> object = resolve(path, error);
   if (!object)
     return fail(error);
   CHtmlObjectPtr<IHtmlPropertyValue> value = object->getProperty(name.c_str());
@@ -167,8 +220,7 @@ int InspectCommands::get(const std::string& path, const std::string& name) {
 int InspectCommands::set(const std::string& path, const std::string& name,
                          const std::string& text) {
   std::string error;
-  CHtmlObjectPtr<IHtmlElement> object =
-      AgentView::resolve(m_session.browsers().front(), path, error);
+  CHtmlObjectPtr<IHtmlElement> object = resolve(path, error);
   if (!object)
     return fail(error);
   CHtmlObjectPtr<IHtmlPropertyValue> value = ValueParser::parse(text);
@@ -212,7 +264,14 @@ void InspectCommands::printTree(const JsonValue& node, int indent) const {
 }
 
 int InspectCommands::tree(const InspectCommand& command) {
-  JsonValue root = treeOf(m_session.browsers().front(), 0, command);
+  CHtmlObjectPtr<IHtmlTopLevelElement> top;
+  unsigned long handle = 0;
+  std::string error;
+  if (!windowFor(command.window, top, handle, error))
+    return fail(error);
+  if (!top)
+    return fail("the library answers nothing for window " + std::to_string(command.window));
+  JsonValue root = treeOf(top, 0, command);
   if (m_options.json) {
     print(root);
   } else {
@@ -223,8 +282,7 @@ int InspectCommands::tree(const InspectCommand& command) {
 
 int InspectCommands::props(const std::string& path) {
   std::string error;
-  CHtmlObjectPtr<IHtmlElement> object =
-      AgentView::resolve(m_session.browsers().front(), path, error);
+  CHtmlObjectPtr<IHtmlElement> object = resolve(path, error);
   if (!object)
     return fail(error);
   JsonValue standard = JsonValue::object();
@@ -334,11 +392,16 @@ int InspectCommands::at(int x, int y) {
   return 0;
 }
 
-int InspectCommands::screenshot(const std::string& file, bool withBoxes) {
+int InspectCommands::screenshot(const std::string& file, bool withBoxes, int window) {
+  CHtmlObjectPtr<IHtmlTopLevelElement> topObject;
+  unsigned long handle = 0;
+  std::string error;
+  if (!windowFor(window, topObject, handle, error))
+    return fail(error);
   std::vector<HtmlRectangle> boxes;
-  if (withBoxes) {
+  if (withBoxes && topObject) {
     std::vector<CHtmlObjectPtr<IHtmlElement>> pending;
-    IHtmlElement* top = m_session.browsers().front();
+    IHtmlElement* top = topObject;
     top->addRef();
     pending.push_back(top);
     while (!pending.empty()) {
@@ -355,9 +418,12 @@ int InspectCommands::screenshot(const std::string& file, bool withBoxes) {
       }
     }
   }
-  m_session.firstWindow().paint();
-  std::string error;
-  if (!Screenshot::writeWindow(m_session.firstWindow().frameWindow(), boxes, file, error)) {
+  // Painting is not kept up to date: paint every window (their open lists too) and dialog.
+  for (geckohost::BrowserWindow* browser : m_session.windows())
+    browser->paint();
+  if (geckohost::DialogWindow* dialog = m_session.host().lastOpenDialog())
+    dialog->paint();
+  if (!Screenshot::writeWindow(handle, boxes, file, error)) {
     return fail(error);
   }
   if (m_options.json) {

@@ -13,6 +13,7 @@
 #include "InspectOptions.h"
 #include "InspectSession.h"
 #include "JsonValue.h"
+#include "TopLevelWindows.h"
 
 class InspectCommands {
  public:
@@ -34,11 +35,25 @@ class InspectCommands {
   int find(const std::string& kind, const std::string& value);
   int focus();
   int at(int x, int y);
-  int screenshot(const std::string& file, bool withBoxes);
+  int screenshot(const std::string& file, bool withBoxes, int window);
   int act(const std::vector<std::string>& action);
   int cookies(const InspectCommand& command);
   int deleteCookies(const InspectCommand& command);
   int shell();
+
+  // Every top-level object as the agent finds them (TopLevelWindows), in that order: the X
+  // window and what the domain answers for it (null when it answers nothing).
+  struct TopLevel {
+    TopLevelWindow window;
+    CHtmlObjectPtr<IHtmlTopLevelElement> object;
+  };
+  std::vector<TopLevel> topLevels() const;
+  // The object a PATH starts from: "@N/rest" top-level object N (rest "." when absent),
+  // otherwise the first browser with the whole path. Null with `error`.
+  CHtmlObjectPtr<IHtmlElement> resolve(const std::string& path, std::string& error) const;
+  // The top-level object and X window of --window N (the first browser for -1).
+  bool windowFor(int index, CHtmlObjectPtr<IHtmlTopLevelElement>& object, unsigned long& handle,
+                 std::string& error) const;
 
   // .class, .tag, .id and .name where answered, .text cut to 40 characters, and the
   // properties named in `extra`.

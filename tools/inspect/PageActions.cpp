@@ -137,6 +137,59 @@ bool PageActions::cookie(const std::vector<std::string>& action, std::string& er
   return true;
 }
 
+bool PageActions::open(const std::string& selector, std::string& error) {
+  nsCOMPtr<nsIDOMElement> element = find(selector, error);
+  if (!element)
+    return false;
+  if (!m_window.openDropDown(element)) {
+    error = "'" + selector + "' is not a drop-down select";
+    return false;
+  }
+  m_window.paint();
+  return true;
+}
+
+bool PageActions::dialog(const std::string& kind, const std::string& message, std::string& error) {
+  static const std::pair<const char*, geckohost::DialogKind> kKinds[] = {
+      {"alert", geckohost::DialogKind::Alert},   {"confirm", geckohost::DialogKind::Confirm},
+      {"prompt", geckohost::DialogKind::Prompt}, {"helperapp", geckohost::DialogKind::HelperApp},
+      {"find", geckohost::DialogKind::Find},     {"cookie", geckohost::DialogKind::CookieAccept},
+  };
+  for (const auto& [name, value] : kKinds) {
+    if (kind != name)
+      continue;
+    geckohost::DialogOptions options;
+    options.kind = value;
+    options.message = message;
+    geckohost::DialogWindow& shown = m_host.openDialog(m_window, options);
+    shown.paint();
+    return true;
+  }
+  error = "unknown dialog '" + kind + "' (alert, confirm, prompt, helperapp, find, cookie)";
+  return false;
+}
+
+bool PageActions::answer(const std::string& what, std::string& error) {
+  geckohost::DialogWindow* shown = m_host.lastOpenDialog();
+  if (!shown) {
+    error = "no dialog is open";
+    return false;
+  }
+  static const std::string kTextPrefix = "text:";
+  if (what.compare(0, kTextPrefix.size(), kTextPrefix) == 0) {
+    if (!shown->setText(what.substr(kTextPrefix.size()))) {
+      error = "the dialog has no text box";
+      return false;
+    }
+    return shown->press("accept");
+  }
+  if (!shown->press(what)) {
+    error = "the dialog has no button '" + what + "'";
+    return false;
+  }
+  return true;
+}
+
 bool PageActions::run(const std::vector<std::string>& action, std::string& error) {
   const std::string& verb = action[0];
   bool done = false;
@@ -150,6 +203,12 @@ bool PageActions::run(const std::vector<std::string>& action, std::string& error
     done = scroll(action[1], action[2], error);
   } else if (verb == "cookie") {
     done = cookie(action, error);
+  } else if (verb == "open") {
+    done = open(action[1], error);
+  } else if (verb == "dialog") {
+    done = dialog(action[1], action[2], error);
+  } else if (verb == "answer") {
+    done = answer(action[1], error);
   } else {
     error = "unknown action '" + verb + "'";
   }

@@ -4,6 +4,11 @@
 //
 //   focus #name        type #name " Lovelace"        select select:0 2        scroll 0 200
 //   cookie shop.example.com /cart id 42      (a host starting with "." is a domain cookie)
+//   open #size          drops a select's list down (a popup window opens)
+//   dialog prompt "Your name?"    opens a dialog over the browser: alert, confirm, prompt,
+//                       helperapp, find or cookie, with its message ("" for the kind's own)
+//   answer accept       presses the open dialog's button by dlgtype or label; "text:Ada" types
+//                       Ada into its text box and accepts
 #ifndef TOOLS_INSPECT_PAGEACTIONS_H
 #define TOOLS_INSPECT_PAGEACTIONS_H
 
@@ -31,6 +36,9 @@ class PageActions {
   bool select(const std::string& selector, const std::string& index, std::string& error);
   bool scroll(const std::string& x, const std::string& y, std::string& error);
   bool cookie(const std::vector<std::string>& action, std::string& error);
+  bool open(const std::string& selector, std::string& error);
+  bool dialog(const std::string& kind, const std::string& message, std::string& error);
+  bool answer(const std::string& what, std::string& error);
 
   geckohost::Host& m_host;
   geckohost::BrowserWindow& m_window;

@@ -5,6 +5,12 @@
 
 namespace {
 
+bool isShownPopup(Display* display, Window window) {
+  XWindowAttributes attributes;
+  return XGetWindowAttributes(display, window, &attributes) && attributes.override_redirect &&
+         attributes.map_state == IsViewable;
+}
+
 void collect(Display* display, Window window, std::vector<TopLevelWindow>& found) {
   XClassHint hint = {nullptr, nullptr};
   if (XGetClassHint(display, window, &hint)) {
@@ -22,8 +28,12 @@ void collect(Display* display, Window window, std::vector<TopLevelWindow>& found
   unsigned int count = 0;
   if (!XQueryTree(display, window, &root, &parent, &children, &count))
     return;
-  for (unsigned int i = 0; i < count; ++i)
-    collect(display, children[i], found);
+  for (unsigned int i = 0; i < count; ++i) {
+    if (window == root && isShownPopup(display, children[i]))
+      found.push_back({children[i], "", "", true});
+    else
+      collect(display, children[i], found);
+  }
   if (children)
     XFree(children);
 }

@@ -1,5 +1,6 @@
 // Finds top-level windows as an agent does: walking the X window tree down from the root and
-// keeping every window that carries a WM_CLASS hint (without looking further inside it).
+// keeping every window that carries a WM_CLASS hint (without looking further inside it), and
+// the shown override-redirect children of the root (drop-down popups).
 #ifndef TOOLS_INSPECT_TOPLEVELWINDOWS_H
 #define TOOLS_INSPECT_TOPLEVELWINDOWS_H
 
@@ -10,6 +11,7 @@ struct TopLevelWindow {
   unsigned long handle;
   std::string resourceName;   // "Navigator" for browser windows
   std::string resourceClass;  // "Firefox"
+  bool popup = false;         // an override-redirect window without WM_CLASS
 };
 
 class TopLevelWindows {

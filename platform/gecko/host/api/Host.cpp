@@ -112,6 +112,14 @@ void Host::closeWindow(BrowserWindow& window) {
   closing->close();
 }
 
+DialogWindow* Host::lastOpenDialog() const {
+  for (auto open = mDialogs.rbegin(); open != mDialogs.rend(); ++open) {
+    if ((*open)->isOpen())
+      return open->get();
+  }
+  return nullptr;
+}
+
 void Host::closeWindow(DialogWindow& dialog) {
   auto found = std::find_if(mDialogs.begin(), mDialogs.end(),
                             [&dialog](const auto& open) { return open.get() == &dialog; });

@@ -60,6 +60,9 @@ class GECKOHOST_API Host {
   void setAccessibilityEnabled(bool enabled);
   bool accessibilityEnabled() const;
   size_t dialogCount() const { return mDialogs.size(); }
+  // The most recently opened dialog that is still open (not answered or closed); null when
+  // there is none.
+  DialogWindow* lastOpenDialog() const;
 
   // The cookie store every page and the cookie manager service share. A seeded cookie
   // replaces one with the same host, path and name.
