@@ -99,6 +99,10 @@ enum ReportLine : unsigned int {
   kLineInvokeScript = 440,
   kLineInsertWrapperScript = 460,
   kLineAjaxReading = 480,
+  kLineGetProperties = 500,
+  kLineGetNativeProperties = 510,
+  kLineGetBrowser = 520,
+  kLineGetActiveElement = 530,
 };
 
 // Whether a ".class" value names a frame element ("Html.FRAME", "Html.IFRAME").
@@ -335,12 +339,22 @@ bool CNSHtmlDocument::setProperty(const char* name, IHtmlPropertyValue* value) {
 }
 
 IHtmlEnumerator* CNSHtmlDocument::getProperties() {
-  return new CNSHtmlStandardPropertyEnumerator(this);
+  try {
+    return new CNSHtmlStandardPropertyEnumerator(this);
+  } catch (...) {
+    reportException(kLineGetProperties);
+  }
+  return nullptr;
 }
 
 IHtmlEnumerator* CNSHtmlDocument::getNativeProperties() {
-  nsCOMPtr<nsIDOMNode> node = do_QueryInterface(m_htmlDocument);
-  return node ? new CNSHtmlNativePropertyEnumerator(node) : nullptr;
+  try {
+    nsCOMPtr<nsIDOMNode> node = do_QueryInterface(m_htmlDocument);
+    return node ? new CNSHtmlNativePropertyEnumerator(node) : nullptr;
+  } catch (...) {
+    reportException(kLineGetNativeProperties);
+  }
+  return nullptr;
 }
 
 // --- IHtmlDocument ----------------------------------------------------------------------------
@@ -751,8 +765,13 @@ IHtmlElement* CNSHtmlDocument::getParent() {
 }
 
 IHtmlBrowser* CNSHtmlDocument::getBrowser() {
-  IHtmlBrowser* browser = getBrowserByFocus();
-  return browser ? browser : getBrowserByWidget();
+  try {
+    IHtmlBrowser* browser = getBrowserByFocus();
+    return browser ? browser : getBrowserByWidget();
+  } catch (...) {
+    reportException(kLineGetBrowser);
+  }
+  return nullptr;
 }
 
 namespace {
@@ -954,6 +973,15 @@ IHtmlElement* CNSHtmlDocument::getChildAtPoint(int x, int y) {
 }
 
 nsIDOMElement* CNSHtmlDocument::getActiveElement() {
+  try {
+    return findActiveElement();
+  } catch (...) {
+    reportException(kLineGetActiveElement);
+  }
+  return nullptr;
+}
+
+nsIDOMElement* CNSHtmlDocument::findActiveElement() {
   nsCOMPtr<nsIDOMNSDocument> document = do_QueryInterface(m_htmlDocument);
   if (!document)
     return nullptr;

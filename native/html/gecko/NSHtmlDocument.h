@@ -136,6 +136,7 @@ class CNSHtmlDocument final : public CHtmlRefCounted<CNSHtmlDocument, IHtmlDocum
   // The containing frame element's bounds when the document is shown in one; false otherwise.
   bool getFrameBounds(HtmlRectangle& bounds);
   IHtmlElement* wrapLayoutAnswer(nsIDOMElement* element);
+  nsIDOMElement* findActiveElement();
   // Runs `script` in the page's script context with the system principal; `result` holds the
   // value as text, empty when the evaluation failed.
   bool evaluate(const char* script, nsString_external& result);
