@@ -298,7 +298,7 @@ TEST_F(ElementClassesTest, EveryRectangleOfASelectIsTraced) {
   EXPECT_EQ(traced(line), 5u);
 }
 
-TEST_F(ElementClassesTest, AnOpenDropDownWithoutItsPopupIsTraced) {
+TEST_F(ElementClassesTest, AnOpenDropDownGivesItsListObject) {
   ASSERT_TRUE(
       show("<select id=s><option>a<option>b</select>"
            "<select id=hidden style='display:none'><option>h</select>"));
@@ -306,9 +306,17 @@ TEST_F(ElementClassesTest, AnOpenDropDownWithoutItsPopupIsTraced) {
   ASSERT_TRUE(combo);
   combo->ShowDropDown(PR_TRUE);
   CHtmlObjectPtr<IHtmlElement> select = byId("s");
-  EXPECT_EQ(longProperty(select, ".comboList"), 0);
-  EXPECT_EQ(traced("Dropdown frame has no widget!"), 1u);
+  {
+    // The open list's popup is found: a new list object, which the receiver owns.
+    CHtmlObjectPtr<IHtmlElement> list(
+        reinterpret_cast<IHtmlElement*>(static_cast<intptr_t>(longProperty(select, ".comboList"))));
+    ASSERT_TRUE(list);
+    CHtmlObjectPtr<IHtmlPropertyValue> cls = list->getProperty(".class");
+    EXPECT_TRUE(cls && cls->type() == 3);
+    EXPECT_EQ(traced("Dropdown frame has no widget!"), 0u);
+  }
   combo->ShowDropDown(PR_FALSE);
+  EXPECT_EQ(longProperty(select, ".comboList"), 0);
 
   // A select that is not laid out has no combo box frame.
   CHtmlObjectPtr<IHtmlElement> hidden = byId("hidden");

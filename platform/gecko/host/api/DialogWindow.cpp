@@ -78,17 +78,19 @@ void fillInCommon(dom::Document& document, const DialogOptions& options,
   setCollapsed(textbox, options.kind != DialogKind::Prompt);
   if (textbox)
     textbox->setAttributeValue(u"value", dom::utf8ToUTF16(options.text));
+  std::string label =
+      options.checkboxLabel.value_or(options.kind == DialogKind::Confirm ? "Do not ask again" : "");
   dom::Element* checkbox = document.getElementById(u"checkbox");
-  setCollapsed(checkbox, options.checkboxLabel.empty());
+  setCollapsed(checkbox, label.empty());
   if (checkbox) {
-    checkbox->setAttributeValue(u"label", dom::utf8ToUTF16(options.checkboxLabel));
+    checkbox->setAttributeValue(u"label", dom::utf8ToUTF16(label));
     checkbox->setAttributeValue(u"checked", options.checked ? u"true" : u"false");
   }
   if (options.kind == DialogKind::Alert) {
     if (dom::Element* root = document.documentElement())
       root->setAttributeValue(u"buttons", u"accept");
     if (dom::Element* cancel = dialogButton(document, u"cancel"))
-      cancel->setAttributeValue(u"hidden", u"true");
+      cancel->setAttributeValue(u"collapsed", u"true");
   }
 }
 

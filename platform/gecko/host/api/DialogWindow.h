@@ -14,6 +14,7 @@
 #define GECKOHOST_API_DIALOGWINDOW_H
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "BrowserWindow.h"
@@ -53,8 +54,9 @@ struct DialogOptions {
   std::string message = "Are you sure?";
   // The text box's first value (prompt, find), or the file name (helper app dialog).
   std::string text;
-  // A check box is shown in the common dialog when this is not empty.
-  std::string checkboxLabel;
+  // The common dialog's check box, shown when the label is not empty; unset for the kind's
+  // own (a confirm asks "Do not ask again", alerts and prompts have none).
+  std::optional<std::string> checkboxLabel;
   bool checked = false;
   // Another XUL document to show instead (a page-table or file: address); empty for the
   // kind's own, whose texts are then taken from above.

@@ -75,7 +75,7 @@ TEST_F(ChromeAccessibilityTest, DialogElementsAndTheirAnonymousButtonsHaveChrome
   EXPECT_EQ(rv, NS_OK);
   EXPECT_FALSE(none);
 
-  // The anonymous button box and its buttons; the hidden extra button has none.
+  // The anonymous button box and its buttons; the collapsed extra button has none.
   nsCOMPtr<nsIDOMElement> root;
   document->GetDocumentElement(getter_AddRefs(root));
   nsCOMPtr<nsIDOMDocumentXBL> xbl = do_QueryInterface(document);

@@ -205,7 +205,7 @@ TEST(ChromeLayoutTest, DialogChromeMatchesTheDocumentedRectangles) {
   const ChromeBox& buttonBox = chrome.children[5];
   EXPECT_EQ(buttonBox.rect, nsIntRect(0, H - 26, W, 26));
   ASSERT_EQ(buttonBox.children.size(), 4u);
-  EXPECT_EQ(buttonBox.children[1].rect, nsIntRect(0, 0, 0, 0));  // extra1, hidden
+  EXPECT_EQ(buttonBox.children[1].rect, nsIntRect(0, 0, 0, 0));  // extra1, collapsed
   EXPECT_EQ(buttonBox.children[2].rect, nsIntRect(W - 160, H - 26, 80, 26));
   EXPECT_EQ(buttonBox.children[3].rect, nsIntRect(W - 80, H - 26, 80, 26));
 }
