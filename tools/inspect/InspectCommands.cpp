@@ -172,7 +172,7 @@ int InspectCommands::windows() {
   for (const TopLevel& top : topLevels()) {
     JsonValue entry = JsonValue::object();
     entry.set("index", JsonValue::integer(index++));
-    entry.set("window", JsonValue::integer(static_cast<long long>(top.window.handle)));
+    entry.set("handle", JsonValue::integer(static_cast<long long>(top.window.handle)));
     entry.set("kind", JsonValue::string(top.window.popup ? "popup" : top.window.resourceName));
     IHtmlElement* object = static_cast<IHtmlTopLevelElement*>(top.object);
     CHtmlObjectPtr<IHtmlPropertyValue> cls = object ? object->getProperty(".class") : nullptr;
