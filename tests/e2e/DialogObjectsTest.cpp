@@ -188,3 +188,76 @@ TEST_F(DialogObjectsTest, ADialogStillLoadingIsNoDialogYet) {
   CHtmlObjectPtr<IHtmlTopLevelElement> loaded = lookUp(dialog.topLevelWindow());
   EXPECT_EQ(stringProperty(loaded, ".class"), "Html.Dialog");
 }
+
+// With accessibility on, controls have the rectangles of docs/chrome.md: the dialog's top
+// level is at (204, 174), W = 352 and H = 172.
+TEST_F(DialogObjectsTest, AnAlertsControlsHaveRealRectangles) {
+  host->setAccessibilityEnabled(true);
+  DialogOptions options;
+  options.kind = geckohost::DialogKind::Alert;
+  options.message = "Saved.";
+  DialogWindow& dialog = host->openDialog(*m_browser, options);
+  CHtmlObjectPtr<IHtmlTopLevelElement> found = lookUp(dialog.topLevelWindow());
+  ASSERT_TRUE(found);
+  EXPECT_EQ(controls(found),
+            (std::vector<std::string>{"Html.DialogStatic:Saved.", "Html.DialogButton:OK"}));
+  CHtmlObjectPtr<IHtmlEnumerator> children = found->getChildren();
+  CHtmlObjectPtr<IHtmlElement> text = static_cast<IHtmlElement*>(children->nextElement());
+  CHtmlObjectPtr<IHtmlElement> ok = static_cast<IHtmlElement*>(children->nextElement());
+  EXPECT_EQ(rectProperty(text, ".bounds"), (HtmlRectangle{204, 174 + 18, 352, 18}));
+  HtmlRectangle button{204 + 352 - 80, 174 + 172 - 26, 80, 26};
+  EXPECT_EQ(rectProperty(ok, ".bounds"), button);
+  // Left and top edges are inside, right and bottom outside.
+  EXPECT_TRUE(ok->isPointInObject(button.x, button.y));
+  EXPECT_FALSE(ok->isPointInObject(button.x + 80, button.y));
+  EXPECT_FALSE(ok->isPointInObject(button.x, button.y + 26));
+  // Accessibility off: no accessible, no rectangle, no point.
+  host->setAccessibilityEnabled(false);
+  EXPECT_EQ(rectProperty(ok, ".bounds"), (HtmlRectangle{0, 0, 0, 0}));
+  EXPECT_FALSE(ok->isPointInObject(button.x + 1, button.y + 1));
+  // The dialog's own bounds come from its widget either way.
+  EXPECT_EQ(rectProperty(found, ".bounds"), (HtmlRectangle{204, 174, 352, 172}));
+}
+
+TEST_F(DialogObjectsTest, APromptsTextBoxIsAnEditWithItsValue) {
+  DialogOptions options;
+  options.kind = geckohost::DialogKind::Prompt;
+  options.message = "Your name?";
+  options.text = "Ada";
+  DialogWindow& dialog = host->openDialog(*m_browser, options);
+  CHtmlObjectPtr<IHtmlTopLevelElement> found = lookUp(dialog.topLevelWindow());
+  ASSERT_TRUE(found);
+  EXPECT_EQ(controls(found), (std::vector<std::string>{
+                                 "Html.DialogStatic:Your name?",
+                                 "Html.DialogEdit:Ada",
+                                 "Html.DialogButton:OK",
+                                 "Html.DialogButton:Cancel",
+                             }));
+  // A person types; the agent reads the new value.
+  dialog.setText("Grace");
+  EXPECT_EQ(controls(found)[1], "Html.DialogEdit:Grace");
+}
+
+TEST_F(DialogObjectsTest, EveryKindOfDialogIsADialogButOneShowingAPage) {
+  for (geckohost::DialogKind kind : {geckohost::DialogKind::HelperApp, geckohost::DialogKind::Find,
+                                     geckohost::DialogKind::CookieAccept}) {
+    DialogOptions options;
+    options.kind = kind;
+    DialogWindow& dialog = host->openDialog(*m_browser, options);
+    CHtmlObjectPtr<IHtmlTopLevelElement> found = lookUp(dialog.topLevelWindow());
+    EXPECT_EQ(stringProperty(found, ".class"), "Html.Dialog") << static_cast<int>(kind);
+    // Each kind's buttons come from its button box, after its other controls.
+    std::vector<std::string> all = controls(found);
+    ASSERT_FALSE(all.empty());
+    EXPECT_EQ(all.back().substr(0, 18), "Html.DialogButton:");
+    found = nullptr;
+    host->closeWindow(dialog);
+  }
+  // An owned window whose document shows an HTML page in a frame is no dialog.
+  page("http://test/inner.html", "<p>a page in a dialog</p>");
+  DialogOptions options;
+  options.chromeUrl = std::string("file://") + NSHTML_TEST_PAGES_DIR + "/host/pageDialog.xul";
+  DialogWindow& withPage = host->openDialog(*m_browser, options);
+  CHtmlObjectPtr<IHtmlTopLevelElement> found = lookUp(withPage.topLevelWindow());
+  EXPECT_TRUE(!found || stringProperty(found, ".class") != "Html.Dialog");
+}

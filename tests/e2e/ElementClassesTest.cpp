@@ -311,8 +311,7 @@ TEST_F(ElementClassesTest, AnOpenDropDownGivesItsListObject) {
     CHtmlObjectPtr<IHtmlElement> list(
         reinterpret_cast<IHtmlElement*>(static_cast<intptr_t>(longProperty(select, ".comboList"))));
     ASSERT_TRUE(list);
-    CHtmlObjectPtr<IHtmlPropertyValue> cls = list->getProperty(".class");
-    EXPECT_TRUE(cls && cls->type() == 3);
+    EXPECT_EQ(stringProperty(list, ".class"), "Html.ComboLBox");
     EXPECT_EQ(traced("Dropdown frame has no widget!"), 0u);
   }
   combo->ShowDropDown(PR_FALSE);
@@ -322,6 +321,70 @@ TEST_F(ElementClassesTest, AnOpenDropDownGivesItsListObject) {
   CHtmlObjectPtr<IHtmlElement> hidden = byId("hidden");
   EXPECT_EQ(longProperty(hidden, ".comboList"), 0);
   EXPECT_EQ(traced("comboFrame is null!"), 1u);
+}
+
+TEST_F(ElementClassesTest, AnOpenDropDownIsATopLevelObjectWithItsEntries) {
+  ASSERT_TRUE(
+      show("<select id=s><option id=a>Apple<optgroup label=G id=g><option>x"
+           "</optgroup><option id=c selected>Cherry</select>"));
+  host->setAccessibilityEnabled(true);
+  nsCOMPtr<nsIDOMElement> dom = elementById(m_window->document(0), "s");
+  ASSERT_TRUE(m_window->openDropDown(dom));
+  long handle = static_cast<long>(m_window->dropDownWindow(dom));
+  ASSERT_NE(handle, 0);
+  CHtmlObjectPtr<IHtmlTopLevelElement> list = domain->getTopLevelObject(handle);
+  ASSERT_TRUE(list);
+  EXPECT_EQ(stringProperty(list, ".class"), "Html.ComboLBox");
+  // The popup lies right below the select, as wide as it.
+  CHtmlObjectPtr<IHtmlElement> select = byId("s");
+  HtmlRectangle selectBox = rectProperty(select, ".bounds");
+  HtmlRectangle popup = rectProperty(list, ".bounds");
+  EXPECT_EQ(popup.x, selectBox.x);
+  EXPECT_EQ(popup.y, selectBox.y + selectBox.height);
+  EXPECT_EQ(popup.width, selectBox.width);
+  EXPECT_TRUE(list->isPointInObject(popup.x, popup.y));
+  EXPECT_FALSE(list->isPointInObject(popup.x, popup.y + popup.height));
+  // Its parent and owner are the select.
+  CHtmlObjectPtr<IHtmlElement> parent = list->getParent();
+  ASSERT_TRUE(parent);
+  EXPECT_EQ(parent->getObject(), select->getObject());
+  CHtmlObjectPtr<IHtmlElement> owner = list->getOwner();
+  EXPECT_EQ(stringProperty(owner, ".tag"), "SELECT");
+  // Entries: options and the group, numbered among themselves, with the options' rectangles.
+  std::vector<std::string> entries;
+  CHtmlObjectPtr<IHtmlEnumerator> items = list->getChildren();
+  while (items && items->hasMoreElements()) {
+    CHtmlObjectPtr<IHtmlElement> item = static_cast<IHtmlElement*>(items->nextElement());
+    EXPECT_EQ(stringProperty(item, ".class"), "Html.CombolistItem");
+    CHtmlObjectPtr<IHtmlElement> option = item->getParent();
+    entries.push_back(std::to_string(intProperty(item, ".index")));
+    HtmlRectangle row = rectProperty(item, ".bounds");
+    if (entries.size() == 1) {
+      CHtmlObjectPtr<IHtmlElement> apple = byId("a");
+      EXPECT_EQ(row, rectProperty(apple, ".bounds"));
+      EXPECT_GT(row.height, 0);
+      // The row lies inside the popup.
+      EXPECT_GE(row.y, popup.y);
+      EXPECT_LE(row.y + row.height, popup.y + popup.height);
+    }
+  }
+  EXPECT_EQ(entries, (std::vector<std::string>{"0", "1", "2"}));
+  // The select's comboList is such an object too, and the enumeration starts with it.
+  CHtmlObjectPtr<IHtmlElement> viaSelect(
+      reinterpret_cast<IHtmlElement*>(static_cast<intptr_t>(longProperty(select, ".comboList"))));
+  EXPECT_EQ(stringProperty(viaSelect, ".class"), "Html.ComboLBox");
+  EXPECT_EQ(rectProperty(viaSelect, ".bounds"), popup);
+  CHtmlObjectPtr<IHtmlEnumerator> all = domain->enumBrowsers();
+  ASSERT_TRUE(all->hasMoreElements());
+  CHtmlObjectPtr<IHtmlElement> first = static_cast<IHtmlElement*>(all->nextElement());
+  EXPECT_EQ(stringProperty(first, ".class"), "Html.ComboLBox");
+
+  // Closed, the window is gone and nothing answers for it.
+  ASSERT_TRUE(m_window->closeDropDown(dom));
+  CHtmlObjectPtr<IHtmlTopLevelElement> gone = domain->getTopLevelObject(handle);
+  EXPECT_EQ(gone, nullptr);
+  EXPECT_EQ(longProperty(select, ".comboList"), 0);
+  host->setAccessibilityEnabled(false);
 }
 
 TEST_F(ElementClassesTest, OptionsReportTheirStateAndNeverContainAPoint) {
