@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libx11-dev xvfb x11-utils xauth
   libxft-dev libfreetype-dev fonts-dejavu-core libpng-dev
-  libgumbo-dev duktape-dev libpugixml-dev
+  libgumbo-dev duktape-dev libpugixml-dev libcurl4-openssl-dev
   clang-format valgrind
 )
 
