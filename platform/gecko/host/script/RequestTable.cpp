@@ -107,9 +107,11 @@ void RequestTable::fire(XMLHttpRequest& request, const XMLHttpRequest::Event& ev
     duk_put_prop_string(ctx, -2, "lengthComputable");
   }
   mHeap.callReportingErrors(2);
-  duk_pop(ctx);
-  updatePin(request, target);
-  duk_pop(ctx);
+  duk_pop_2(ctx);
+}
+
+void RequestTable::settled(XMLHttpRequest& request) {
+  unpin(request);
 }
 
 void RequestTable::pin(XMLHttpRequest& request, duk_idx_t object) {
@@ -121,17 +123,12 @@ void RequestTable::pin(XMLHttpRequest& request, duk_idx_t object) {
   duk_pop(ctx);
 }
 
-void RequestTable::updatePin(XMLHttpRequest& request, duk_idx_t object) {
+void RequestTable::unpin(XMLHttpRequest& request) {
+  if (request.inFlight())
+    return;
   duk_context* ctx = mHeap.context();
-  object = duk_normalize_index(ctx, object);
-  std::string key = keyFor(&request);
   pushInFlight(ctx);
-  if (request.inFlight()) {
-    duk_dup(ctx, object);
-    duk_put_prop_string(ctx, -2, key.c_str());
-  } else {
-    duk_del_prop_string(ctx, -1, key.c_str());
-  }
+  duk_del_prop_string(ctx, -1, keyFor(&request).c_str());
   duk_pop(ctx);
 }
 
@@ -196,6 +193,7 @@ duk_ret_t RequestTable::get(duk_context* ctx) {
 duk_ret_t RequestTable::open(duk_context* ctx) {
   if (duk_get_top(ctx) < 2)
     return duk_type_error(ctx, "open needs a method and a URL");
+  duk_set_top(ctx, 5);  // async, user and password may be left out
   XMLHttpRequest& request = thisRequest(ctx);
   bool async = duk_is_undefined(ctx, 2) || duk_to_boolean(ctx, 2);
   duk_push_this(ctx);
@@ -204,7 +202,7 @@ duk_ret_t RequestTable::open(duk_context* ctx) {
   table.pin(request, object);  // open() fires readystatechange at the object
   XMLHttpRequest::Refusal refusal = request.open(toUtf8(ctx, 0), toUtf8(ctx, 1), async,
                                                  optionalText(ctx, 3), optionalText(ctx, 4));
-  table.updatePin(request, object);
+  table.unpin(request);
   throwRefusal(ctx, refusal);
   return 0;
 }
@@ -223,7 +221,7 @@ duk_ret_t RequestTable::send(duk_context* ctx) {
       body = toUtf8(ctx, 0);
     refusal = request.send(body);
   }
-  table.updatePin(request, object);
+  table.unpin(request);
   throwRefusal(ctx, refusal);
   return 0;
 }
@@ -234,7 +232,7 @@ duk_ret_t RequestTable::abort(duk_context* ctx) {
   RequestTable& table = ScriptHeap::of(ctx).requests();
   table.pin(request, -1);
   request.abort();
-  table.updatePin(request, -1);
+  table.unpin(request);
   return 0;
 }
 

@@ -31,12 +31,13 @@ class RequestTable final : public XMLHttpRequest::Observer {
 
   // XMLHttpRequest::Observer
   void fire(XMLHttpRequest& request, const XMLHttpRequest::Event& event) override;
+  void settled(XMLHttpRequest& request) override;
 
  private:
-  // Keeps a request's object (at `object`) in the stash, where events find it; updatePin lets
-  // go of it unless the request is in flight.
+  // Keeps a request's object (at `object`) in the stash, where events find it; unpin lets go
+  // of it unless the request is in flight.
   void pin(XMLHttpRequest& request, duk_idx_t object);
-  void updatePin(XMLHttpRequest& request, duk_idx_t object);
+  void unpin(XMLHttpRequest& request);
 
   static XMLHttpRequest& thisRequest(duk_context* ctx);
   static duk_ret_t construct(duk_context* ctx);

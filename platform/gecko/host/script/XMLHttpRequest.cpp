@@ -150,8 +150,10 @@ void XMLHttpRequest::responseStarted(int status, const std::string& statusText,
   mStatus = status;
   mStatusText = statusText;
   mResponseHeaders = headers;
-  if (std::optional<std::string> length = responseHeader("content-length"))
-    mExpectedLength = std::strtoull(length->c_str(), nullptr, 10);
+  for (const auto& [header, value] : headers) {
+    if (lowered(header) == "content-length")
+      mExpectedLength = std::strtoull(value.c_str(), nullptr, 10);
+  }
   changeState(kHeadersReceived);
 }
 
@@ -177,6 +179,7 @@ void XMLHttpRequest::transferFinished() {
   changeState(kDone);
   if (mState == kDone)
     fire("load");
+  mObserver.settled(*this);
 }
 
 // Gecko 1.9.2 completes the request first (readystatechange with readyState 4 and status 0),
@@ -190,6 +193,7 @@ void XMLHttpRequest::transferFailed(const std::string&) {
   changeState(kDone);
   if (mState == kDone)
     fire("error");
+  mObserver.settled(*this);
 }
 
 void XMLHttpRequest::changeState(State state) {

@@ -42,6 +42,8 @@ class XMLHttpRequest final : public net::TransferListener {
   class Observer {
    public:
     virtual void fire(XMLHttpRequest& request, const Event& event) = 0;
+    // The transfer ended (after the last event of its end).
+    virtual void settled(XMLHttpRequest& request) = 0;
 
    protected:
     ~Observer() = default;
