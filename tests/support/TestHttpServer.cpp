@@ -74,11 +74,15 @@ std::string headerValue(const std::string& head, const std::string& name) {
   return head.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
+const char kPage[] =
+    "<title>served</title><p id=p>served</p>"
+    "<script>document.getElementById('p').title = 'ran';</script>";
+
 std::string response(int status, const char* reason, const std::string& body,
-                     const std::string& extraHeaders = {}) {
-  return "HTTP/1.1 " + std::to_string(status) + " " + reason +
-         "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(body.size()) +
-         "\r\nConnection: close\r\n" + extraHeaders + "\r\n" + body;
+                     const std::string& extraHeaders = {}, const char* type = "text/plain") {
+  return "HTTP/1.1 " + std::to_string(status) + " " + reason + "\r\nContent-Type: " + type +
+         "\r\nContent-Length: " + std::to_string(body.size()) + "\r\nConnection: close\r\n" +
+         extraHeaders + "\r\n" + body;
 }
 
 }  // namespace
@@ -150,6 +154,8 @@ void TestHttpServer::serve(int connection) {
       for (int waited = 0; waited < kSlowDelayMs && !m_stopping; waited += 10)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
       sendAll(connection, "late");
+    } else if (path == "/page.html") {
+      sendAll(connection, response(200, "OK", kPage, "", "text/html"));
     } else if (path == "/echo") {
       sendAll(connection,
               response(200, "OK", method + "|" + headerValue(head, "X-Echo") + "|" + body));

@@ -4,6 +4,7 @@
 //   /slow         the headers at once, the body "late" 300 ms later
 //   /close        closes the connection without answering
 //   /echo         200 with "METHOD|X-Echo header|body" of the request
+//   /page.html    an HTML page whose script sets its paragraph's title
 //   anything else 404
 //
 // It stops when destroyed, or by itself after a minute without a request, so that a test that

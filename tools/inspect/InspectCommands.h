@@ -35,6 +35,11 @@ class InspectCommands {
   int at(int x, int y);
   int screenshot(const std::string& file, bool withBoxes);
   int act(const std::vector<std::string>& action);
+  int eval(const std::string& script);
+  int wait(int ms);
+  int load(const std::string& url);
+  // "done", or with --json the command and its argument.
+  void printDone(const char* command, const std::string& argument) const;
   int shell();
 
   // .class, .tag, .id and .name where answered, .text cut to 40 characters, and the

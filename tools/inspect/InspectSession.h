@@ -33,6 +33,7 @@ class InspectSession {
   // the order the windows were opened. The first is the object of PATH ".".
   const std::vector<CHtmlObjectPtr<IHtmlTopLevelElement>>& browsers() const { return m_browsers; }
   geckohost::BrowserWindow& firstWindow() const { return *m_windows.front(); }
+  geckohost::Host& host() const { return *m_host; }
   const std::vector<geckohost::BrowserWindow*>& windows() const { return m_windows; }
 
  private:
