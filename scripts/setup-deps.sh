@@ -7,7 +7,8 @@ packages=(
   build-essential cmake pkg-config git ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   libx11-dev xvfb x11-utils xauth
-  libxft-dev libfreetype-dev fonts-dejavu-core libpng-dev
+  libxft-dev libxrender-dev libfreetype-dev fonts-dejavu-core
+  libpng-dev libjpeg-dev libgif-dev
   libgumbo-dev duktape-dev libpugixml-dev libcurl4-openssl-dev
   clang-format valgrind
 )

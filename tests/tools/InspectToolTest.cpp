@@ -373,8 +373,6 @@ TEST_F(InspectToolTest, ShellWithJsonAnswersOneValuePerLine) {
   EXPECT_GT(Count(single.out, "\n"), 1u);
 }
 
-}  // namespace
-
 // Script in the page through the product's document: values as text, a failure as an error
 // line; wait lets the page's timers run; load shows another page, over HTTP too.
 TEST_F(InspectToolTest, ShellEvaluatesScriptWaitsAndLoads) {
@@ -394,7 +392,7 @@ TEST_F(InspectToolTest, ShellEvaluatesScriptWaitsAndLoads) {
                                         "load " +
                                             server.url("/page.html") +
                                             "\n"
-                                            "get '#p' .title\n");
+                                            "get '#p' title\n");
   EXPECT_EQ(result.exitCode, 2) << result.err;
   std::vector<std::string> lines = Lines(result.out);
   ASSERT_EQ(lines.size(), 8u) << result.out << result.err;
@@ -410,4 +408,58 @@ TEST_F(InspectToolTest, ShellEvaluatesScriptWaitsAndLoads) {
   ChildResult served = Inspect({"--page", server.url("/page.html"), "get", "#p", ".text"});
   EXPECT_EQ(served.exitCode, 0) << served.err;
   EXPECT_EQ(served.out, "\"served\"\n");
+}
+
+}  // namespace
+
+TEST_F(InspectToolTest, CookiesAreListedSeededAndDeletedThroughTheBrowser) {
+  ChildResult result =
+      InspectWithInput({"--do", "cookie", "shop.example.com", "/cart", "id", "42", "shell"},
+                       "cookies\n"
+                       "do cookie .example.com / theme dark\n"
+                       "do cookie www.other.org / x 1\n"
+                       "cookies delete example.com\n"
+                       "cookies delete example.com --partial\n"
+                       "cookies\n"
+                       "cookies delete\n"
+                       "cookies\n"
+                       "cookies remove\n"
+                       "do cookie nohost\n"
+                       "do cookie host nopath n v\n");
+  EXPECT_EQ(result.exitCode, 2) << result.err;
+  EXPECT_EQ(Lines(result.out), (std::vector<std::string>{
+                                   "shop.example.com /cart id=42",
+                                   "done",
+                                   "done",
+                                   "result 1: Cookie Not Found: example.com",
+                                   "result 0",
+                                   "www.other.org / x=1",
+                                   "result 0",
+                               }))
+      << result.out;
+  EXPECT_EQ(ToolMessages(result.err),
+            "nshtml-inspect: cookies takes nothing, or delete and at most one SITE\n"
+            "nshtml-inspect: do cookie takes 4 argument(s), got 1\n"
+            "nshtml-inspect: do cookie: cookie wants a host and a path starting with /\n");
+  EXPECT_TRUE(LeakedNothing(result));
+
+  ChildResult json = Inspect({"--json", "cookies", "delete", "nowhere.net"});
+  EXPECT_EQ(json.exitCode, 1);
+  EXPECT_EQ(json.out,
+            "{\n  \"site\": \"nowhere.net\",\n  \"partial\": false,\n  \"result\": 1,\n"
+            "  \"message\": \"Cookie Not Found: nowhere.net\"\n}\n");
+  ChildResult misplaced = Inspect({"get", ".", ".url", "--partial"});
+  EXPECT_EQ(misplaced.exitCode, 2);
+  EXPECT_EQ(ToolMessages(misplaced.err),
+            "nshtml-inspect: --partial belongs to cookies delete (--help for usage)\n");
+}
+
+TEST_F(InspectToolTest, AtNamesTheToolbarButtonItHits) {
+  // The built-in window's top level is at (44, 64); the back button is its first 32 pixels.
+  ChildResult result = Inspect({"at", "60", "70"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(Lines(result.out),
+            (std::vector<std::string>{
+                "Html.HtmlBrowser .bounds=[40, 40, 1024, 768]",
+                "Html.HtmlBrowser.ToolbarButton .bounds=[44, 64, 32, 32] .name=\"back-button\""}));
 }

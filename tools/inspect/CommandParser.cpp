@@ -25,6 +25,8 @@ const CommandRow kCommands[] = {
     {"focus", 0, "focus", "the element with the keyboard focus"},
     {"at", 2, "at X Y", "the hit-test path to a screen point"},
     {"screenshot", 1, "screenshot FILE.png [--boxes]", "a picture of the first window"},
+    {"cookies", kAnyArity, "cookies [delete [SITE] [--partial]]",
+     "the cookie store, or the browser's deleteCookies"},
     {"do", kAnyArity, "do ACTION [ARGS...]", "one of the actions below, now"},
     {"eval", 1, "eval SCRIPT", "runs script in the shown page; its value as text"},
     {"wait", 1, "wait MS", "lets the page's timers and requests run for MS ms"},
@@ -37,7 +39,8 @@ struct ActionRow {
   size_t arity;
 };
 
-const ActionRow kActions[] = {{"focus", 1}, {"type", 2}, {"select", 2}, {"scroll", 2}};
+const ActionRow kActions[] = {
+    {"focus", 1}, {"type", 2}, {"select", 2}, {"scroll", 2}, {"cookie", 4}};
 
 const size_t kSynopsisWidth = 29;
 
@@ -133,13 +136,14 @@ std::optional<InspectCommand> CommandParser::parse(const std::vector<std::string
 bool CommandParser::takeFlag(const std::vector<std::string>& words, size_t& i,
                              InspectCommand& command, std::string& error) {
   const std::string& flag = words[i];
-  bool known = i > 0 && (flag == "--depth" || flag == "--props" || flag == "--boxes");
+  bool known =
+      i > 0 && (flag == "--depth" || flag == "--props" || flag == "--boxes" || flag == "--partial");
   if (!known) {
     error = "unknown option '" + flag + "'";
     return false;
   }
-  if (flag == "--boxes") {
-    command.boxes = true;
+  if (flag == "--boxes" || flag == "--partial") {
+    (flag == "--boxes" ? command.boxes : command.partial) = true;
     return true;
   }
   if (i + 1 >= words.size()) {
@@ -184,6 +188,14 @@ bool CommandParser::checkArguments(InspectCommand& command, std::string& error) 
     error = "set: '" + args[1] + "' is not a property name (such as .value or title)";
     return false;
   }
+  if (command.partial && !(command.name == "cookies" && !args.empty())) {
+    error = "--partial belongs to cookies delete";
+    return false;
+  }
+  if (command.name == "cookies" && !(args.empty() || (args[0] == "delete" && args.size() <= 2))) {
+    error = "cookies takes nothing, or delete and at most one SITE";
+    return false;
+  }
   if (command.name == "do")
     return checkAction(args, error);
   return true;
@@ -191,7 +203,7 @@ bool CommandParser::checkArguments(InspectCommand& command, std::string& error) 
 
 bool CommandParser::checkAction(const std::vector<std::string>& action, std::string& error) {
   if (action.empty()) {
-    error = "do needs an action: focus, type, select or scroll";
+    error = "do needs an action: focus, type, select, scroll or cookie";
     return false;
   }
   std::optional<size_t> arity = actionArity(action[0]);

@@ -15,6 +15,8 @@ struct InspectCommand {
   std::vector<std::string> treeProperties;
   // screenshot
   bool boxes = false;
+  // cookies delete
+  bool partial = false;
   // at: its arguments as numbers
   int x = 0;
   int y = 0;

@@ -16,7 +16,7 @@ namespace {
 
 const char* const kSummaryNames[] = {".tag", ".id", ".name"};
 const char* const kWindowNames[] = {".window", ".bounds", ".documentName", ".readyState"};
-const char* const kStepNames[] = {".id", ".bounds"};
+const char* const kStepNames[] = {".id", ".bounds", ".name"};
 const size_t kTextLimit = 40;
 const int kDeepestPath = 64;
 const int kLoadTimeoutMs = 30000;
@@ -101,6 +101,8 @@ int InspectCommands::run(const InspectCommand& command) {
     return wait(command.waitMs);
   if (name == "load")
     return load(args[0]);
+  if (name == "cookies")
+    return args.empty() ? cookies(command) : deleteCookies(command);
   if (name == "shell")
     return shell();
   return fail("unknown command '" + name + "'");
@@ -380,7 +382,7 @@ int InspectCommands::screenshot(const std::string& file, bool withBoxes) {
 
 int InspectCommands::act(const std::vector<std::string>& action) {
   std::string error;
-  PageActions actions(m_session.firstWindow());
+  PageActions actions(m_session.host(), m_session.firstWindow());
   if (!actions.run(action, error))
     return fail("do " + action[0] + ": " + error);
   if (m_options.json) {
@@ -424,7 +426,8 @@ int InspectCommands::wait(int ms) {
 }
 
 int InspectCommands::load(const std::string& url) {
-  auto* browser = static_cast<IHtmlBrowser*>(m_session.browsers().front().get());
+  IHtmlBrowser* browser =
+      static_cast<IHtmlBrowser*>(static_cast<IHtmlTopLevelElement*>(m_session.browsers().front()));
   if (!browser->loadUrl(url.c_str(), nullptr))
     return fail("load: the browser refused " + url);
   geckohost::BrowserWindow& window = m_session.firstWindow();
@@ -448,6 +451,53 @@ void InspectCommands::printDone(const char* command, const std::string& argument
   } else {
     printf("done\n");
   }
+}
+
+int InspectCommands::cookies(const InspectCommand&) {
+  JsonValue list = JsonValue::array();
+  for (const geckohost::Cookie& cookie : m_session.host().cookies()) {
+    JsonValue entry = JsonValue::object();
+    entry.set("host", JsonValue::string(cookie.host));
+    entry.set("path", JsonValue::string(cookie.path));
+    entry.set("name", JsonValue::string(cookie.name));
+    entry.set("value", JsonValue::string(cookie.value));
+    list.push(entry);
+  }
+  if (m_options.json) {
+    print(list);
+    return 0;
+  }
+  for (const JsonValue& entry : list.items()) {
+    printf("%s %s %s=%s\n", entry.member("host")->text().c_str(),
+           entry.member("path")->text().c_str(), entry.member("name")->text().c_str(),
+           entry.member("value")->text().c_str());
+  }
+  return 0;
+}
+
+// The browser's own deletion, by site or all of them; its result code and message as the
+// agent gets them.
+int InspectCommands::deleteCookies(const InspectCommand& command) {
+  const std::vector<std::string>& args = command.arguments;
+  bool all = args.size() < 2;
+  std::string site = all ? std::string() : args[1];
+  IHtmlBrowser* browser =
+      static_cast<IHtmlBrowser*>(static_cast<IHtmlTopLevelElement*>(m_session.browsers().front()));
+  // Room for "Cookie Not Found: " and the site.
+  std::vector<char> message(site.size() + 64, '\0');
+  int result = all ? browser->deleteCookies(message.data())
+                   : browser->deleteCookies(site.c_str(), command.partial, message.data());
+  if (m_options.json) {
+    JsonValue answer = JsonValue::object();
+    answer.set("site", all ? JsonValue() : JsonValue::string(site));
+    answer.set("partial", JsonValue::boolean(command.partial));
+    answer.set("result", JsonValue::integer(result));
+    answer.set("message", JsonValue::string(message.data()));
+    print(answer);
+  } else {
+    printf("result %d%s%s\n", result, message[0] ? ": " : "", message.data());
+  }
+  return result == 0 ? 0 : 1;
 }
 
 int InspectCommands::shell() {

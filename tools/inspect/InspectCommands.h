@@ -1,6 +1,7 @@
 // The commands of nshtml-inspect, each printing to standard output as text or as JSON, and the
 // one dispatcher the command line and the shell share. Each answers an exit status: 0 when it
-// could answer, 1 when set's setter answered false, 2 for a failure (a path without an
+// could answer, 1 when set's setter answered false or cookies delete found nothing, 2 for a
+// failure (a path without an
 // object, a bad coordinate, an action that could not be done), reported as one line.
 #ifndef TOOLS_INSPECT_INSPECTCOMMANDS_H
 #define TOOLS_INSPECT_INSPECTCOMMANDS_H
@@ -40,6 +41,8 @@ class InspectCommands {
   int load(const std::string& url);
   // "done", or with --json the command and its argument.
   void printDone(const char* command, const std::string& argument) const;
+  int cookies(const InspectCommand& command);
+  int deleteCookies(const InspectCommand& command);
   int shell();
 
   // .class, .tag, .id and .name where answered, .text cut to 40 characters, and the

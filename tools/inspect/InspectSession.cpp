@@ -146,7 +146,7 @@ bool InspectSession::openWindows(std::string& error) {
 }
 
 bool InspectSession::runActions(std::string& error) {
-  PageActions actions(*m_windows.front());
+  PageActions actions(*m_host, *m_windows.front());
   for (const auto& action : m_options.actions) {
     if (!actions.run(action, error)) {
       error = "--do " + action[0] + ": " + error;

@@ -121,6 +121,22 @@ bool PageActions::scroll(const std::string& x, const std::string& y, std::string
   return true;
 }
 
+bool PageActions::cookie(const std::vector<std::string>& action, std::string& error) {
+  geckohost::Cookie cookie;
+  cookie.host = action[1];
+  cookie.path = action[2];
+  cookie.name = action[3];
+  cookie.value = action[4];
+  cookie.isDomain = !cookie.host.empty() && cookie.host[0] == '.';
+  if (cookie.host.size() < (cookie.isDomain ? 2u : 1u) || cookie.path.empty() ||
+      cookie.path[0] != '/') {
+    error = "cookie wants a host and a path starting with /";
+    return false;
+  }
+  m_host.addCookie(cookie);
+  return true;
+}
+
 bool PageActions::run(const std::vector<std::string>& action, std::string& error) {
   const std::string& verb = action[0];
   bool done = false;
@@ -132,6 +148,8 @@ bool PageActions::run(const std::vector<std::string>& action, std::string& error
     done = select(action[1], action[2], error);
   } else if (verb == "scroll") {
     done = scroll(action[1], action[2], error);
+  } else if (verb == "cookie") {
+    done = cookie(action, error);
   } else {
     error = "unknown action '" + verb + "'";
   }

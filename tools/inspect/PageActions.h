@@ -1,7 +1,9 @@
 // The --do actions: what a person would do to the page before the agent looks at it. They act
-// on the selected tab's page of the first browser window, through the host.
+// on the selected tab's page of the first browser window, through the host; cookie puts a
+// cookie into the host's store as a site would have set it.
 //
 //   focus #name        type #name " Lovelace"        select select:0 2        scroll 0 200
+//   cookie shop.example.com /cart id 42      (a host starting with "." is a domain cookie)
 #ifndef TOOLS_INSPECT_PAGEACTIONS_H
 #define TOOLS_INSPECT_PAGEACTIONS_H
 
@@ -14,7 +16,8 @@
 
 class PageActions {
  public:
-  explicit PageActions(geckohost::BrowserWindow& window) : m_window(window) {}
+  PageActions(geckohost::Host& host, geckohost::BrowserWindow& window)
+      : m_host(host), m_window(window) {}
 
   // Runs one action (verb and arguments); false with `error` when it cannot.
   bool run(const std::vector<std::string>& action, std::string& error);
@@ -27,7 +30,9 @@ class PageActions {
   bool type(const std::string& selector, const std::string& text, std::string& error);
   bool select(const std::string& selector, const std::string& index, std::string& error);
   bool scroll(const std::string& x, const std::string& y, std::string& error);
+  bool cookie(const std::vector<std::string>& action, std::string& error);
 
+  geckohost::Host& m_host;
   geckohost::BrowserWindow& m_window;
 };
 

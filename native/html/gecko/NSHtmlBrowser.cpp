@@ -66,6 +66,10 @@ enum ReportLine : unsigned int {
   kLineGetChildren = 642,
   kLineGetElementWithFocus = 985,
   kLineGetChildAtPoint = 1062,
+  kLineGetProperties = 1080,
+  kLineExecuteCommand = 1100,
+  kLineLoadUrl = 1120,
+  kLineDeleteCookies = 1140,
 };
 
 }  // namespace
@@ -413,7 +417,12 @@ long long CNSHtmlBrowser::getObject() {
 }
 
 IHtmlEnumerator* CNSHtmlBrowser::getProperties() {
-  return new CNSHtmlStandardPropertyEnumerator(this);
+  try {
+    return new CNSHtmlStandardPropertyEnumerator(this);
+  } catch (...) {
+    reportException(kLineGetProperties);
+  }
+  return nullptr;
 }
 
 IHtmlEnumerator* CNSHtmlBrowser::getChildren() {
@@ -457,6 +466,15 @@ IHtmlElement* CNSHtmlBrowser::getChildAtPoint(int x, int y) {
 }
 
 bool CNSHtmlBrowser::executeCommand(BrowserCommand command) {
+  try {
+    return runCommand(command);
+  } catch (...) {
+    reportException(kLineExecuteCommand);
+  }
+  return false;
+}
+
+bool CNSHtmlBrowser::runCommand(BrowserCommand command) {
   if (!m_xulWindow)
     return false;
   nsCOMPtr<nsIDocShell> chromeShell;
@@ -485,19 +503,34 @@ bool CNSHtmlBrowser::executeCommand(BrowserCommand command) {
 bool CNSHtmlBrowser::loadUrl(const char* url, const char* target) {
   if (!m_docShell || !url)
     return false;
-  nsCOMPtr<nsIWebNavigation> navigation = do_QueryInterface(m_docShell);
-  if (!navigation)
-    return false;
-  NS_ConvertUTF8toUTF16 address(url);
-  return NS_SUCCEEDED(navigation->LoadURI(address.get(), 0, nullptr, nullptr, nullptr));
+  try {
+    nsCOMPtr<nsIWebNavigation> navigation = do_QueryInterface(m_docShell);
+    if (!navigation)
+      return false;
+    NS_ConvertUTF8toUTF16 address(url);
+    return NS_SUCCEEDED(navigation->LoadURI(address.get(), 0, nullptr, nullptr, nullptr));
+  } catch (...) {
+    reportException(kLineLoadUrl);
+  }
+  return false;
 }
 
 int CNSHtmlBrowser::deleteCookies(char* message) {
-  return cookieSmasher(nullptr, false, true, message);
+  try {
+    return cookieSmasher(nullptr, false, true, message);
+  } catch (...) {
+    reportException(kLineDeleteCookies);
+  }
+  return 0;
 }
 
 int CNSHtmlBrowser::deleteCookies(const char* url, bool partial, char* message) {
-  return cookieSmasher(url, partial, false, message);
+  try {
+    return cookieSmasher(url, partial, false, message);
+  } catch (...) {
+    reportException(kLineDeleteCookies);
+  }
+  return 0;
 }
 
 IHtmlElement* CNSHtmlBrowser::getElementWithFocus() {

@@ -80,6 +80,7 @@ class CNSHtmlBrowser final : public CHtmlRefCounted<CNSHtmlBrowser, IHtmlBrowser
   static void reportException(unsigned int line);
 
  private:
+  bool runCommand(BrowserCommand command);
   // Takes the focused window of the chrome document's command dispatcher and sets
   // m_docShell from it; false (and m_docShell untouched) when there is none.
   bool refreshDocShellFromFocus();

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "HtmlStandardPropertySet.h"
+#include "NSAjaxWrapperScript.h"
 #include "NSHtmlAnchorElement.h"
 #include "NSHtmlAppletElement.h"
 #include "NSHtmlAreaElement.h"
@@ -40,6 +41,7 @@
 #include "nsIDOMElement.h"
 #include "nsIDOMHTMLDocument.h"
 #include "nsIDOMHTMLElement.h"
+#include "nsIDOMHTMLScriptElement.h"
 #include "nsIDOMNSDocument.h"
 #include "nsIDOMNode.h"
 #include "nsIDOMNodeList.h"
@@ -53,7 +55,10 @@
 #include "nsIDocument.h"
 #include "nsIInterfaceRequestorUtils.h"
 #include "nsIPresShell.h"
+#include "nsIPrincipal.h"
+#include "nsIScriptContext.h"
 #include "nsIScriptGlobalObject.h"
+#include "nsIScriptSecurityManager.h"
 #include "nsISimpleEnumerator.h"
 #include "nsIViewManager.h"
 #include "nsIWidget.h"
@@ -76,6 +81,8 @@ enum PropertyId : unsigned int {
   kVScrollWidth = 71,
   kHScrollHeight = 72,
   kAjaxTraceOn = 76,
+  kAjaxPendingRequests = 77,
+  kAjaxCompletedRequests = 78,
 };
 
 // Report lines, one per operation that catches.
@@ -88,6 +95,14 @@ enum ReportLine : unsigned int {
   kLineGetParentDocument = 330,
   kLineGetParent = 360,
   kLineGetChildAtPoint = 390,
+  kLineSetProperty = 420,
+  kLineInvokeScript = 440,
+  kLineInsertWrapperScript = 460,
+  kLineAjaxReading = 480,
+  kLineGetProperties = 500,
+  kLineGetNativeProperties = 510,
+  kLineGetBrowser = 520,
+  kLineGetActiveElement = 530,
 };
 
 // Whether a ".class" value names a frame element ("Html.FRAME", "Html.IFRAME").
@@ -296,6 +311,10 @@ IHtmlPropertyValue* CNSHtmlDocument::getProperty(unsigned int id) {
         return new CNSHtmlPropertyValue(getScrollbarHHeight());
       case kAjaxTraceOn:
         return new CNSHtmlPropertyValue(m_ajaxTraceOn);
+      case kAjaxPendingRequests:
+        return new CNSHtmlPropertyValue(getAjaxPendingRequests());
+      case kAjaxCompletedRequests:
+        return new CNSHtmlPropertyValue(getAjaxCompletedRequests());
       default:
         return nullptr;
     }
@@ -306,18 +325,36 @@ IHtmlPropertyValue* CNSHtmlDocument::getProperty(unsigned int id) {
 }
 
 bool CNSHtmlDocument::setProperty(const char* name, IHtmlPropertyValue* value) {
-  (void)name;
-  (void)value;
-  return false;  // only request tracing can be switched on a document
+  if (!name || !value)
+    return false;
+  try {
+    // Only request tracing can be switched on a document.
+    if (CHtmlStandardPropertySet::getPropertyId(name) != kAjaxTraceOn)
+      return false;
+    return setAjaxTraeOn(value->booleanValue());
+  } catch (...) {
+    reportException(kLineSetProperty);
+  }
+  return false;
 }
 
 IHtmlEnumerator* CNSHtmlDocument::getProperties() {
-  return new CNSHtmlStandardPropertyEnumerator(this);
+  try {
+    return new CNSHtmlStandardPropertyEnumerator(this);
+  } catch (...) {
+    reportException(kLineGetProperties);
+  }
+  return nullptr;
 }
 
 IHtmlEnumerator* CNSHtmlDocument::getNativeProperties() {
-  nsCOMPtr<nsIDOMNode> node = do_QueryInterface(m_htmlDocument);
-  return node ? new CNSHtmlNativePropertyEnumerator(node) : nullptr;
+  try {
+    nsCOMPtr<nsIDOMNode> node = do_QueryInterface(m_htmlDocument);
+    return node ? new CNSHtmlNativePropertyEnumerator(node) : nullptr;
+  } catch (...) {
+    reportException(kLineGetNativeProperties);
+  }
+  return nullptr;
 }
 
 // --- IHtmlDocument ----------------------------------------------------------------------------
@@ -354,8 +391,147 @@ IHtmlElement* CNSHtmlDocument::getElementById(const unsigned short* id) {
   return create(node);
 }
 
-IHtmlPropertyValue* CNSHtmlDocument::invokeScript(const char*, const char*) {
+// The script text is the first argument; the second is not used.
+IHtmlPropertyValue* CNSHtmlDocument::invokeScript(const char* script, const char*) {
+  if (!script)
+    return nullptr;
+  try {
+    nsString_external result;
+    if (!evaluate(script, result))
+      return nullptr;
+    return new CNSHtmlPropertyValue(result);
+  } catch (...) {
+    reportException(kLineInvokeScript);
+  }
   return nullptr;
+}
+
+// --- Request tracing ---------------------------------------------------------------------------
+
+bool CNSHtmlDocument::evaluate(const char* script, nsString_external& result) {
+  result.Truncate();
+  nsCOMPtr<nsIDocument> document = do_QueryInterface(m_htmlDocument);
+  nsIScriptGlobalObject* global = document ? document->GetScriptGlobalObject() : nullptr;
+  nsIScriptContext* context = global ? global->GetContext() : nullptr;
+  if (!context)
+    return false;
+  nsCOMPtr<nsIScriptSecurityManager> security = do_GetService(NS_SCRIPTSECURITYMANAGER_CONTRACTID);
+  nsCOMPtr<nsIPrincipal> system;
+  if (!security || NS_FAILED(security->GetSystemPrincipal(getter_AddRefs(system))))
+    return false;
+  PRBool undefined = PR_FALSE;
+  nsresult rv = context->EvaluateString(NS_ConvertUTF8toUTF16(script), global->GetGlobalJSObject(),
+                                        system, "", 1, 0, &result, &undefined);
+  if (NS_FAILED(rv)) {
+    result.Truncate();
+    return false;
+  }
+  return true;
+}
+
+int CNSHtmlDocument::evaluateInteger(const char* script) {
+  nsString_external text;
+  if (!evaluate(script, text))
+    return 0;
+  nsresult rv = NS_OK;
+  PRInt32 number = text.ToInteger(&rv);
+  return NS_SUCCEEDED(rv) ? number : 0;
+}
+
+bool CNSHtmlDocument::isAjaxScriptExists() {
+  nsCOMPtr<nsIDOMElement> script;
+  m_htmlDocument->GetElementById(NS_LITERAL_STRING("ZAVscript"), getter_AddRefs(script));
+  return script != nullptr;
+}
+
+bool CNSHtmlDocument::insertWrapperScript() {
+  try {
+    if (isAjaxScriptExists())
+      return true;
+    nsCOMPtr<nsIDOMElement> created;
+    m_htmlDocument->CreateElement(NS_LITERAL_STRING("SCRIPT"), getter_AddRefs(created));
+    nsCOMPtr<nsIDOMHTMLScriptElement> script = do_QueryInterface(created);
+    if (!script)
+      return false;
+    script->SetAttribute(NS_LITERAL_STRING("language"), NS_LITERAL_STRING("javascript"));
+    script->SetAttribute(NS_LITERAL_STRING("id"), NS_LITERAL_STRING("ZAVscript"));
+    script->SetText(NS_ConvertUTF8toUTF16(kNSAjaxWrapperScript));
+    nsCOMPtr<nsIDOMNode> container = wrapperScriptContainer();
+    nsCOMPtr<nsIDOMNode> appended;
+    if (!container || NS_FAILED(container->AppendChild(script, getter_AddRefs(appended))))
+      return false;
+    return true;
+  } catch (...) {
+    reportException(kLineInsertWrapperScript);
+  }
+  return false;
+}
+
+// The page's first HEAD; in a page without one (a frameset page, a document built by script)
+// its root element.
+nsCOMPtr<nsIDOMNode> CNSHtmlDocument::wrapperScriptContainer() {
+  nsCOMPtr<nsIDOMNodeList> heads;
+  m_htmlDocument->GetElementsByTagName(NS_LITERAL_STRING("head"), getter_AddRefs(heads));
+  nsCOMPtr<nsIDOMNode> head;
+  if (heads)
+    heads->Item(0, getter_AddRefs(head));
+  if (head)
+    return head;
+  nsCOMPtr<nsIDOMElement> root;
+  m_htmlDocument->GetDocumentElement(getter_AddRefs(root));
+  nsCOMPtr<nsIDOMNode> node = do_QueryInterface(root);
+  return node;
+}
+
+bool CNSHtmlDocument::isAjaxTraceOnEnabled() {
+  try {
+    return evaluateInteger("getzavtracevalue();") != 0;
+  } catch (...) {
+    reportException(kLineAjaxReading);
+  }
+  return false;
+}
+
+bool CNSHtmlDocument::setAjaxTraeOn(bool on) {
+  try {
+    if (on) {
+      // The property reports what this object was asked for; switching off clears it only
+      // where the page really traced.
+      m_ajaxTraceOn = true;
+      if (!m_wrapperScriptInserted) {
+        insertWrapperScript();
+        m_wrapperScriptInserted = true;
+      }
+      nsString_external ignored;
+      if (!isAjaxTraceOnEnabled())
+        evaluate("XHRTracing(1);", ignored);
+    } else if (isAjaxScriptExists() && isAjaxTraceOnEnabled()) {
+      m_ajaxTraceOn = false;
+      nsString_external ignored;
+      evaluate("XHRTracing(0);", ignored);
+    }
+  } catch (...) {
+    reportException(kLineAjaxReading);
+  }
+  return true;
+}
+
+int CNSHtmlDocument::getAjaxPendingRequests() {
+  try {
+    return isAjaxScriptExists() ? evaluateInteger("getPendingrequests();") : 0;
+  } catch (...) {
+    reportException(kLineAjaxReading);
+  }
+  return 0;
+}
+
+int CNSHtmlDocument::getAjaxCompletedRequests() {
+  try {
+    return isAjaxScriptExists() ? evaluateInteger("getCompletedrequests();") : 0;
+  } catch (...) {
+    reportException(kLineAjaxReading);
+  }
+  return 0;
 }
 
 // --- Properties and state ---------------------------------------------------------------------
@@ -589,8 +765,13 @@ IHtmlElement* CNSHtmlDocument::getParent() {
 }
 
 IHtmlBrowser* CNSHtmlDocument::getBrowser() {
-  IHtmlBrowser* browser = getBrowserByFocus();
-  return browser ? browser : getBrowserByWidget();
+  try {
+    IHtmlBrowser* browser = getBrowserByFocus();
+    return browser ? browser : getBrowserByWidget();
+  } catch (...) {
+    reportException(kLineGetBrowser);
+  }
+  return nullptr;
 }
 
 namespace {
@@ -792,6 +973,15 @@ IHtmlElement* CNSHtmlDocument::getChildAtPoint(int x, int y) {
 }
 
 nsIDOMElement* CNSHtmlDocument::getActiveElement() {
+  try {
+    return findActiveElement();
+  } catch (...) {
+    reportException(kLineGetActiveElement);
+  }
+  return nullptr;
+}
+
+nsIDOMElement* CNSHtmlDocument::findActiveElement() {
   nsCOMPtr<nsIDOMNSDocument> document = do_QueryInterface(m_htmlDocument);
   if (!document)
     return nullptr;

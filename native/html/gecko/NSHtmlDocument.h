@@ -102,6 +102,26 @@ class CNSHtmlDocument final : public CHtmlRefCounted<CNSHtmlDocument, IHtmlDocum
   // A new browser object for the top-level window that shows this document, or null.
   IHtmlBrowser* getBrowser();
 
+  // --- Request tracing ---
+  //
+  // A page's XMLHttpRequest traffic is counted by a script the library injects (element id
+  // "ZAVscript"); these switch it on and off and read its counts, each by evaluating a short
+  // script in the page with the system principal.
+
+  // The tracing script is in the page.
+  bool isAjaxScriptExists();
+  // Puts the tracing script at the end of the page's HEAD (or of the root element in a page
+  // without one); true when it is in the page afterwards.
+  bool insertWrapperScript();
+  // The page says tracing is on.
+  bool isAjaxTraceOnEnabled();
+  // Switches tracing on (inserting the script once per document object) or off; always true.
+  bool setAjaxTraeOn(bool on);
+  // Requests sent and not finished, and finished since tracing was last switched off; 0
+  // without the tracing script.
+  int getAjaxPendingRequests();
+  int getAjaxCompletedRequests();
+
   // --- Hit-testing and focus ---
 
   // The deepest descendant of `parent` whose rectangle holds the screen point, or null.
@@ -116,6 +136,13 @@ class CNSHtmlDocument final : public CHtmlRefCounted<CNSHtmlDocument, IHtmlDocum
   // The containing frame element's bounds when the document is shown in one; false otherwise.
   bool getFrameBounds(HtmlRectangle& bounds);
   IHtmlElement* wrapLayoutAnswer(nsIDOMElement* element);
+  nsIDOMElement* findActiveElement();
+  // Runs `script` in the page's script context with the system principal; `result` holds the
+  // value as text, empty when the evaluation failed.
+  bool evaluate(const char* script, nsString_external& result);
+  // evaluate() read as a decimal integer; 0 when it failed or is no number.
+  int evaluateInteger(const char* script);
+  nsCOMPtr<nsIDOMNode> wrapperScriptContainer();
   IHtmlElement* searchChildrenAtPoint(IHtmlEnumerator* children, int x, int y);
   IHtmlBrowser* getBrowserByFocus();
   IHtmlBrowser* getBrowserByWidget();

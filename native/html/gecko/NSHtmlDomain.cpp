@@ -5,6 +5,7 @@
 #include "HtmlStandardPropertySet.h"
 #include "NSHtmlBrowser.h"
 #include "NSHtmlBrowserThreadEnumerator.h"
+#include "NSHtmlCombolist.h"
 #include "NSNoOpTopWindow.h"
 #include "NSTopLevelObjectEnumerator.h"
 
@@ -38,6 +39,8 @@ IHtmlTopLevelElement* CNSHtmlDomain::getTopLevelObject(long windowHandle) {
   }
   if (found)
     return found;
+  if (CNSHtmlCombolist::isCombolist(windowHandle))
+    return new CNSHtmlCombolist(windowHandle);
   if (CNSNoOpTopWindow::isNoOpTopWindow(windowHandle))
     return new CNSNoOpTopWindow(windowHandle);
   return nullptr;

@@ -81,6 +81,10 @@ enum ReportLine : unsigned int {
   kLineGetAccessibleNode = 560,
   kLineGetLayoutFrame = 640,
   kLineScrollIntoView = 700,
+  kLineGetTopParent = 720,
+  kLineGetUniqueId = 740,
+  kLineHasFocus = 760,
+  kLineToScreenPosition = 780,
 };
 
 // Event-handler attributes that mark an element as scripted, in the order they are looked for.
@@ -198,11 +202,16 @@ IHtmlElement* CNSHtmlElement::getParent() {
 }
 
 IHtmlElement* CNSHtmlElement::getTopParent() {
-  nsCOMPtr<nsIDOMHTMLDocument> owner = ownerHtmlDocument(m_element);
-  if (!owner)
-    return nullptr;
-  CHtmlObjectPtr<CNSHtmlDocument> document = new CNSHtmlDocument(owner);
-  return document->getTopParent();
+  try {
+    nsCOMPtr<nsIDOMHTMLDocument> owner = ownerHtmlDocument(m_element);
+    if (!owner)
+      return nullptr;
+    CHtmlObjectPtr<CNSHtmlDocument> document = new CNSHtmlDocument(owner);
+    return document->getTopParent();
+  } catch (...) {
+    reportException(kLineGetTopParent);
+  }
+  return nullptr;
 }
 
 IHtmlDocument* CNSHtmlElement::getDocumentHandle() {
@@ -240,10 +249,15 @@ long long CNSHtmlElement::getObject() {
 }
 
 nsString_external CNSHtmlElement::getUniqueId() {
-  nsString_external id = NSIdentityText(getObject());
-  nsString_external tag;
-  m_element->GetTagName(tag);
-  id.Append(tag);
+  nsString_external id;
+  try {
+    id = NSIdentityText(getObject());
+    nsString_external tag;
+    m_element->GetTagName(tag);
+    id.Append(tag);
+  } catch (...) {
+    reportException(kLineGetUniqueId);
+  }
   return id;
 }
 
@@ -281,12 +295,17 @@ bool CNSHtmlElement::hasScript() {
 }
 
 bool CNSHtmlElement::hasFocus() {
-  nsCOMPtr<nsIDOMHTMLDocument> owner = ownerHtmlDocument(m_element);
-  if (!owner)
-    return false;
-  CHtmlObjectPtr<CNSHtmlDocument> document = new CNSHtmlDocument(owner);
-  nsCOMPtr<nsIDOMHTMLElement> active = do_QueryInterface(document->getActiveElement());
-  return active && active.get() == m_element.get();
+  try {
+    nsCOMPtr<nsIDOMHTMLDocument> owner = ownerHtmlDocument(m_element);
+    if (!owner)
+      return false;
+    CHtmlObjectPtr<CNSHtmlDocument> document = new CNSHtmlDocument(owner);
+    nsCOMPtr<nsIDOMHTMLElement> active = do_QueryInterface(document->getActiveElement());
+    return active && active.get() == m_element.get();
+  } catch (...) {
+    reportException(kLineHasFocus);
+  }
+  return false;
 }
 
 IHtmlPropertyValue* CNSHtmlElement::getProperty(unsigned int id) {
@@ -603,6 +622,14 @@ void CNSHtmlElement::getBounds(nsRect& r) {
 }
 
 void CNSHtmlElement::toScreenPosition(nsRect& r) {
+  try {
+    placeOnScreen(r);
+  } catch (...) {
+    reportException(kLineToScreenPosition);
+  }
+}
+
+void CNSHtmlElement::placeOnScreen(nsRect& r) {
   nsCOMPtr<nsIDOMHTMLDocument> owner = ownerHtmlDocument(m_element);
   if (!owner)
     return;

@@ -92,6 +92,7 @@ class CNSHtmlElement : public CHtmlRefCounted<CNSHtmlElement, INSDomElement> {
 
  private:
   IHtmlPropertyValue* offsetValue(unsigned int id);
+  void placeOnScreen(nsRect& rect);
   bool hasFocus();
   bool hasScript();
 };

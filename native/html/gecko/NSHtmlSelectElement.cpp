@@ -2,6 +2,7 @@
 
 #include "HtmlStandardPropertyIds.h"
 #include "HtmlStandardPropertySet.h"
+#include "NSHtmlCombolist.h"
 #include "NSPropertyReads.h"
 #include "Tracer.h"
 #include "nsIComboboxControlFrame.h"
@@ -126,13 +127,21 @@ IHtmlElement* CNSHtmlSelectElement::getAssociatedDropdown() {
     CTracer::debugTrace("no dropdown found!");
     return nullptr;
   }
-  // The list's popup window is not looked up yet (findPopup finds none), so an open list has
-  // no object of its own.
-  if (!findPopup())
-    CTracer::debugTrace("Dropdown frame has no widget!");
+  long handle = findPopup();
+  if (CNSHtmlCombolist::isCombolist(handle))
+    return new CNSHtmlCombolist(handle);
+  CTracer::debugTrace("Dropdown frame has no widget!");
   return nullptr;
 }
 
+// The open list shows in a popup widget below the drop-down list frame, as Gecko places it.
 long CNSHtmlSelectElement::findPopup() {
-  return 0;
+  nsIFrame* frame = getLayoutFrame();
+  nsIComboboxControlFrame* combo = nullptr;
+  if (frame)
+    combo = do_QueryFrame(frame);
+  if (!combo || !combo->IsDroppedDown())
+    return 0;
+  nsIWidget* widget = CNSHtmlCombolist::getPopupWidget(combo->GetDropDown());
+  return widget ? reinterpret_cast<long>(widget->GetNativeData(NS_NATIVE_WINDOW)) : 0;
 }

@@ -31,6 +31,10 @@ enum ReportLine : unsigned int {
   kLineSetProperty = 180,
   kLineScrollIntoView = 210,
   kLineGetScreenRect = 240,
+  kLineGetParent = 260,
+  kLineGetTopParent = 270,
+  kLineGetText = 280,
+  kLineGetPropertyByName = 290,
 };
 
 }  // namespace
@@ -44,19 +48,34 @@ void CNSHtmlTextNode::reportException(unsigned int line) {
 }
 
 IHtmlElement* CNSHtmlTextNode::getParent() {
-  nsCOMPtr<nsIDOMNode> parent;
-  m_domNode->GetParentNode(getter_AddRefs(parent));
-  nsCOMPtr<nsIDOMHTMLElement> element = do_QueryInterface(parent);
-  return element ? CNSHtmlDocument::create(element) : nullptr;
+  try {
+    nsCOMPtr<nsIDOMNode> parent;
+    m_domNode->GetParentNode(getter_AddRefs(parent));
+    nsCOMPtr<nsIDOMHTMLElement> element = do_QueryInterface(parent);
+    return element ? CNSHtmlDocument::create(element) : nullptr;
+  } catch (...) {
+    reportException(kLineGetParent);
+  }
+  return nullptr;
 }
 
 IHtmlElement* CNSHtmlTextNode::getTopParent() {
-  CHtmlObjectPtr<IHtmlElement> parent = getParent();
-  return parent ? parent->getTopParent() : nullptr;
+  try {
+    CHtmlObjectPtr<IHtmlElement> parent = getParent();
+    return parent ? parent->getTopParent() : nullptr;
+  } catch (...) {
+    reportException(kLineGetTopParent);
+  }
+  return nullptr;
 }
 
 bool CNSHtmlTextNode::getText(nsString_external& text) {
-  return NS_SUCCEEDED(m_domNode->GetData(text));
+  try {
+    return NS_SUCCEEDED(m_domNode->GetData(text));
+  } catch (...) {
+    reportException(kLineGetText);
+  }
+  return false;
 }
 
 IHtmlPropertyValue* CNSHtmlTextNode::getProperty(unsigned int id) {
@@ -87,8 +106,13 @@ IHtmlPropertyValue* CNSHtmlTextNode::getProperty(unsigned int id) {
 }
 
 IHtmlPropertyValue* CNSHtmlTextNode::getProperty(const char* name) {
-  unsigned int id = CHtmlStandardPropertySet::getPropertyId(name);
-  return id ? getProperty(id) : nullptr;
+  try {
+    unsigned int id = CHtmlStandardPropertySet::getPropertyId(name);
+    return id ? getProperty(id) : nullptr;
+  } catch (...) {
+    reportException(kLineGetPropertyByName);
+  }
+  return nullptr;
 }
 
 bool CNSHtmlTextNode::setProperty(const char* name, IHtmlPropertyValue* value) {

@@ -1,6 +1,9 @@
 #include "NSTopLevelObjectEnumerator.h"
 
 #include "NSHtmlBrowser.h"
+#include "NSHtmlCombolist.h"
+#include "NSHtmlDialog.h"
+#include "NSHtmlSelectElement.h"
 #include "Tracer.h"
 #include "nsIDOMWindow.h"
 #include "nsIDocShell.h"
@@ -8,6 +11,15 @@
 #include "nsIWindowMediator.h"
 #include "nsIXULWindow.h"
 #include "nsServiceManagerUtils.h"
+
+long CNSTopLevelObjectEnumerator::findPopup() {
+  nsCOMPtr<nsIDOMHTMLElement> focused = do_QueryInterface(CNSHtmlCombolist::getAssociatedSelect());
+  if (!focused || !CNSHtmlSelectElement::isSelect(focused))
+    return 0;
+  CHtmlObjectPtr<CNSHtmlSelectElement> select = new CNSHtmlSelectElement(focused);
+  long handle = select->findPopup();
+  return handle && CNSHtmlCombolist::isCombolist(handle) ? handle : 0;
+}
 
 CNSTopLevelObjectEnumerator::CNSTopLevelObjectEnumerator() : m_popupHandle(findPopup()) {
   nsresult rv = NS_OK;
@@ -35,8 +47,9 @@ bool CNSTopLevelObjectEnumerator::hasMoreElements() {
 
 IHtmlObject* CNSTopLevelObjectEnumerator::nextElement() {
   if (m_popupHandle) {
+    long handle = m_popupHandle;
     m_popupHandle = 0;
-    return nullptr;
+    return CNSHtmlCombolist::isCombolist(handle) ? new CNSHtmlCombolist(handle) : nullptr;
   }
   if (!m_ienum)
     return nullptr;
@@ -44,6 +57,8 @@ IHtmlObject* CNSTopLevelObjectEnumerator::nextElement() {
     nsCOMPtr<nsISupports> window;
     if (NS_FAILED(m_ienum->GetNext(getter_AddRefs(window))) || !window)
       return nullptr;
+    if (CNSHtmlDialog::isHtmlDialog(window))
+      return new CNSHtmlDialog(window);
     nsCOMPtr<nsIXULWindow> xulWindow = CNSHtmlBrowser::getBrowserWindow(window);
     nsCOMPtr<nsIDocShell> shell;
     if (xulWindow)

@@ -67,6 +67,8 @@ int TabBrowser::add(const std::string& url) {
   tabs->appendChild(*tab);
   panels->appendChild(*browser);
   mWindow.flush();  // the chrome shell makes the tab's shell, which loads the page
+  if (DocShell* made = shell(index))
+    updateLabel(*made);
   if (index == 0)
     select(0);
   return index;
@@ -108,6 +110,26 @@ DocShell* TabBrowser::shell(int index) const {
       return child.get();
   }
   return nullptr;
+}
+
+void TabBrowser::updateLabel(DocShell& tabShell) {
+  for (int index = 0; index < count(); ++index) {
+    if (shell(index) != &tabShell)
+      continue;
+    dom::Element* tabs = element(u"tabbrowser-tabs");
+    dom::Element* tab = tabs ? tabs->firstElementChild() : nullptr;
+    for (int i = 0; tab && i < index; ++i)
+      tab = tab->nextElementSibling();
+    if (!tab)
+      return;
+    dom::Document* page = tabShell.document();
+    std::u16string label = page ? page->title() : std::u16string();
+    if (label.empty())
+      label = dom::utf8ToUTF16(tabShell.currentUrl());
+    if (tab->stringAttribute(u"label") != label)
+      tab->setAttributeValue(u"label", label);
+    return;
+  }
 }
 
 bool TabBrowser::setFindBarShown(bool shown) {

@@ -34,6 +34,9 @@ class TabBrowser {
   // The content shell of tab `index`; null when there is no such tab.
   DocShell* shell(int index) const;
 
+  // A tab is labelled with its page's title, or the address while the page has none.
+  void updateLabel(DocShell& tabShell);
+
   // Shows or hides the find bar; the content area gives it room.
   bool setFindBarShown(bool shown);
 

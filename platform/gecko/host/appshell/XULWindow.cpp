@@ -1,5 +1,6 @@
 #include "XULWindow.h"
 
+#include "paint/ChromePainter.h"
 #include "paint/PagePainter.h"
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include "HostContext.h"
 #include "NavigationButtons.h"
 #include "OuterWindow.h"
+#include "TabBrowser.h"
 #include "TopLevelShell.h"
 #include "UnicodeText.h"
 #include "Widget.h"
@@ -240,6 +242,10 @@ void XULWindow::paint() {
   flush();
   if (mClosed || !mChromeShell)
     return;
+  if (const ChromeBox* chrome = layOutChrome()) {
+    paint::ChromePainter::paintDrawable(*chrome, mContext.connection().display(),
+                                        mMainWidget->nativeWindowId());
+  }
   std::vector<nsCOMPtr<DocShell>> pending{mChromeShell};
   while (!pending.empty()) {
     nsCOMPtr<DocShell> shell = pending.back();
@@ -276,6 +282,8 @@ void XULWindow::shellShowedDocument(DocShell& shell) {
   } else if (&shell == primaryContentShell()) {
     pageStateChanged();
   }
+  if (mKind == Kind::Browser && shell.parent() == mChromeShell.get())
+    TabBrowser(*this).updateLabel(shell);
 }
 
 void XULWindow::shellFinishedLoading(DocShell& shell) {
@@ -288,8 +296,16 @@ void XULWindow::pageStateChanged() {
     return;
   updateTitle();
   dom::Document* chrome = mChromeShell ? mChromeShell->document() : nullptr;
-  if (chrome)
-    NavigationButtons::update(*chrome, primaryContentShell());
+  if (!chrome)
+    return;
+  DocShell* page = primaryContentShell();
+  NavigationButtons::update(*chrome, page);
+  // The address bar shows the selected page's address, as Firefox's does after a load.
+  if (dom::Element* urlbar = chrome->getElementById(u"urlbar")) {
+    std::u16string address = page ? dom::utf8ToUTF16(page->currentUrl()) : std::u16string();
+    if (urlbar->stringAttribute(u"value") != address)
+      urlbar->setAttributeValue(u"value", address);
+  }
 }
 
 void XULWindow::updateTitle() {

@@ -12,10 +12,10 @@
 namespace geckohost {
 
 ContentViewer::ContentViewer(DocShell& container, RefPtr<dom::Document> document, Widget* widget,
-                             int appUnitsPerDevPixel, float zoom)
+                             int appUnitsPerDevPixel, float zoom, const PageLoader& loader)
     : mContainer(&container),
       mDocument(std::move(document)),
-      mPresShell(new PresShell(*mDocument, widget, appUnitsPerDevPixel, zoom)),
+      mPresShell(new PresShell(*mDocument, widget, appUnitsPerDevPixel, zoom, loader)),
       mWidget(widget) {}
 
 ContentViewer::~ContentViewer() {

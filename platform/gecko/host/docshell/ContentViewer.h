@@ -12,6 +12,7 @@
 namespace geckohost {
 
 class DocShell;
+class PageLoader;
 class Widget;
 
 namespace dom {
@@ -20,8 +21,9 @@ class Document;
 
 class ContentViewer final : public XPCOMObject<nsIDocumentViewer> {
  public:
+  // The page's pictures come through `loader` (the host's).
   ContentViewer(DocShell& container, RefPtr<dom::Document> document, Widget* widget,
-                int appUnitsPerDevPixel, float zoom);
+                int appUnitsPerDevPixel, float zoom, const PageLoader& loader);
 
   dom::Document* document() const { return mDocument.get(); }
   nsIPresShell* presShell() const { return mPresShell.get(); }

@@ -249,7 +249,8 @@ void DocShell::show(RefPtr<dom::Document> document) {
   mWindow->unloadCurrent();
   if (mViewer)
     mViewer->destroy();
-  mViewer = new ContentViewer(*this, document, mWidget, appUnitsPerDevPixel(zoom()), zoom());
+  mViewer = new ContentViewer(*this, document, mWidget, appUnitsPerDevPixel(zoom()), zoom(),
+                              mContext.loader());
   document->setContainer(this);
   bool scripted = mType == Type::Content && document->isHTMLDocument();
   mWindow->setDocument(document.get(), scripted ? &mContext.scriptEnvironment() : nullptr);

@@ -1,6 +1,7 @@
 #include "PresShell.h"
 
 #include "DocumentFaces.h"
+#include "PageLoader.h"
 #include "Widget.h"
 #include "dom/Document.h"
 #include "dom/Node.h"
@@ -8,12 +9,17 @@
 
 namespace geckohost {
 
-PresShell::PresShell(dom::Document& document, Widget* widget, int appUnitsPerDevPixel, float zoom)
+PresShell::PresShell(dom::Document& document, Widget* widget, int appUnitsPerDevPixel, float zoom,
+                     const PageLoader& loader)
     : mDocument(&document),
       mViewManager(new ViewManager(widget, appUnitsPerDevPixel)),
       mWidget(widget) {
   if (widget && document.kind() == dom::DocumentKind::HTML) {
-    mLayout = std::make_unique<layout::DocumentLayout>(document);
+    // The loader is the host's, which outlives every shell.
+    mLayout = std::make_unique<layout::DocumentLayout>(
+        document, [&loader](const std::string& url, size_t maxBytes) {
+          return loader.loadBytes(url, maxBytes);
+        });
     mLayout->setZoom(zoom);
   }
 }

@@ -14,6 +14,7 @@
 
 namespace geckohost {
 
+class PageLoader;
 class Widget;
 
 namespace dom {
@@ -23,8 +24,9 @@ class Document;
 class PresShell final : public XPCOMObject<nsIPresShell> {
  public:
   // Shows `document` in `widget` (may be null), at `zoom` device pixels per CSS pixel
-  // (`appUnitsPerDevPixel` for the views).
-  PresShell(dom::Document& document, Widget* widget, int appUnitsPerDevPixel, float zoom);
+  // (`appUnitsPerDevPixel` for the views); the page's pictures come through `loader`.
+  PresShell(dom::Document& document, Widget* widget, int appUnitsPerDevPixel, float zoom,
+            const PageLoader& loader);
 
   ViewManager* viewManager() const { return mViewManager.get(); }
   // The page's layout, its viewport brought to the widget's current size; null for a XUL

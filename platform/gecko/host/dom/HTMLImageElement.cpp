@@ -1,19 +1,25 @@
 #include "dom/HTMLImageElement.h"
 
 #include "dom/ReflectionMacros.h"
+#include "layout/LayoutQuery.h"
 
 namespace geckohost::dom {
 
 int32_t HTMLImageElement::width() {
   if (attributeValue(u"width"))
     return intAttribute(u"width", 0);
-  return offsetBox().width;
+  return shownSize().width;
 }
 
 int32_t HTMLImageElement::height() {
   if (attributeValue(u"height"))
     return intAttribute(u"height", 0);
-  return offsetBox().height;
+  return shownSize().height;
+}
+
+nsSize HTMLImageElement::shownSize() {
+  LayoutQuery* query = layout();
+  return query ? query->imageSize(*this) : nsSize();
 }
 
 // --- nsIDOMHTMLImageElement ------------------------------------------------------------

@@ -1,5 +1,7 @@
 // <img>. Width and height are numbers: the attribute when the markup gives one, otherwise the
-// size layout gave the image's box, otherwise 0 (the host loads no image data).
+// size the picture shows at (LayoutQuery::imageSize: its laid-out content box, or its natural
+// size when it has no image box), otherwise 0 (a broken image showing its alt text, or a
+// document that is not shown).
 #ifndef GECKOHOST_DOM_HTMLIMAGEELEMENT_H
 #define GECKOHOST_DOM_HTMLIMAGEELEMENT_H
 
@@ -24,6 +26,9 @@ class HTMLImageElement final : public HTMLElement, public nsIDOMHTMLImageElement
  protected:
   // Node
   void* interfaceFor(const nsIID& iid) override;
+
+ private:
+  nsSize shownSize();
 };
 
 }  // namespace geckohost::dom

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dom/CharacterData.h"
 #include "dom/Element.h"
 #include "dom/Node.h"
 
@@ -18,6 +19,12 @@ dom::Element* Box::element() const {
   if (mNode->isElement())
     return static_cast<dom::Element*>(mNode);
   return mNode->parentElement();
+}
+
+const std::u16string& Box::text() const {
+  if (mGeneratedText)
+    return *mGeneratedText;
+  return static_cast<const dom::CharacterData*>(mNode)->data();
 }
 
 void Box::becomeBlock() {

@@ -15,6 +15,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "layout/ComputedStyle.h"
@@ -26,6 +27,10 @@ namespace geckohost::dom {
 class Element;
 class Node;
 }  // namespace geckohost::dom
+
+namespace geckohost::image {
+class Image;
+}
 
 namespace geckohost::layout {
 
@@ -80,6 +85,15 @@ class Box : public nsIFrame {
   const ComputedStyle& style() const { return mStyle; }
   // An inline element that holds a block becomes a block itself (see BoxTreeBuilder).
   void becomeBlock();
+
+  // The picture of an image box (weak; the layout's image cache owns it and outlives every
+  // box); null for a broken image and for every other box.
+  const image::Image* image() const { return mImage; }
+  void setImage(const image::Image* image) { mImage = image; }
+  // The characters of a Text box: its text node's data, or the text shown in place of a
+  // broken image (its alt text), whose Text box stands for the image element.
+  const std::u16string& text() const;
+  void setGeneratedText(std::u16string text) { mGeneratedText = std::move(text); }
 
   bool isInlineLevel() const;
   // Inline-blocks and replaced boxes shown inline: laid out as one piece on a line.
@@ -145,6 +159,8 @@ class Box : public nsIFrame {
   ControlType mControlType = ControlType::None;
   dom::Node* mNode;  // weak
   ComputedStyle mStyle;
+  const image::Image* mImage = nullptr;  // weak; the layout's image cache owns it
+  std::optional<std::u16string> mGeneratedText;
   Box* mParent = nullptr;           // weak; owns us
   Box* mContainingBlock = nullptr;  // weak; an ancestor
   size_t mIndexInParent = 0;

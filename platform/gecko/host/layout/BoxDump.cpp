@@ -4,6 +4,7 @@
 
 #include "dom/DOMStrings.h"
 #include "dom/Element.h"
+#include "image/Image.h"
 #include "layout/Box.h"
 #include "layout/DevicePixels.h"
 #include "layout/OffsetGeometry.h"
@@ -64,6 +65,15 @@ const char* controlName(ControlType type) {
   return "";
 }
 
+// An image box's natural size, or that its image is broken.
+std::string pictureNote(const Box& box) {
+  if (box.controlType() != ControlType::Image && box.controlType() != ControlType::ImageButton)
+    return "";
+  if (!box.image())
+    return " broken";
+  return " " + std::to_string(box.image()->width()) + "x" + std::to_string(box.image()->height());
+}
+
 std::string boxName(const Box& box) {
   switch (box.kind()) {
     case BoxKind::Text:
@@ -71,7 +81,8 @@ std::string boxName(const Box& box) {
     case BoxKind::TableGrid:
       return "[table grid]";
     case BoxKind::Control:
-      return elementName(box.element()) + " [" + controlName(box.controlType()) + "]";
+      return elementName(box.element()) + " [" + controlName(box.controlType()) + pictureNote(box) +
+             "]";
     default:
       return elementName(box.element());
   }
@@ -119,7 +130,8 @@ void BoxDump::dumpBox(const Box& box, const Box* root, double zoom, int depth, s
     line << " b " << sidesText(box.border());
   if (box.padding() != Sides<int>())
     line << " p " << sidesText(box.padding());
-  bool primary = box.node() && box.node()->isElement() && box.kind() != BoxKind::TableGrid;
+  bool primary = box.node() && box.node()->isElement() && box.kind() != BoxKind::TableGrid &&
+                 box.kind() != BoxKind::Text;
   if (primary && root && box.hasGeometry()) {
     OffsetBox offsets = OffsetGeometry::offsetBox(box, *root);
     line << " offset " << offsets.left << "," << offsets.top << " " << offsets.width << "x"

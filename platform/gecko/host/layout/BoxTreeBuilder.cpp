@@ -4,8 +4,10 @@
 #include "dom/Document.h"
 #include "dom/Element.h"
 #include "dom/HTMLSelectElement.h"
+#include "image/ImageCache.h"
 #include "layout/ComboboxBox.h"
 #include "layout/ControlSizes.h"
+#include "layout/ImageSizing.h"
 #include "layout/StyleResolver.h"
 
 namespace geckohost::layout {
@@ -24,6 +26,10 @@ bool ownsItsOverflow(const Box& box, const Box& parentBox) {
                 parentBox.element()->isHTML(u"html") && parentBox.parent() &&
                 parentBox.parent()->kind() == BoxKind::Viewport;
   return !(isBody && parentBox.style().overflow == Overflow::Visible);
+}
+
+bool isImage(ControlType type) {
+  return type == ControlType::Image || type == ControlType::ImageButton;
 }
 
 bool isBlockLevel(const Box& box) {
@@ -50,8 +56,8 @@ ComputedStyle gridStyle(const ComputedStyle& table) {
 }  // namespace
 
 BoxTreeBuilder::BoxTreeBuilder(const dom::Document& document, const StyleResolver& styles,
-                               DropDownStates& dropDowns)
-    : mDocument(document), mStyles(styles), mDropDowns(dropDowns) {}
+                               DropDownStates& dropDowns, image::ImageCache& images)
+    : mDocument(document), mStyles(styles), mDropDowns(dropDowns), mImages(images) {}
 
 std::unique_ptr<Box> BoxTreeBuilder::build() {
   ComputedStyle viewportStyle;
@@ -122,7 +128,7 @@ void BoxTreeBuilder::buildElement(dom::Element& element, Box& parentBox, Box* po
   Box* childAncestor = style.isPositioned() ? &box : positionedAncestor;
   if (box.controlType() == ControlType::ListBox) {
     buildListOptions(element, box);
-  } else if (box.kind() != BoxKind::Control) {
+  } else if (box.kind() != BoxKind::Control && !isImage(ControlSizes::typeOf(element))) {
     buildChildren(element, box, childAncestor);
   }
   if (box.kind() == BoxKind::Inline) {
@@ -141,6 +147,14 @@ std::unique_ptr<Box> BoxTreeBuilder::makeBox(dom::Element& element, const Comput
   if (control == ControlType::ComboBox) {
     return std::make_unique<ComboboxBox>(static_cast<dom::HTMLSelectElement&>(element), style,
                                          mDropDowns);
+  }
+  const image::Image* picture = nullptr;
+  if (isImage(control)) {
+    picture = mImages.imageFor(ImageSizing::sourceUrl(element));
+    if (!picture) {
+      if (std::optional<std::u16string> alt = ImageSizing::altTextInPlace(element, style))
+        return makeAltTextBox(element, style, std::move(*alt));
+    }
   }
   BoxKind kind = BoxKind::Block;
   if (control != ControlType::None) {
@@ -165,9 +179,25 @@ std::unique_ptr<Box> BoxTreeBuilder::makeBox(dom::Element& element, const Comput
   }
   auto box = std::make_unique<Box>(kind, &element, style);
   box->setControlType(control);
+  box->setImage(picture);
   if (control == ControlType::ListBox || control == ControlType::TextArea ||
       (style.clipsContent() && ownsItsOverflow(*box, parentBox)))
     box->makeScrollContainer();
+  return box;
+}
+
+std::unique_ptr<Box> BoxTreeBuilder::makeAltTextBox(dom::Element& element, ComputedStyle style,
+                                                    std::u16string altText) {
+  // An inline box, or a block when the image is displayed as one, holding one text box.
+  BoxKind kind = style.display == Display::Block ? BoxKind::Block : BoxKind::Inline;
+  if (kind == BoxKind::Inline)
+    style.display = Display::Inline;
+  auto box = std::make_unique<Box>(kind, &element, style);
+  if (!altText.empty()) {
+    auto text = std::make_unique<Box>(BoxKind::Text, &element, style.inheritedBy());
+    text->setGeneratedText(std::move(altText));
+    box->appendChild(std::move(text));
+  }
   return box;
 }
 

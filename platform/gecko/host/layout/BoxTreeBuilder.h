@@ -7,7 +7,9 @@
 //   nearest positioned ancestor box, else the viewport; the viewport always for fixed);
 // - an inline element holding a block-level child is laid out as a block;
 // - replaced elements (images, form controls, iframes) get Control boxes, a drop-down select a
-//   ComboboxBox, and a list box one ListOption row per option and optgroup label;
+//   ComboboxBox, and a list box one ListOption row per option and optgroup label; an image
+//   box holds its picture from the image cache, and a broken image that shows its alt text
+//   (ImageSizing) is an inline box (or a block) whose one Text box carries that text;
 // - a table gets a wrapper box (its margins, position and captions) around a grid box (its
 //   border, padding, background, row groups and rows); rows take cells only, groups rows only;
 // - framesets take frame and frameset children only; a frame outside a frameset gets no box.
@@ -15,6 +17,7 @@
 #define GECKOHOST_LAYOUT_BOXTREEBUILDER_H
 
 #include <memory>
+#include <string>
 #include <unordered_map>
 
 #include "layout/Box.h"
@@ -25,6 +28,10 @@ class Element;
 class Node;
 }  // namespace geckohost::dom
 
+namespace geckohost::image {
+class ImageCache;
+}
+
 namespace geckohost::layout {
 
 class DropDownStates;
@@ -33,7 +40,7 @@ class StyleResolver;
 class BoxTreeBuilder {
  public:
   BoxTreeBuilder(const dom::Document& document, const StyleResolver& styles,
-                 DropDownStates& dropDowns);
+                 DropDownStates& dropDowns, image::ImageCache& images);
 
   // The viewport box, holding the root element's box when the root is displayed.
   std::unique_ptr<Box> build();
@@ -50,6 +57,8 @@ class BoxTreeBuilder {
   void buildListOptions(dom::Element& select, Box& listBox);
   std::unique_ptr<Box> makeBox(dom::Element& element, const ComputedStyle& style,
                                const Box& parentBox);
+  std::unique_ptr<Box> makeAltTextBox(dom::Element& element, ComputedStyle style,
+                                      std::u16string altText);
   Box& adopt(Box& parentBox, std::unique_ptr<Box> box);
   // Whether `box` accepts a child element box of `display` (table structure, framesets).
   static bool acceptsChild(const Box& box, const dom::Element& element, Display display);
@@ -57,7 +66,8 @@ class BoxTreeBuilder {
   const dom::Document& mDocument;
   const StyleResolver& mStyles;
   DropDownStates& mDropDowns;
-  Box* mViewport = nullptr;  // weak; build() hands it out
+  image::ImageCache& mImages;  // weak; the document's layout owns it
+  Box* mViewport = nullptr;    // weak; build() hands it out
   std::unordered_map<const dom::Node*, Box*> mPrimary;
 };
 

@@ -5,6 +5,7 @@
 #include "dom/HTMLInputElement.h"
 #include "dom/HTMLOptionElement.h"
 #include "dom/HTMLSelectElement.h"
+#include "layout/ImageSizing.h"
 #include "layout/TextMetrics.h"
 
 namespace geckohost::layout {
@@ -24,11 +25,6 @@ int longestOptionWidth(const dom::HTMLSelectElement& select) {
     widest = std::max(widest, TextMetrics::width(mutableSelect.optionAt(i)->text()));
   }
   return widest;
-}
-
-nsSize imageSize(const dom::Element& element) {
-  return nsSize(element.intAttribute(u"width", ControlSizes::kDefaultImageSize),
-                element.intAttribute(u"height", ControlSizes::kDefaultImageSize));
 }
 
 }  // namespace
@@ -91,7 +87,15 @@ std::u16string ControlSizes::buttonLabel(const dom::HTMLInputElement& input) {
   }
 }
 
-nsSize ControlSizes::contentSize(ControlType type, const dom::Element& element) {
+nsSize ControlSizes::contentSize(const Box& box, std::optional<int> width,
+                                 std::optional<int> height) {
+  if (box.controlType() == ControlType::Image || box.controlType() == ControlType::ImageButton)
+    return ImageSizing::contentSize(box.image(), width, height);
+  nsSize size = ownSize(box.controlType(), *box.element());
+  return nsSize(width.value_or(size.width), height.value_or(size.height));
+}
+
+nsSize ControlSizes::ownSize(ControlType type, const dom::Element& element) {
   constexpr int kChar = TextMetrics::kCharWidth;
   constexpr int kLine = TextMetrics::kLineHeight;
   switch (type) {
@@ -107,9 +111,6 @@ nsSize ControlSizes::contentSize(ControlType type, const dom::Element& element) 
       return nsSize(
           TextMetrics::width(buttonLabel(static_cast<const dom::HTMLInputElement&>(element))),
           kLine);
-    case ControlType::Image:
-    case ControlType::ImageButton:
-      return imageSize(element);
     case ControlType::ComboBox:
       return nsSize(
           longestOptionWidth(static_cast<const dom::HTMLSelectElement&>(element)) + kArrowWidth,
@@ -125,6 +126,8 @@ nsSize ControlSizes::contentSize(ControlType type, const dom::Element& element) 
           positiveAttribute(element, u"rows", kDefaultRows) * kLine);
     case ControlType::IFrame:
       return nsSize(kFrameWidth, kFrameHeight);
+    case ControlType::Image:
+    case ControlType::ImageButton:
     case ControlType::None:
       break;
   }

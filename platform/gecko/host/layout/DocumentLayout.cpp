@@ -4,12 +4,14 @@
 
 #include "dom/Document.h"
 #include "dom/Element.h"
+#include "image/Image.h"
 #include "layout/Box.h"
 #include "layout/BoxDump.h"
 #include "layout/BoxTreeBuilder.h"
 #include "layout/ComboboxBox.h"
 #include "layout/DevicePixels.h"
 #include "layout/HitTester.h"
+#include "layout/ImageSizing.h"
 #include "layout/LayoutEngine.h"
 #include "layout/OffsetGeometry.h"
 #include "layout/PaintOrder.h"
@@ -18,7 +20,8 @@
 
 namespace geckohost::layout {
 
-DocumentLayout::DocumentLayout(dom::Document& document) : mDocument(document) {}
+DocumentLayout::DocumentLayout(dom::Document& document, image::ImageCache::Fetch fetchImage)
+    : mDocument(document), mImages(std::move(fetchImage)) {}
 
 DocumentLayout::~DocumentLayout() = default;
 
@@ -58,7 +61,7 @@ void DocumentLayout::flush() {
 void DocumentLayout::relayout() {
   mLayingOut = true;
   StyleResolver styles(mDocument);
-  BoxTreeBuilder builder(mDocument, styles, mDropDowns);
+  BoxTreeBuilder builder(mDocument, styles, mDropDowns, mImages);
   std::unique_ptr<Box> viewport = builder.build();
   std::unordered_map<const dom::Node*, Box*> primary = builder.takePrimaryBoxes();
   LayoutEngine(*viewport).layoutViewport(viewportSize());
@@ -300,6 +303,16 @@ nsRect DocumentLayout::borderBoxInDocument(dom::Node& node) {
   if (!box || !box->hasGeometry())
     return nsRect();
   return ScrollGeometry::toDocument(*box, box->rect());
+}
+
+nsSize DocumentLayout::imageSize(dom::Element& element) {
+  flush();
+  Box* box = boxFor(element);
+  if (box &&
+      (box->controlType() == ControlType::Image || box->controlType() == ControlType::ImageButton))
+    return box->contentRect().GetSize();
+  const image::Image* picture = mImages.imageFor(ImageSizing::sourceUrl(element));
+  return picture ? picture->naturalSize() : nsSize();
 }
 
 }  // namespace geckohost::layout

@@ -4,7 +4,7 @@
 //
 // Integration (the shell's side):
 //
-//   auto layout = std::make_unique<layout::DocumentLayout>(document);
+//   auto layout = std::make_unique<layout::DocumentLayout>(document, fetchImageBytes);
 //   layout->setViewportSize(widgetSizeInDevicePixels);   // on every resize
 //   layout->setZoom(devicePixelsPerCSSPixel);            // 1.0 at 100 %
 //   DocumentContainer::layout()          -> layout.get()
@@ -17,7 +17,8 @@
 //
 // Lazy: nothing is computed until asked. A change of the document (markDirty), of the viewport
 // size or of the zoom makes the next question lay the page out again; boxes and the frames
-// handed out for them live until then. The document must outlive its layout.
+// handed out for them live until then. The document must outlive its layout. Pictures are
+// fetched and decoded once per URL for the layout's life (its ImageCache).
 #ifndef GECKOHOST_LAYOUT_DOCUMENTLAYOUT_H
 #define GECKOHOST_LAYOUT_DOCUMENTLAYOUT_H
 
@@ -28,6 +29,7 @@
 #include <vector>
 
 #include "dom/RefPtr.h"
+#include "image/ImageCache.h"
 #include "layout/DropDownStates.h"
 #include "layout/LayoutQuery.h"
 #include "nsPoint.h"
@@ -48,7 +50,8 @@ class Box;
 
 class DocumentLayout final : public LayoutQuery {
  public:
-  explicit DocumentLayout(dom::Document& document);
+  // `fetchImage` reads the bytes of the document's pictures; without it every image is broken.
+  explicit DocumentLayout(dom::Document& document, image::ImageCache::Fetch fetchImage = {});
   ~DocumentLayout();
   DocumentLayout(const DocumentLayout&) = delete;
   DocumentLayout& operator=(const DocumentLayout&) = delete;
@@ -111,6 +114,7 @@ class DocumentLayout final : public LayoutQuery {
   void scrollTo(dom::Element& element, int left, int top) override;
   dom::Element* elementFromPoint(int x, int y) override;
   nsRect borderBoxInDocument(dom::Node& node) override;
+  nsSize imageSize(dom::Element& element) override;
 
  private:
   void relayout();
@@ -130,6 +134,7 @@ class DocumentLayout final : public LayoutQuery {
   // Scroll positions of elements' scroll containers, kept across layouts.
   std::vector<std::pair<RefPtr<dom::Element>, nsPoint>> mScrollPositions;
   DropDownStates mDropDowns;
+  image::ImageCache mImages;
 };
 
 }  // namespace geckohost::layout

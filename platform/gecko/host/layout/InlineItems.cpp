@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "dom/CharacterData.h"
 #include "layout/Box.h"
 #include "layout/TextMetrics.h"
 #include "layout/UsedBoxModel.h"
@@ -13,10 +12,6 @@ namespace {
 
 bool isCollapsibleSpace(char16_t c) {
   return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
-}
-
-const std::u16string& textOf(const Box& box) {
-  return static_cast<const dom::CharacterData*>(box.node())->data();
 }
 
 using Kind = InlinePiece::Kind;
@@ -34,7 +29,7 @@ InlineItems::InlineItems(const std::vector<Box*>& run, int containingWidth,
 bool InlineItems::isCollapsibleWhitespace(const Box& text) {
   if (text.kind() != BoxKind::Text || text.style().whiteSpace == WhiteSpace::Pre)
     return false;
-  const std::u16string& data = textOf(text);
+  const std::u16string& data = text.text();
   return std::all_of(data.begin(), data.end(), isCollapsibleSpace);
 }
 
@@ -83,7 +78,7 @@ void InlineItems::addBox(Box& box) {
 }
 
 void InlineItems::addText(Box& text) {
-  const std::u16string& data = textOf(text);
+  const std::u16string& data = text.text();
   if (text.style().whiteSpace == WhiteSpace::Pre) {
     addPreservedText(text, data);
     return;

@@ -6,6 +6,7 @@
 #include "layout/Box.h"
 #include "layout/ControlSizes.h"
 #include "layout/InlineItems.h"
+#include "layout/LayoutEngine.h"
 #include "layout/TableLayout.h"
 #include "layout/UsedBoxModel.h"
 
@@ -44,7 +45,9 @@ IntrinsicWidths IntrinsicSizer::of(const Box& box) {
   }
   switch (box.kind()) {
     case BoxKind::Control: {
-      int width = ControlSizes::contentSize(box.controlType(), *box.element()).width;
+      // An image given only a height in pixels is as wide as its aspect ratio makes it.
+      std::optional<int> height = LayoutEngine::usedHeight(box.style(), std::nullopt);
+      int width = ControlSizes::contentSize(box, std::nullopt, height).width;
       return IntrinsicWidths{width, width}.plus(borderPadding);
     }
     case BoxKind::TableWrapper:

@@ -341,11 +341,10 @@ void LayoutEngine::layoutAtomic(Box& box, int containingWidth,
 
 void LayoutEngine::layoutControl(Box& box, int containingWidth,
                                  std::optional<int> containingHeight) {
-  nsSize content = ControlSizes::contentSize(box.controlType(), *box.element());
+  std::optional<int> width;
   if (!box.style().width.isAuto())
-    content.width = std::max(0, box.style().width.resolve(containingWidth));
-  if (std::optional<int> height = usedHeight(box.style(), containingHeight))
-    content.height = *height;
+    width = std::max(0, box.style().width.resolve(containingWidth));
+  nsSize content = ControlSizes::contentSize(box, width, usedHeight(box.style(), containingHeight));
   box.setRect(nsRect(0, 0, content.width + box.border().horizontal() + box.padding().horizontal(),
                      content.height + box.border().vertical() + box.padding().vertical()));
   if (box.controlType() == ControlType::ListBox)

@@ -1,10 +1,12 @@
 // What the DOM asks of layout: the CSS-pixel answers behind nsIDOMNSHTMLElement (offsets),
-// nsIDOMNSElement (client and scroll sizes) and nsIDOMNSDocument::ElementFromPoint. Layout
+// nsIDOMNSElement (client and scroll sizes), nsIDOMNSDocument::ElementFromPoint and the sizes
+// of images. Layout
 // implements it per presentation shell; until a document is laid out, the DOM answers zeros.
 #ifndef GECKOHOST_LAYOUT_LAYOUTQUERY_H
 #define GECKOHOST_LAYOUT_LAYOUTQUERY_H
 
 #include "nsRect.h"
+#include "nsSize.h"
 
 namespace geckohost {
 
@@ -57,6 +59,11 @@ class LayoutQuery {
   // The box of a node in CSS pixels of the document's canvas; empty for a node without a box.
   // Text nodes get the union of their line fragments.
   virtual nsRect borderBoxInDocument(dom::Node& node) = 0;
+
+  // The size an image element (img, image input) shows its picture at: the content box of its
+  // image box; without one (display:none, or alt text shown instead) its picture's natural
+  // size; zeros for a broken image without an image box.
+  virtual nsSize imageSize(dom::Element& element) = 0;
 
  protected:
   ~LayoutQuery() = default;

@@ -1,7 +1,9 @@
 #include "PageLoader.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <system_error>
 
 #include "net/HttpFetcher.h"
 #include "net/URI.h"
@@ -123,6 +125,29 @@ LoadedPage PageLoader::loadLocal(const std::string& url) const {
   }
   page.content = errorPage(url);
   return page;
+}
+
+std::optional<std::string> PageLoader::loadBytes(const std::string& url, size_t maxBytes) const {
+  if (const PageTable::Page* stored = mPages.find(url)) {
+    if (stored->content.size() > maxBytes)
+      return std::nullopt;
+    return stored->content;
+  }
+  std::optional<net::URI> parsed = net::URI::parse(url);
+  std::string path = parsed ? localPath(*parsed) : std::string();
+  std::error_code error;
+  if (path.empty() || !std::filesystem::is_regular_file(path, error))
+    return std::nullopt;
+  std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > maxBytes)
+    return std::nullopt;
+  std::ifstream file(path, std::ios::binary);
+  if (!file)
+    return std::nullopt;
+  std::string bytes(size_t(size), '\0');
+  file.read(bytes.data(), std::streamsize(bytes.size()));
+  bytes.resize(size_t(file.gcount()));
+  return bytes;
 }
 
 std::string PageLoader::errorPage(const std::string& url) {

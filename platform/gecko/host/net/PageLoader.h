@@ -9,6 +9,8 @@
 #ifndef GECKOHOST_NET_PAGELOADER_H
 #define GECKOHOST_NET_PAGELOADER_H
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 #include "PageTable.h"
@@ -37,6 +39,11 @@ class PageLoader {
   LoadedPage load(const std::string& url) const;
   // The same without the network: page table, about:blank and files only.
   LoadedPage loadLocal(const std::string& url) const;
+
+  // The bytes of a resource (an image): the page table's content at `url`, or a local file
+  // for a file: URL; nothing for anything else, and nothing rather than more than `maxBytes`
+  // bytes (a file's size is checked before it is read). Never an error page.
+  std::optional<std::string> loadBytes(const std::string& url, size_t maxBytes) const;
 
   // The error page shown for a URL that nothing answers.
   static std::string errorPage(const std::string& url);

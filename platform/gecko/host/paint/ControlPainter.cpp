@@ -6,9 +6,12 @@
 #include "dom/HTMLOptionElement.h"
 #include "dom/HTMLSelectElement.h"
 #include "dom/HTMLTextAreaElement.h"
+#include "image/Image.h"
 #include "layout/ControlSizes.h"
+#include "layout/ImageSizing.h"
 #include "layout/TextMetrics.h"
 #include "paint/DeviceMapping.h"
+#include "paint/ImageScaler.h"
 #include "paint/TextDrawer.h"
 #include "paint/XCanvas.h"
 
@@ -25,8 +28,8 @@ const dom::HTMLInputElement& inputOf(const layout::Box& box) {
 
 }  // namespace
 
-std::optional<uint32_t> ControlPainter::defaultBackground(ControlType type) {
-  switch (type) {
+std::optional<uint32_t> ControlPainter::defaultBackground(const layout::Box& control) {
+  switch (control.controlType()) {
     case ControlType::TextField:
     case ControlType::FileField:
     case ControlType::CheckBox:
@@ -39,6 +42,8 @@ std::optional<uint32_t> ControlPainter::defaultBackground(ControlType type) {
       return kButtonColor;
     case ControlType::Image:
     case ControlType::ImageButton:
+      if (control.image())
+        return std::nullopt;
       return kImageColor;
     default:
       return std::nullopt;
@@ -63,6 +68,10 @@ void ControlPainter::paint(const layout::Box& control) {
       break;
     case ControlType::TextArea:
       paintTextArea(control);
+      break;
+    case ControlType::Image:
+    case ControlType::ImageButton:
+      paintImage(control);
       break;
     default:
       break;
@@ -152,6 +161,32 @@ void ControlPainter::paintTextArea(const layout::Box& control) {
       break;
     start = end + 1;
   }
+  mCanvas.popClip();
+}
+
+void ControlPainter::paintImage(const layout::Box& control) {
+  const image::Image* picture = control.image();
+  if (!picture) {
+    paintBrokenImage(control);
+    return;
+  }
+  nsIntRect target = mMapping.rectOf(control, control.contentRect());
+  nsIntRect visible = mCanvas.visiblePart(target);
+  if (!visible.IsEmpty())
+    mCanvas.blendPixels(visible, ImageScaler::scaledPart(*picture, target, visible));
+}
+
+void ControlPainter::paintBrokenImage(const layout::Box& control) {
+  nsRect content = control.contentRect();
+  nsIntRect frame = mMapping.rectOf(control, content);
+  const uint32_t inset[4] = {kShadowColor, kLightColor, kLightColor, kShadowColor};
+  mCanvas.frameRect(frame, mMapping.length(1), inset);
+  std::optional<std::u16string> alt = layout::ImageSizing::altText(*control.element());
+  if (!alt || alt->empty())
+    return;
+  mCanvas.pushClip(frame);
+  mText.draw(control, content.x + kBrokenImageInset, content.y + kBrokenImageInset, *alt,
+             control.style().color.packed());
   mCanvas.popClip();
 }
 

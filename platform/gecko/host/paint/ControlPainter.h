@@ -2,8 +2,10 @@
 // (password characters as '*'), push buttons grey with their label, checkboxes and radios as
 // white squares marked when checked, drop-downs with the selected option and an arrow box,
 // list rows with their text (selected rows dark blue), textareas with their value wrapped at
-// the client width, images as grey boxes. Iframes show only their border: their content is the
-// child shell's widget.
+// the client width. Images show their picture stretched over the content box (ImageScaler) and
+// blended over the background; a broken image's box is grey with a 1 pixel inset frame and,
+// when it has alt text, that text inside the frame and its padding. Iframes show only their
+// border: their content is the child shell's widget.
 #ifndef GECKOHOST_PAINT_CONTROLPAINTER_H
 #define GECKOHOST_PAINT_CONTROLPAINTER_H
 
@@ -23,8 +25,8 @@ class ControlPainter {
   ControlPainter(XCanvas& canvas, const DeviceMapping& mapping, TextDrawer& text)
       : mCanvas(canvas), mMapping(mapping), mText(text) {}
 
-  // The background a control shows when its style gives none.
-  static std::optional<uint32_t> defaultBackground(layout::ControlType type);
+  // The background a control shows when its style gives none (a picture shows none).
+  static std::optional<uint32_t> defaultBackground(const layout::Box& control);
 
   // What is inside the control's border (its background and border are painted already).
   void paint(const layout::Box& control);
@@ -36,6 +38,10 @@ class ControlPainter {
   static constexpr uint32_t kImageColor = 0xc0c0c0;
   static constexpr uint32_t kSelectionColor = 0x3366cc;
   static constexpr uint32_t kMarkColor = 0x000000;
+  static constexpr uint32_t kShadowColor = 0x808080;
+  static constexpr uint32_t kLightColor = 0xe0e0e0;
+  // A broken image's alt text starts inside its frame (1) and padding (3), as Gecko's icon box.
+  static constexpr int kBrokenImageInset = 4;
 
  private:
   void paintTextField(const layout::Box& control);
@@ -43,6 +49,8 @@ class ControlPainter {
   void paintCheckMark(const layout::Box& control);
   void paintComboBox(const layout::Box& control);
   void paintTextArea(const layout::Box& control);
+  void paintImage(const layout::Box& control);
+  void paintBrokenImage(const layout::Box& control);
 
   XCanvas& mCanvas;               // weak
   const DeviceMapping& mMapping;  // weak

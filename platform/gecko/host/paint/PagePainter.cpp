@@ -13,8 +13,8 @@ namespace geckohost::paint {
 
 namespace {
 
-constexpr uint32_t kShadowColor = 0x808080;
-constexpr uint32_t kLightColor = 0xe0e0e0;
+constexpr uint32_t kShadowColor = ControlPainter::kShadowColor;
+constexpr uint32_t kLightColor = ControlPainter::kLightColor;
 
 // The colours of a border's four sides (top, right, bottom, left): inset borders are dark
 // above and left, outset ones below and right; other styles take their colour.
@@ -120,7 +120,7 @@ void PagePainter::paintBox(const layout::Box& box) {
       return;
     case layout::BoxKind::Control:
       if (box.style().backgroundColor.isTransparent()) {
-        if (std::optional<uint32_t> color = ControlPainter::defaultBackground(box.controlType()))
+        if (std::optional<uint32_t> color = ControlPainter::defaultBackground(box))
           mCanvas.fillRect(mMapping.rectOf(box, box.paddingRect()), *color);
       }
       paintBackgroundAndBorders(box, box.rect());

@@ -2,6 +2,8 @@
 
 #include <X11/Xft/Xft.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/Xrender.h>
 
 #include <algorithm>
 #include <map>
@@ -13,6 +15,7 @@ struct XCanvas::XState {
   ::Drawable drawable;
   Visual* visual;  // weak; the screen's
   Colormap colormap;
+  nsIntRect bounds;  // the drawable's own rectangle
   GC gc;
   XftDraw* draw;
   std::map<uint32_t, XftColor> colors;
@@ -52,6 +55,22 @@ XCanvas::XCanvas(_XDisplay* display, Drawable drawable) : mX(std::make_unique<XS
   mX->visual = DefaultVisual(display, screen);
   mX->colormap = DefaultColormap(display, screen);
   mX->gc = XCreateGC(display, drawable, 0, nullptr);
+  // Xft frees its glyph sets through libXrender when the display closes. Close hooks run newest
+  // first, so libXrender must meet the display before Xft does: otherwise its hook runs first,
+  // Xft's then re-registers the closing display, and a later connection that gets the same
+  // address inherits that stale entry (requests with opcode 0, BadRequest).
+  int eventBase = 0;
+  int errorBase = 0;
+  XRenderQueryExtension(display, &eventBase, &errorBase);
+  ::Window root;
+  int x;
+  int y;
+  unsigned width = 0;
+  unsigned height = 0;
+  unsigned border;
+  unsigned depth;
+  if (XGetGeometry(display, drawable, &root, &x, &y, &width, &height, &border, &depth))
+    mX->bounds = nsIntRect(0, 0, int(width), int(height));
   mX->draw = XftDrawCreate(display, drawable, mX->visual, mX->colormap);
 }
 
@@ -99,6 +118,45 @@ void XCanvas::drawCharacter(int x, int baseline, char32_t character, int pixelSi
     return;
   FcChar32 glyph = FcChar32(character);
   XftDrawString32(mX->draw, mX->colorFor(rgb), font, x, baseline, &glyph, 1);
+}
+
+nsIntRect XCanvas::visiblePart(const nsIntRect& rect) const {
+  nsIntRect visible;
+  if (!visible.IntersectRect(rect, mX->bounds))
+    return nsIntRect();
+  if (!mClips.empty() && mClips.back() && !visible.IntersectRect(visible, *mClips.back()))
+    return nsIntRect();
+  return visible;
+}
+
+void XCanvas::blendPixels(const nsIntRect& area, const std::vector<uint32_t>& argb) {
+  if (area.IsEmpty() || argb.size() != size_t(area.width) * size_t(area.height))
+    return;
+  XRenderPictFormat* target = XRenderFindVisualFormat(mX->display, mX->visual);
+  XRenderPictFormat* source = XRenderFindStandardFormat(mX->display, PictStandardARGB32);
+  if (!target || !source)
+    return;  // no RENDER extension: pictures are left out
+  Display* display = mX->display;
+  const unsigned width = unsigned(area.width);
+  const unsigned height = unsigned(area.height);
+  Pixmap pixmap = XCreatePixmap(display, mX->drawable, width, height, 32);
+  GC gc = XCreateGC(display, pixmap, 0, nullptr);
+  // The image borrows the pixels; they are in this machine's byte order.
+  XImage* image = XCreateImage(display, mX->visual, 32, ZPixmap, 0,
+                               reinterpret_cast<char*>(const_cast<uint32_t*>(argb.data())), width,
+                               height, 32, int(width * 4));
+  const uint32_t probe = 1;
+  image->byte_order = *reinterpret_cast<const unsigned char*>(&probe) ? LSBFirst : MSBFirst;
+  XPutImage(display, pixmap, gc, image, 0, 0, 0, 0, width, height);
+  image->data = nullptr;
+  XDestroyImage(image);
+  Picture from = XRenderCreatePicture(display, pixmap, source, 0, nullptr);
+  Picture onto = XRenderCreatePicture(display, mX->drawable, target, 0, nullptr);
+  XRenderComposite(display, PictOpOver, from, 0, onto, 0, 0, 0, 0, area.x, area.y, width, height);
+  XRenderFreePicture(display, onto);
+  XRenderFreePicture(display, from);
+  XFreeGC(display, gc);
+  XFreePixmap(display, pixmap);
 }
 
 void XCanvas::setClip(const std::optional<nsIntRect>& clip) {

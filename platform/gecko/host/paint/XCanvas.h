@@ -1,7 +1,8 @@
 // Drawing on an X drawable (a window or a pixmap of the screen's default visual) in device
-// pixels: filled rectangles, lines, and text with Xft in DejaVu Sans Mono, every character
-// drawn at the x its caller gives (layout puts each in its own fixed-width cell). Colours and
-// fonts are made once and kept for the canvas's life.
+// pixels: filled rectangles, lines, text with Xft in DejaVu Sans Mono, every character drawn
+// at the x its caller gives (layout puts each in its own fixed-width cell), and pixels with
+// alpha composited over what is there with XRender. Colours and fonts are made once and kept
+// for the canvas's life.
 //
 // Xlib's headers stay inside XCanvas.cpp: their macros (None, Status, ...) would clash with
 // the host's own names.
@@ -37,6 +38,11 @@ class XCanvas {
   void drawLine(int x1, int y1, int x2, int y2, uint32_t rgb);
   // One character with its baseline at (x, baseline), in a font of `pixelSize` pixels.
   void drawCharacter(int x, int baseline, char32_t character, int pixelSize, uint32_t rgb);
+  // Premultiplied 0xAARRGGBB pixels, area.width a row, laid over what `area` shows (Porter-Duff
+  // over). `area` must lie inside visiblePart's answer: the pixels are not clipped again.
+  void blendPixels(const nsIntRect& area, const std::vector<uint32_t>& argb);
+  // The part of `rect` that drawing can change: inside the drawable and the current clip.
+  nsIntRect visiblePart(const nsIntRect& rect) const;
 
   // Limits drawing to `clip` (nothing: no limit), forgetting any clip pushed before.
   void setClip(const std::optional<nsIntRect>& clip);

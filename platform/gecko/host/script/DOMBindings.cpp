@@ -44,6 +44,8 @@ enum class Property {
   Checked,
   SelectedIndex,
   Style,
+  ElementTitle,
+  Name,
   DocumentElement,
   Body,
   Head,
@@ -219,6 +221,12 @@ bool pushElementProperty(duk_context* ctx, dom::Element& element, Property prope
     case Property::ClassName:
       pushString(ctx, element.className());
       return true;
+    case Property::ElementTitle:
+      pushString(ctx, element.stringAttribute(u"title"));
+      return true;
+    case Property::Name:
+      pushString(ctx, element.stringAttribute(u"name"));
+      return true;
     case Property::InnerHTML:
       if (auto* html = dynamic_cast<dom::HTMLElement*>(&element))
         pushString(ctx, html->innerHTML());
@@ -288,6 +296,12 @@ void setElementProperty(duk_context* ctx, dom::Element& element, Property proper
       break;
     case Property::ClassName:
       element.setStringAttribute(u"class", toU16(ctx, 0));
+      break;
+    case Property::ElementTitle:
+      element.setStringAttribute(u"title", toU16(ctx, 0));
+      break;
+    case Property::Name:
+      element.setStringAttribute(u"name", toU16(ctx, 0));
       break;
     case Property::InnerHTML:
       if (auto* html = dynamic_cast<dom::HTMLElement*>(&element))
@@ -396,6 +410,8 @@ void DOMBindings::defineElementMembers(duk_context* ctx, duk_idx_t prototype) {
   const Row rows[] = {{"tagName", Property::TagName, false},
                       {"id", Property::Id, true},
                       {"className", Property::ClassName, true},
+                      {"title", Property::ElementTitle, true},
+                      {"name", Property::Name, true},
                       {"innerHTML", Property::InnerHTML, true},
                       {"value", Property::Value, true},
                       {"checked", Property::Checked, true},

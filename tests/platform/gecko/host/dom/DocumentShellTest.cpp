@@ -84,10 +84,11 @@ TEST_F(DocumentShellTest, LayoutAnswersAreZeroUntilThePageIsLaidOut) {
   FakeContainer container;
   page->setContainer(&container);
   container.fakeLayout.offsets[image] = OffsetBox{5, 6, 70, 80, div};
-  container.fakeLayout.offsets[sized] = OffsetBox{5, 6, 70, 80, div};
+  container.fakeLayout.images[image] = nsSize(66, 76);
+  container.fakeLayout.images[sized] = nsSize(66, 76);
   container.fakeLayout.hit = div;
-  EXPECT_EQ(image->width(), 70);  // no attribute: the laid-out box
-  EXPECT_EQ(image->height(), 80);
+  EXPECT_EQ(image->width(), 66);  // no attribute: the size its picture shows at
+  EXPECT_EQ(image->height(), 76);
   EXPECT_EQ(sized->height(), 20);  // the attribute wins
   EXPECT_EQ(image->offsetBox().offsetParent, div);
   EXPECT_EQ(page->elementFromPoint(3, 3), div);

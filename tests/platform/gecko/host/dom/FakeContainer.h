@@ -33,10 +33,15 @@ class FakeLayout final : public LayoutQuery {
   }
   dom::Element* elementFromPoint(int x, int y) override { return x >= 0 && y >= 0 ? hit : nullptr; }
   nsRect borderBoxInDocument(dom::Node& node) override { return nsRect(); }
+  nsSize imageSize(dom::Element& element) override {
+    auto found = images.find(&element);
+    return found == images.end() ? nsSize() : found->second;
+  }
 
   int flushes = 0;
   std::map<dom::Element*, OffsetBox> offsets;
   std::map<dom::Element*, ScrollBox> scrolls;
+  std::map<dom::Element*, nsSize> images;
   dom::Element* hit = nullptr;
 };
 

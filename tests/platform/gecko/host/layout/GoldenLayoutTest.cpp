@@ -3,7 +3,8 @@
 //
 //   <!-- viewport 400x300 zoom 1.5 -->
 //
-// (800x600 at zoom 1 otherwise). With GECKOHOST_UPDATE_GOLDEN=1 the dumps are written instead
+// (800x600 at zoom 1 otherwise). Each page is shown at its own file: URL, so that its images
+// load from the files it names. With GECKOHOST_UPDATE_GOLDEN=1 the dumps are written instead
 // of compared; every rewritten file must be checked against docs/layout.md by hand.
 #include <cstdlib>
 #include <filesystem>
@@ -62,7 +63,10 @@ TEST_F(GoldenLayoutTest, EveryPageLaysOutAsItsExpectedDump) {
     SCOPED_TRACE(path.filename().string());
     std::string markup = readFile(path);
     PageSetting setting = settingOf(markup);
-    ShownPage page(markup, setting.viewport, setting.zoom);
+    std::string address = "file://" + path.string();
+    for (size_t space = address.find(' '); space != std::string::npos; space = address.find(' '))
+      address.replace(space, 1, "%20");
+    ShownPage page(markup, setting.viewport, setting.zoom, address.c_str());
     std::string dump = page.layout().dump();
     fs::path expected = path.parent_path() / "expected" / path.filename().replace_extension(".txt");
     if (update) {

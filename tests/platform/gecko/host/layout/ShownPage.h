@@ -1,13 +1,18 @@
 // A page shown the way the document shell shows one, for layout tests: parsed from inline
-// markup, given a container that owns its DocumentLayout (documentChanged marks it dirty,
-// scrollElementIntoView scrolls it), at a viewport size and zoom of the test's choosing.
+// markup (at a URL of the test's choosing), given a container that owns its DocumentLayout
+// (documentChanged marks it dirty, scrollElementIntoView scrolls it), at a viewport size and
+// zoom of the test's choosing. Its pictures load as the host loads them, from `pages` (the
+// test's page table) or from files.
 #ifndef TESTS_PLATFORM_GECKO_HOST_LAYOUT_SHOWNPAGE_H
 #define TESTS_PLATFORM_GECKO_HOST_LAYOUT_SHOWNPAGE_H
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "HostTestSupport.h"
+#include "PageLoader.h"
+#include "PageTable.h"
 #include "dom/DocumentContainer.h"
 #include "dom/Element.h"
 #include "dom/HTMLElement.h"
@@ -17,7 +22,10 @@ namespace geckohost::testing {
 
 class LayoutContainer final : public dom::DocumentContainer {
  public:
-  explicit LayoutContainer(dom::Document& document) : pageLayout(document) {}
+  LayoutContainer(dom::Document& document, const PageTable& pages)
+      : loader(pages), pageLayout(document, [this](const std::string& url, size_t maxBytes) {
+          return loader.loadBytes(url, maxBytes);
+        }) {}
 
   nsIDocShell* docShell() override { return nullptr; }
   nsIDOMWindow* outerWindow() override { return nullptr; }
@@ -36,6 +44,7 @@ class LayoutContainer final : public dom::DocumentContainer {
     pageLayout.scrollIntoView(element, alignToTop);
   }
 
+  PageLoader loader;
   layout::DocumentLayout pageLayout;
   int changes = 0;
 };
@@ -43,8 +52,9 @@ class LayoutContainer final : public dom::DocumentContainer {
 class ShownPage {
  public:
   explicit ShownPage(std::string_view markup, nsIntSize viewport = nsIntSize(800, 600),
-                     double zoom = 1.0)
-      : document(parsePage(markup)), container(std::make_unique<LayoutContainer>(*document)) {
+                     double zoom = 1.0, const char* address = "http://example.com/dir/p.html")
+      : document(parsePage(markup, address)),
+        container(std::make_unique<LayoutContainer>(*document, pages)) {
     container->pageLayout.setViewportSize(viewport);
     container->pageLayout.setZoom(zoom);
     document->setContainer(container.get());
@@ -59,6 +69,7 @@ class ShownPage {
   OffsetBox offsets(const char16_t* id) { return byId(id)->offsetBox(); }
   ScrollBox scrolls(const char16_t* id) { return byId(id)->scrollBox(); }
 
+  PageTable pages;
   RefPtr<dom::HTMLDocument> document;
   std::unique_ptr<LayoutContainer> container;
 };

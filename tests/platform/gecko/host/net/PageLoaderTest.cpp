@@ -1,4 +1,4 @@
-// Loading from the page table, from files, about:blank, and the error page.
+// Loading from the page table, from files, about:blank, and the error page; resource bytes.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -64,6 +64,31 @@ TEST(PageLoaderTest, FileUrlsReadTheFile) {
   EXPECT_EQ(loader.load(url).status, LoadStatus::NotFound);
   EXPECT_EQ(loader.load("file://elsewhere/etc/hostname").status, LoadStatus::NotFound);
   EXPECT_EQ(loader.load("not a url").status, LoadStatus::NotFound);
+}
+
+// Resources (images) come as bytes or not at all: never an error page, never past the limit.
+TEST(PageLoaderTest, ResourceBytesComeFromTheTableOrAFileWithinTheLimit) {
+  char path[] = "/tmp/geckohost resource-XXXXXX.png";
+  int fd = mkstemps(path, 4);
+  ASSERT_GE(fd, 0);
+  close(fd);
+  const std::string binary("\x89PNG\0\x01\xff", 7);
+  { std::ofstream(path, std::ios::binary) << binary; }
+  PageTable pages;
+  pages.put("http://test/a.png", binary, "image/png");
+  PageLoader loader(pages);
+  std::string url = std::string("file://") + path;
+  url.replace(url.find(' '), 1, "%20");
+
+  EXPECT_EQ(loader.loadBytes("http://test/a.png#x", 7), binary);
+  EXPECT_EQ(loader.loadBytes(url, 7), binary);
+  EXPECT_EQ(loader.loadBytes("http://test/a.png", 6), std::nullopt);
+  EXPECT_EQ(loader.loadBytes(url, 6), std::nullopt);
+  EXPECT_EQ(loader.loadBytes("http://test/b.png", 100), std::nullopt);
+  EXPECT_EQ(loader.loadBytes("about:blank", 100), std::nullopt);
+  EXPECT_EQ(loader.loadBytes("file:///tmp", 100), std::nullopt);  // a directory
+  std::remove(path);
+  EXPECT_EQ(loader.loadBytes(url, 7), std::nullopt);
 }
 
 }  // namespace

@@ -1,19 +1,30 @@
 // Painting into a real X window on the private Xvfb, read back with XGetImage: boxes show
 // their colours exactly inside the rectangles layout gives them (boundsOnDevice), and not
-// outside; text, borders, controls, clipping, scrollbars, zoom and scrolling included.
+// outside; text, borders, controls, pictures, clipping, scrollbars, zoom and scrolling included.
+#include <fstream>
+#include <sstream>
+
 #include "PrivateXServerEnvironment.h"
 #include "ShownPage.h"
 #include "paint/PagePainter.h"
 #include "paint/XCanvas.h"
 
 // Last: Xlib's macros (None, Bool, ...) must not reach the headers above.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
+#include "XPixels.h"
 
 namespace geckohost::testing {
 namespace {
 
 constexpr uint32_t kWhite = 0xffffff;
+constexpr uint32_t kRed = 0xff0000;
+constexpr uint32_t kBlue = 0x0000ff;
+
+std::string fixture(const char* name) {
+  std::ifstream in(std::string(GECKOHOST_IMAGE_FIXTURES) + "/" + name, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
 constexpr int kWidth = 400;
 constexpr int kHeight = 300;
 
@@ -45,24 +56,7 @@ class PagePainterTest : public LeakCheckedTest {
     paint::PagePainter::paintDrawable(page.layout(), mDisplay, mWindow);
   }
 
-  uint32_t pixelAt(int x, int y) {
-    XImage* image = XGetImage(mDisplay, mWindow, x, y, 1, 1, AllPlanes, ZPixmap);
-    if (!image)
-      return 0xdeadbeef;
-    unsigned long pixel = XGetPixel(image, 0, 0);
-    auto channel = [pixel](unsigned long mask) {
-      int shift = 0;
-      while (mask && !(mask & 1)) {
-        mask >>= 1;
-        ++shift;
-      }
-      return uint32_t((pixel >> shift) & 0xff);
-    };
-    uint32_t rgb = channel(image->red_mask) << 16 | channel(image->green_mask) << 8 |
-                   channel(image->blue_mask);
-    XDestroyImage(image);
-    return rgb;
-  }
+  uint32_t pixelAt(int x, int y) { return testsupport::ReadPixel(mDisplay, mWindow, x, y); }
 
   // Every corner pixel of `rect` has `inside`; the pixels just outside its corners do not.
   void expectFilled(const nsIntRect& rect, uint32_t inside) {
@@ -167,14 +161,27 @@ TEST_F(PagePainterTest, ScrollContainersClipTheirContent) {
   EXPECT_EQ(pixelAt(10, 8 + 30), 0x00ffffu);
 }
 
-TEST_F(PagePainterTest, ControlsAndImagesAreDrawnPlainly) {
+TEST_F(PagePainterTest, ControlsAndBrokenImagesAreDrawnPlainly) {
   ShownPage page(
       "<img id=img width=20 height=20><input id=check type=checkbox checked>"
-      "<input id=off type=checkbox><input id=field value=''>",
+      "<input id=off type=checkbox><input id=field value=''>"
+      "<img id=alt alt=MMMM width=60 height=24 style='background:#ffffff'>",
       nsIntSize(kWidth, kHeight));
   paint(page);
+  // A grey box in a 1 pixel inset frame.
   nsIntRect image = page.layout().boundsOnDevice(*page.byId(u"img"));
-  expectFilled(image, 0xc0c0c0);
+  expectFilled(nsIntRect(image.x + 1, image.y + 1, 18, 18), 0xc0c0c0);
+  EXPECT_EQ(pixelAt(image.x, image.y), 0x808080u);
+  EXPECT_EQ(pixelAt(image.XMost() - 1, image.YMost() - 1), 0xe0e0e0u);
+  // Its alt text inside the frame, 4 pixels in: ink in the first character's cell.
+  nsIntRect alt = page.layout().boundsOnDevice(*page.byId(u"alt"));
+  bool ink = false;
+  for (int x = alt.x + 4; x < alt.x + 12 && !ink; ++x) {
+    for (int y = alt.y + 4; y < alt.y + 20 && !ink; ++y)
+      ink = pixelAt(x, y) != kWhite;
+  }
+  EXPECT_TRUE(ink);
+  EXPECT_EQ(pixelAt(alt.x + 50, alt.y + 12), kWhite);  // right of "MMMM"
   nsIntRect check = page.layout().boundsOnDevice(*page.byId(u"check"));
   nsIntRect off = page.layout().boundsOnDevice(*page.byId(u"off"));
   EXPECT_EQ(pixelAt(check.x + check.width / 2, check.y + check.height / 2), 0x000000u);
@@ -184,6 +191,56 @@ TEST_F(PagePainterTest, ControlsAndImagesAreDrawnPlainly) {
   EXPECT_EQ(pixelAt(field.x, field.y), 0x808080u);  // inset: dark above and left
   EXPECT_EQ(pixelAt(field.XMost() - 1, field.YMost() - 1), 0xe0e0e0u);
   EXPECT_EQ(pixelAt(field.x + 10, field.y + 10), kWhite);
+}
+
+// Each channel within 1 of the expected colour (alpha blending rounds).
+::testing::AssertionResult nearColour(uint32_t actual, uint32_t expected) {
+  for (int shift = 0; shift < 24; shift += 8) {
+    int a = int((actual >> shift) & 0xff);
+    int e = int((expected >> shift) & 0xff);
+    if (a - e > 1 || e - a > 1)
+      return ::testing::AssertionFailure() << std::hex << actual << " is not " << expected;
+  }
+  return ::testing::AssertionSuccess();
+}
+
+TEST_F(PagePainterTest, PicturesShowTheirPixelsScaledAndBlended) {
+  ShownPage page(
+      "<body style='background:#000000'>"
+      "<div><img id=natural src=red-blue.png><img id=stretched src=red-blue.png width=40></div>"
+      "<div style='margin-top:10px'><img id=alpha src=palette.png width=20 height=20></div>",
+      nsIntSize(kWidth, kHeight));
+  page.pages.put("http://example.com/dir/red-blue.png", fixture("red-blue-20x10.png"));
+  page.pages.put("http://example.com/dir/palette.png", fixture("palette.png"));
+  paint(page);
+
+  // 20x10: the left half red, the right half blue, exactly where layout put the picture.
+  nsIntRect natural = page.layout().boundsOnDevice(*page.byId(u"natural"));
+  ASSERT_EQ(natural.width, 20);
+  ASSERT_EQ(natural.height, 10);
+  expectFilled(nsIntRect(natural.x, natural.y, 10, 10), kRed);
+  expectFilled(nsIntRect(natural.x + 10, natural.y, 10, 10), kBlue);
+  // Stretched to 40x20: each half twice as large.
+  nsIntRect stretched = page.layout().boundsOnDevice(*page.byId(u"stretched"));
+  ASSERT_EQ(stretched.width, 40);
+  expectFilled(nsIntRect(stretched.x, stretched.y, 20, 20), kRed);
+  expectFilled(nsIntRect(stretched.x + 20, stretched.y, 20, 20), kBlue);
+
+  // 2x2 over black: red, blue / transparent, white at half alpha.
+  nsIntRect alpha = page.layout().boundsOnDevice(*page.byId(u"alpha"));
+  ASSERT_EQ(alpha.width, 20);
+  EXPECT_EQ(pixelAt(alpha.x + 5, alpha.y + 5), kRed);
+  EXPECT_EQ(pixelAt(alpha.x + 15, alpha.y + 5), kBlue);
+  EXPECT_EQ(pixelAt(alpha.x + 5, alpha.y + 15), 0x000000u);
+  EXPECT_TRUE(nearColour(pixelAt(alpha.x + 15, alpha.y + 15), 0x808080));
+
+  // At 150 % the natural picture covers 30x15 device pixels.
+  page.layout().setZoom(1.5);
+  paint(page);
+  natural = page.layout().boundsOnDevice(*page.byId(u"natural"));
+  ASSERT_EQ(natural, nsIntRect(natural.x, natural.y, 30, 15));
+  expectFilled(nsIntRect(natural.x, natural.y, 15, 15), kRed);
+  expectFilled(nsIntRect(natural.x + 15, natural.y, 15, 15), kBlue);
 }
 
 }  // namespace

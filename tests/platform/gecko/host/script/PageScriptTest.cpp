@@ -114,7 +114,7 @@ TEST_F(PageScriptTest, WrappersKeepIdentityAndChangesShowThroughTheDOM) {
   EXPECT_EQ(eval(window, "window === self && window.document === document"), "true");
 
   eval(window,
-       "var p = document.getElementById('x'); p.setAttribute('title', 'T'); p.className = 'b';"
+       "var p = document.getElementById('x'); p.title = 'T'; p.className = 'b';"
        "p.style.display = 'none'; p.removeAttribute('class');"
        "var q = document.createElement('span'); q.id = 'made'; q.innerHTML = '<i>in</i>';"
        "document.body.insertBefore(q, p); document.getElementById('box').checked = true;"
