@@ -547,7 +547,8 @@ duk_ret_t DOMBindings::hasChildNodes(duk_context* ctx) {
 // --- Element ---------------------------------------------------------------------------------
 
 duk_ret_t DOMBindings::getAttribute(duk_context* ctx) {
-  pushOptionalString(ctx, thisElement(ctx).getAttribute(toU16(ctx, 0)));
+  dom::Element& element = thisElement(ctx);  // may throw: before any string exists
+  pushOptionalString(ctx, element.getAttribute(toU16(ctx, 0)));
   return 1;
 }
 
@@ -559,12 +560,14 @@ duk_ret_t DOMBindings::setAttribute(duk_context* ctx) {
 }
 
 duk_ret_t DOMBindings::removeAttribute(duk_context* ctx) {
-  thisElement(ctx).removeAttribute(toU16(ctx, 0));
+  dom::Element& element = thisElement(ctx);
+  element.removeAttribute(toU16(ctx, 0));
   return 0;
 }
 
 duk_ret_t DOMBindings::hasAttribute(duk_context* ctx) {
-  duk_push_boolean(ctx, thisElement(ctx).hasAttribute(toU16(ctx, 0)));
+  dom::Element& element = thisElement(ctx);
+  duk_push_boolean(ctx, element.hasAttribute(toU16(ctx, 0)));
   return 1;
 }
 
@@ -598,7 +601,8 @@ duk_ret_t DOMBindings::getElementById(duk_context* ctx) {
   dom::Node& node = thisNode(ctx);
   if (node.nodeType() != dom::NodeType::Document)
     return duk_type_error(ctx, "not a document");
-  ScriptHeap::of(ctx).pushNode(static_cast<dom::Document&>(node).getElementById(toU16(ctx, 0)));
+  dom::Element* found = static_cast<dom::Document&>(node).getElementById(toU16(ctx, 0));
+  ScriptHeap::of(ctx).pushNode(found);
   return 1;
 }
 

@@ -260,7 +260,8 @@ duk_ret_t RequestTable::getAllResponseHeaders(duk_context* ctx) {
 }
 
 duk_ret_t RequestTable::overrideMimeType(duk_context* ctx) {
-  thisRequest(ctx).overrideMimeType(toUtf8(ctx, 0));
+  XMLHttpRequest& request = thisRequest(ctx);  // may throw: before any string exists
+  request.overrideMimeType(toUtf8(ctx, 0));
   return 0;
 }
 
