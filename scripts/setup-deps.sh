@@ -9,7 +9,7 @@ packages=(
   libx11-dev xvfb x11-utils xauth
   libxft-dev libxrender-dev libfreetype-dev fonts-dejavu-core
   libpng-dev libjpeg-dev libgif-dev
-  libgumbo-dev duktape-dev libpugixml-dev
+  libgumbo-dev duktape-dev libpugixml-dev libcurl4-openssl-dev
   clang-format valgrind
 )
 

@@ -7,6 +7,7 @@
 
 #include "ChildProcess.h"
 #include "JsonParser.h"
+#include "TestHttpServer.h"
 
 namespace {
 
@@ -143,7 +144,9 @@ TEST_F(InspectToolTest, BadArgumentsAndUnloadablePagesExitWithTwo) {
       {{"--zoom", "5", "windows"}, "--zoom wants a percentage"},
       {{"--option", "novalue", "windows"}, "--option wants KEY=VALUE"},
       {{"--page", "/no/such/page.html", "windows"}, "cannot load page /no/such/page.html"},
-      {{"--page", "http://example.com/", "windows"}, "only local files and file: URLs"},
+      {{"--page", "ftp://example.com/", "windows"}, "only local files, file: and http: URLs"},
+      {{"wait", "soon"}, "wait wants a number of milliseconds"},
+      {{"eval"}, "eval takes 1 argument(s), got 0"},
       {{"windows", "--depth", "2"}, "--depth and --props belong to the tree command"},
       {{"at", "x", "1"}, "at wants two whole numbers"},
   };
@@ -368,6 +371,43 @@ TEST_F(InspectToolTest, ShellWithJsonAnswersOneValuePerLine) {
   ChildResult single = Inspect({"--json", "get", "#title", ".tag"});
   EXPECT_EQ(JsonParser::parse(single.out)->serializeLine(), lines[1]);
   EXPECT_GT(Count(single.out, "\n"), 1u);
+}
+
+// Script in the page through the product's document: values as text, a failure as an error
+// line; wait lets the page's timers run; load shows another page, over HTTP too.
+TEST_F(InspectToolTest, ShellEvaluatesScriptWaitsAndLoads) {
+  TestHttpServer server;
+  ASSERT_TRUE(server.running());
+  std::string timed = Page("timed.html",
+                           "<p id=p>start</p><script>var n = 1; setTimeout(function () {"
+                           " n = 5; document.getElementById('p').textContent = 'later'; }, 50);"
+                           "</script>");
+  ChildResult result = InspectWithInput({"--json", "--page", timed, "shell"},
+                                        "eval 'n + 1'\n"
+                                        "get '#p' .text\n"
+                                        "wait 200\n"
+                                        "get '#p' .text\n"
+                                        "eval 'n'\n"
+                                        "eval 'syntax error('\n"
+                                        "load " +
+                                            server.url("/page.html") +
+                                            "\n"
+                                            "get '#p' title\n");
+  EXPECT_EQ(result.exitCode, 2) << result.err;
+  std::vector<std::string> lines = Lines(result.out);
+  ASSERT_EQ(lines.size(), 8u) << result.out << result.err;
+  EXPECT_EQ(lines[0], "{\"eval\": \"n + 1\", \"value\": \"2\"}");
+  EXPECT_NE(lines[1].find("\"start\""), std::string::npos) << lines[1];
+  EXPECT_EQ(lines[2], "{\"wait\": \"200\", \"done\": true}");
+  EXPECT_NE(lines[3].find("\"later\""), std::string::npos) << lines[3];
+  EXPECT_EQ(lines[4], "{\"eval\": \"n\", \"value\": \"5\"}");
+  EXPECT_NE(lines[5].find("\"error\""), std::string::npos) << lines[5];
+  EXPECT_NE(lines[6].find("\"done\": true"), std::string::npos) << lines[6];
+  EXPECT_NE(lines[7].find("\"ran\""), std::string::npos) << lines[7];
+
+  ChildResult served = Inspect({"--page", server.url("/page.html"), "get", "#p", ".text"});
+  EXPECT_EQ(served.exitCode, 0) << served.err;
+  EXPECT_EQ(served.out, "\"served\"\n");
 }
 
 }  // namespace

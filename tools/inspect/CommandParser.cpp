@@ -30,6 +30,9 @@ const CommandRow kCommands[] = {
     {"cookies", kAnyArity, "cookies [delete [SITE] [--partial]]",
      "the cookie store, or the browser's deleteCookies"},
     {"do", kAnyArity, "do ACTION [ARGS...]", "one of the actions below, now"},
+    {"eval", 1, "eval SCRIPT", "runs script in the shown page; its value as text"},
+    {"wait", 1, "wait MS", "lets the page's timers and requests run for MS ms"},
+    {"load", 1, "load URL", "the browser loads URL; waits until the page has settled"},
     {"shell", 0, "shell", "commands from standard input, one per line (see below)"},
 };
 
@@ -186,6 +189,10 @@ bool CommandParser::checkArguments(InspectCommand& command, std::string& error) 
   }
   if (command.name == "at" && (!parseInt(args[0], command.x) || !parseInt(args[1], command.y))) {
     error = "at wants two whole numbers, not '" + args[0] + " " + args[1] + "'";
+    return false;
+  }
+  if (command.name == "wait" && (!parseInt(args[0], command.waitMs) || command.waitMs < 0)) {
+    error = "wait wants a number of milliseconds from 0, not '" + args[0] + "'";
     return false;
   }
   if (command.name == "set" && !isPropertyName(args[1])) {

@@ -23,6 +23,8 @@ struct InspectCommand {
   // at: its arguments as numbers
   int x = 0;
   int y = 0;
+  // wait: its argument as a number
+  int waitMs = 0;
 };
 
 #endif

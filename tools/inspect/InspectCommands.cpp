@@ -20,6 +20,9 @@ const char* const kWindowNames[] = {".window", ".bounds", ".documentName", ".rea
 const char* const kStepNames[] = {".id", ".bounds", ".name"};
 const size_t kTextLimit = 40;
 const int kDeepestPath = 64;
+const int kLoadTimeoutMs = 30000;
+const int kLoadStepMs = 50;
+const int kSettleMs = 2000;
 
 // At most 40 characters, cut on a character boundary, "..." when cut.
 std::string shortened(const std::string& text) {
@@ -93,6 +96,12 @@ int InspectCommands::run(const InspectCommand& command) {
     return screenshot(args[0], command.boxes, command.window);
   if (name == "do")
     return act(args);
+  if (name == "eval")
+    return eval(args[0]);
+  if (name == "wait")
+    return wait(command.waitMs);
+  if (name == "load")
+    return load(args[0]);
   if (name == "cookies")
     return args.empty() ? cookies(command) : deleteCookies(command);
   if (name == "shell")
@@ -454,6 +463,60 @@ int InspectCommands::act(const std::vector<std::string>& action) {
     printf("done\n");
   }
   return 0;
+}
+
+// The product evaluates through the document, as the agent asks it to; null means the script
+// failed.
+int InspectCommands::eval(const std::string& script) {
+  CHtmlObjectPtr<IHtmlDocument> document = AgentView::document(m_session.browsers().front());
+  if (!document)
+    return fail("the window shows no document");
+  CHtmlObjectPtr<IHtmlPropertyValue> value = document->invokeScript(script.c_str(), nullptr);
+  if (!value)
+    return fail("eval: the script failed");
+  if (m_options.json) {
+    JsonValue answer = JsonValue::object();
+    answer.set("eval", JsonValue::string(script));
+    answer.set("value", ValueFormatter::toJson(value));
+    print(answer);
+  } else {
+    printf("%s\n", ValueFormatter::toText(value).c_str());
+  }
+  return 0;
+}
+
+int InspectCommands::wait(int ms) {
+  m_session.host().runFor(ms);
+  printDone("wait", std::to_string(ms));
+  return 0;
+}
+
+int InspectCommands::load(const std::string& url) {
+  IHtmlBrowser* browser =
+      static_cast<IHtmlBrowser*>(static_cast<IHtmlTopLevelElement*>(m_session.browsers().front()));
+  if (!browser->loadUrl(url.c_str(), nullptr))
+    return fail("load: the browser refused " + url);
+  geckohost::BrowserWindow& window = m_session.firstWindow();
+  int tab = window.selectedTab();
+  for (int waited = 0; waited < kLoadTimeoutMs && window.isLoading(tab); waited += kLoadStepMs)
+    m_session.host().runFor(kLoadStepMs);
+  if (window.isLoading(tab))
+    return fail("load: " + url + " did not complete");
+  // What the page starts on loading (timers, requests) may settle too.
+  m_session.host().runUntilIdle(kSettleMs);
+  printDone("load", url);
+  return 0;
+}
+
+void InspectCommands::printDone(const char* command, const std::string& argument) const {
+  if (m_options.json) {
+    JsonValue answer = JsonValue::object();
+    answer.set(command, JsonValue::string(argument));
+    answer.set("done", JsonValue::boolean(true));
+    print(answer);
+  } else {
+    printf("done\n");
+  }
 }
 
 int InspectCommands::cookies(const InspectCommand&) {

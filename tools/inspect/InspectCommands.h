@@ -37,6 +37,11 @@ class InspectCommands {
   int at(int x, int y);
   int screenshot(const std::string& file, bool withBoxes, int window);
   int act(const std::vector<std::string>& action);
+  int eval(const std::string& script);
+  int wait(int ms);
+  int load(const std::string& url);
+  // "done", or with --json the command and its argument.
+  void printDone(const char* command, const std::string& argument) const;
   int cookies(const InspectCommand& command);
   int deleteCookies(const InspectCommand& command);
   int shell();

@@ -98,13 +98,13 @@ std::string InspectSession::builtInPage() {
 }
 
 std::string InspectSession::pageUrl(const std::string& page, std::string& error) {
-  if (page == "about:blank")
+  if (page == "about:blank" || startsWith(page, "http://") || startsWith(page, "https://"))
     return page;
   std::string path = page;
   if (startsWith(page, "file://")) {
     path = page.substr(7);
   } else if (page.find("://") != std::string::npos) {
-    error = "cannot load page " + page + ": only local files and file: URLs can be shown";
+    error = "cannot load page " + page + ": only local files, file: and http: URLs can be shown";
     return std::string();
   }
   char resolved[PATH_MAX];
@@ -122,6 +122,8 @@ bool InspectSession::openWindows(std::string& error) {
     return false;
   }
   m_host->setAccessibilityEnabled(m_options.accessibility);
+  // The tool shows what its user asks for, wherever it is.
+  m_host->setNetworkAccess(geckohost::NetworkAccess::Everywhere);
   std::vector<std::string> pages = m_options.pages;
   if (pages.empty())
     pages.push_back(builtInPage());

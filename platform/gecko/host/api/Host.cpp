@@ -11,6 +11,7 @@
 #include "WindowMediator.h"
 #include "XConnection.h"
 #include "accessibility/Accessibility.h"
+#include "script/ScriptSecurityManager.h"
 
 namespace geckohost {
 
@@ -45,6 +46,9 @@ Host::Host(std::unique_ptr<x11::XConnection> connection)
   Services::registerService(cookies::CookieManager::kContractID,
                             static_cast<nsICookieManager*>(mCookies.get()));
   dom::CookieJar::install(mCookies.get());
+  mSecurity = new script::ScriptSecurityManager();
+  Services::registerService(script::ScriptSecurityManager::kContractID,
+                            static_cast<nsIScriptSecurityManager*>(mSecurity.get()));
   accessibility::Accessibility::setEnabled(false);
   accessibility::Accessibility::setHost(mAccessibilityHost.get());
   accessibility::Accessibility::registerComponents();
@@ -59,6 +63,8 @@ Host::~Host() {
   dom::CookieJar::install(nullptr);
   Services::unregister(cookies::CookieManager::kContractID);
   mCookies = nullptr;
+  Services::unregister(script::ScriptSecurityManager::kContractID);
+  mSecurity = nullptr;
   accessibility::Accessibility::unregisterComponents();
   accessibility::Accessibility::setHost(nullptr);
   accessibility::Accessibility::setEnabled(false);
@@ -74,6 +80,25 @@ void Host::addCookie(const Cookie& cookie) {
 
 std::vector<Cookie> Host::cookies() const {
   return mCookies->store().cookies(std::time(nullptr));
+}
+
+bool Host::runUntilIdle(int timeoutMs) {
+  bool idle = mContext->loop().runUntilIdle(timeoutMs);
+  mConnection->sync();
+  return idle;
+}
+
+void Host::runFor(int ms) {
+  mContext->loop().runFor(ms);
+  mConnection->sync();
+}
+
+void Host::setNetworkAccess(NetworkAccess access) {
+  mContext->networkPolicy().setAccess(access);
+}
+
+NetworkAccess Host::networkAccess() const {
+  return mContext->networkPolicy().access();
 }
 
 void Host::setAccessibilityEnabled(bool enabled) {

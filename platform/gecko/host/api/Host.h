@@ -20,6 +20,7 @@
 #include "Cookie.h"
 #include "DialogWindow.h"
 #include "HostApi.h"
+#include "NetworkAccess.h"
 #include "PageTable.h"
 #include "nsCOMPtr.h"
 
@@ -29,6 +30,10 @@ class ShellAccessibilityHost;
 
 namespace cookies {
 class CookieManager;
+}
+
+namespace script {
+class ScriptSecurityManager;
 }
 
 namespace x11 {
@@ -70,6 +75,17 @@ class GECKOHOST_API Host {
   // The cookies not yet expired, oldest first.
   std::vector<Cookie> cookies() const;
 
+  // --- The event loop: page script's timers and requests run only while it is pumped ---------
+  // Runs until nothing is left to do soon (no transfer in flight, no timer due before the
+  // timeout ends) or the timeout has passed; answers whether it got there.
+  bool runUntilIdle(int timeoutMs);
+  // Runs for `ms` milliseconds.
+  void runFor(int ms);
+
+  // Which hosts pages and their requests may reach over HTTP (loopback only when a host starts).
+  void setNetworkAccess(NetworkAccess access);
+  NetworkAccess networkAccess() const;
+
  private:
   explicit Host(std::unique_ptr<x11::XConnection> connection);
 
@@ -78,6 +94,7 @@ class GECKOHOST_API Host {
   std::unique_ptr<HostContext> mContext;
   std::unique_ptr<ShellAccessibilityHost> mAccessibilityHost;
   nsCOMPtr<cookies::CookieManager> mCookies;
+  nsCOMPtr<script::ScriptSecurityManager> mSecurity;
   std::vector<std::unique_ptr<BrowserWindow>> mBrowsers;
   std::vector<std::unique_ptr<DialogWindow>> mDialogs;
 };

@@ -16,6 +16,7 @@
 #include "dom/DOMStrings.h"
 #include "dom/Document.h"
 #include "dom/Element.h"
+#include "dom/HTMLScriptElement.h"
 #include "dom/XULDocument.h"
 #include "layout/LayoutQuery.h"
 #include "net/URI.h"
@@ -28,6 +29,7 @@
 #include "nsISimpleEnumerator.h"
 #include "nsIURI.h"
 #include "nsPIDOMWindow.h"
+#include "script/ScriptHeap.h"
 
 namespace geckohost {
 
@@ -236,18 +238,22 @@ void DocShell::loadUrl(const std::string& url, LoadMode mode, HistoryAction hist
       mHistory.replaceCurrent(page.url);
   }
   show(std::move(document));
+  if (!mHeld && !mDestroyed)
+    fireLoad();
 }
 
 void DocShell::show(RefPtr<dom::Document> document) {
   for (auto& child : mChildren)
     child->destroy();
   mChildren.clear();
+  mWindow->unloadCurrent();
   if (mViewer)
     mViewer->destroy();
   mViewer = new ContentViewer(*this, document, mWidget, appUnitsPerDevPixel(zoom()), zoom(),
                               mContext.loader());
   document->setContainer(this);
-  mWindow->setDocument(document.get());
+  bool scripted = mType == Type::Content && document->isHTMLDocument();
+  mWindow->setDocument(document.get(), scripted ? &mContext.scriptEnvironment() : nullptr);
   // The chrome of a window hands out the window's command dispatcher as its own.
   if (mOwner && !mParent && document->kind() == dom::DocumentKind::XUL) {
     static_cast<dom::XULDocument*>(document.get())
@@ -255,8 +261,41 @@ void DocShell::show(RefPtr<dom::Document> document) {
   }
   mFramesDirty = true;
   updateFrames();
-  if (mOwner)
+  runParsedScripts();
+  if (mOwner && !mDestroyed)
     mOwner->shellShowedDocument(*this);
+}
+
+script::ScriptHeap* DocShell::scriptHeap() const {
+  InnerWindow* inner = mWindow ? mWindow->currentInner() : nullptr;
+  return inner ? inner->scriptHeap() : nullptr;
+}
+
+void DocShell::runParsedScripts() {
+  dom::Document* shown = document();
+  if (!shown || !scriptHeap())
+    return;
+  std::vector<RefPtr<dom::HTMLScriptElement>> scripts;
+  for (dom::Node* node = shown->firstChild(); node; node = node->nextInTreeOrder(shown)) {
+    if (node->isElement() && static_cast<dom::Element*>(node)->isHTML(u"script"))
+      scripts.emplace_back(static_cast<dom::HTMLScriptElement*>(node));
+  }
+  nsCOMPtr<DocShell> keepAlive = this;
+  for (auto& script : scripts) {
+    // A script may remove later ones, or unload the page (a load from script).
+    script::ScriptHeap* heap = scriptHeap();
+    if (!heap || document() != shown)
+      return;
+    if (script->alreadyStarted() || !script->isInDocument())
+      continue;
+    script->markStarted();
+    heap->runScriptElement(*script);
+  }
+}
+
+void DocShell::fireLoad() {
+  if (script::ScriptHeap* heap = scriptHeap())
+    heap->dispatchEvent(nullptr, "load");
 }
 
 void DocShell::completeLoad() {
@@ -265,7 +304,9 @@ void DocShell::completeLoad() {
   mHeld = false;
   if (dom::Document* shown = document())
     shown->setReadyState(dom::ReadyState::Complete);
-  if (mOwner)
+  nsCOMPtr<DocShell> keepAlive = this;
+  fireLoad();
+  if (mOwner && !mDestroyed)
     mOwner->shellFinishedLoading(*this);
 }
 
@@ -466,6 +507,11 @@ void DocShell::documentChanged() {
   mFramesDirty = true;
   if (mOwner && mOwner->chromeShell() == this)
     mOwner->chromeChanged();
+}
+
+void DocShell::runInsertedScript(dom::HTMLScriptElement& script) {
+  if (script::ScriptHeap* heap = scriptHeap())
+    heap->runScriptElement(script);
 }
 
 void DocShell::scrollElementIntoView(dom::Element& element, bool alignToTop) {

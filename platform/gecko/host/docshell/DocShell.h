@@ -39,6 +39,10 @@ class Document;
 class Element;
 }  // namespace dom
 
+namespace script {
+class ScriptHeap;
+}
+
 class ContentViewer;
 class HostContext;
 class OuterWindow;
@@ -141,6 +145,7 @@ class DocShell final : public XPCOMObject<nsIDocShell, nsIDocShellTreeItem, nsID
   layout::DocumentLayout* layout() override;
   void documentChanged() override;
   void scrollElementIntoView(dom::Element& element, bool alignToTop) override;
+  void runInsertedScript(dom::HTMLScriptElement& script) override;
 
  protected:
   void* QueryExtraInterface(const nsIID& aIID) override;
@@ -150,6 +155,12 @@ class DocShell final : public XPCOMObject<nsIDocShell, nsIDocShellTreeItem, nsID
   ~DocShell() override;
 
   void show(RefPtr<dom::Document> document);
+  // The page's script heap; null for chrome and before a page is shown.
+  script::ScriptHeap* scriptHeap() const;
+  // Runs the scripts that came with the parsed page, in document order, marking each started.
+  void runParsedScripts();
+  // The page is complete: its window's load event.
+  void fireLoad();
   void addChild(nsCOMPtr<DocShell> child);
   void removeChild(DocShell& child);
   // Shell and widget for a frame element found in the document.

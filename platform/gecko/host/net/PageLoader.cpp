@@ -5,6 +5,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "net/HttpFetcher.h"
 #include "net/URI.h"
 
 namespace geckohost {
@@ -76,6 +77,21 @@ std::string escapeHtml(const std::string& text) {
 }  // namespace
 
 LoadedPage PageLoader::load(const std::string& url) const {
+  LoadedPage page = loadLocal(url);
+  std::optional<net::URI> parsed = net::URI::parse(url);
+  if (page.status == LoadStatus::Found || !parsed || !mPolicy || !mPolicy->allows(*parsed))
+    return page;
+  net::HttpFetcher::Response response;
+  std::string error;
+  if (!net::HttpFetcher::get(parsed->withoutRef().spec(), response, error))
+    return page;
+  page.content = std::move(response.body);
+  page.contentType = response.contentType.rfind(kXulType, 0) == 0 ? kXulType : kHtmlType;
+  page.status = LoadStatus::Found;
+  return page;
+}
+
+LoadedPage PageLoader::loadLocal(const std::string& url) const {
   LoadedPage page;
   page.url = url;
   page.contentType = kHtmlType;

@@ -1,6 +1,7 @@
-// Fetches what a URL names: a page of the page table, a file for a file: URL, or the empty
-// about:blank. Whatever cannot be fetched becomes an error page, as Gecko shows one (the load
-// itself still succeeds and the document is complete).
+// Fetches what a URL names: a page of the page table, a file for a file: URL, the empty
+// about:blank, or (where the network policy allows) an http: or https: URL over the network.
+// Whatever cannot be fetched becomes an error page, as Gecko shows one (the load itself still
+// succeeds and the document is complete).
 //
 //   PageLoader loader(table);
 //   LoadedPage page = loader.load("file:///tmp/a.html#part");
@@ -13,6 +14,7 @@
 #include <string>
 
 #include "PageTable.h"
+#include "net/NetworkPolicy.h"
 
 namespace geckohost {
 
@@ -30,9 +32,13 @@ class PageLoader {
   static constexpr const char* kHtmlType = "text/html";
   static constexpr const char* kXulType = "application/vnd.mozilla.xul+xml";
 
-  explicit PageLoader(const PageTable& pages) : mPages(pages) {}
+  // Without a policy, nothing is fetched over the network.
+  explicit PageLoader(const PageTable& pages, const net::NetworkPolicy* policy = nullptr)
+      : mPages(pages), mPolicy(policy) {}
 
   LoadedPage load(const std::string& url) const;
+  // The same without the network: page table, about:blank and files only.
+  LoadedPage loadLocal(const std::string& url) const;
 
   // The bytes of a resource (an image): the page table's content at `url`, or a local file
   // for a file: URL; nothing for anything else, and nothing rather than more than `maxBytes`
@@ -43,7 +49,8 @@ class PageLoader {
   static std::string errorPage(const std::string& url);
 
  private:
-  const PageTable& mPages;  // weak; the host owns the table and every loader
+  const PageTable& mPages;            // weak; the host owns the table and every loader
+  const net::NetworkPolicy* mPolicy;  // weak; as above
 };
 
 }  // namespace geckohost

@@ -2,11 +2,34 @@
 
 #include "OuterWindow.h"
 #include "dom/Document.h"
+#include "nsIProgrammingLanguage.h"
+#include "script/ScriptHeap.h"
 
 namespace geckohost {
 
-InnerWindow::InnerWindow(OuterWindow& outer, dom::Document* document)
-    : mOuter(&outer), mDocument(document) {}
+InnerWindow::InnerWindow(OuterWindow& outer, dom::Document* document,
+                         script::ScriptEnvironment* environment)
+    : mOuter(&outer), mDocument(document) {
+  if (!environment || !document)
+    return;
+  mScript = new script::ScriptContext(*this, *document, *environment);
+  mScriptContexts[nsIProgrammingLanguage::JAVASCRIPT] = mScript.get();
+}
+
+InnerWindow::~InnerWindow() {
+  unload();
+}
+
+void InnerWindow::unload() {
+  mScriptContexts.clear();
+  if (mScript)
+    mScript->destroyHeap();
+  mScript = nullptr;
+}
+
+script::ScriptHeap* InnerWindow::scriptHeap() const {
+  return mScript ? mScript->heap() : nullptr;
+}
 
 bool InnerWindow::isCurrent() const {
   return mOuter->currentInner() == this;

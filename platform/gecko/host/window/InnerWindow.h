@@ -7,12 +7,26 @@
 
 #include "DOMWindow.h"
 #include "dom/RefPtr.h"
+#include "script/ScriptContext.h"
 
 namespace geckohost {
 
+namespace script {
+class ScriptHeap;
+struct ScriptEnvironment;
+}  // namespace script
+
 class InnerWindow final : public DOMWindow {
  public:
-  InnerWindow(OuterWindow& outer, dom::Document* document);
+  // With an environment, the window gets a JavaScript context (a heap of its own) for its
+  // document; without one (chrome), none.
+  InnerWindow(OuterWindow& outer, dom::Document* document,
+              script::ScriptEnvironment* environment = nullptr);
+
+  // The page goes: its script heap is destroyed (timers and requests with it).
+  void unload();
+  // The page's script heap; null without script or once unloaded.
+  script::ScriptHeap* scriptHeap() const;
 
   // Whether the outer window still shows this window's document.
   bool isCurrent() const;
@@ -31,10 +45,11 @@ class InnerWindow final : public DOMWindow {
   nsIDocShell* GetDocShell() override { return nullptr; }  // inner windows have none
 
  private:
-  ~InnerWindow() override = default;
+  ~InnerWindow() override;
 
   nsCOMPtr<OuterWindow> mOuter;
   RefPtr<dom::Document> mDocument;
+  nsCOMPtr<script::ScriptContext> mScript;
 };
 
 }  // namespace geckohost

@@ -5,11 +5,18 @@
 
 namespace geckohost {
 
-void OuterWindow::setDocument(dom::Document* document) {
-  mInner = document ? new InnerWindow(*this, document) : nullptr;
+void OuterWindow::setDocument(dom::Document* document, script::ScriptEnvironment* environment) {
+  unloadCurrent();
+  mInner = document ? new InnerWindow(*this, document, environment) : nullptr;
+}
+
+void OuterWindow::unloadCurrent() {
+  if (mInner)
+    mInner->unload();
 }
 
 void OuterWindow::detach() {
+  unloadCurrent();
   mShell = nullptr;
   mInner = nullptr;
   mOpener = nullptr;

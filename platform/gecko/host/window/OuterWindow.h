@@ -12,8 +12,11 @@ class OuterWindow final : public DOMWindow {
  public:
   explicit OuterWindow(DocShell& shell) : mShell(&shell) {}
 
-  // A new inner window for `document`, which becomes the current one.
-  void setDocument(dom::Document* document);
+  // A new inner window for `document`, which becomes the current one; the page of the one
+  // before unloads. With an environment the page gets script.
+  void setDocument(dom::Document* document, script::ScriptEnvironment* environment = nullptr);
+  // Unloads the current page's script, ahead of its document going.
+  void unloadCurrent();
   InnerWindow* currentInner() const { return mInner.get(); }
   // The shell is going away: forget it and the current inner window.
   void detach();
