@@ -5,12 +5,16 @@
 #include <ctime>
 
 #include "CookieManager.h"
+#include "DocShell.h"
 #include "HostContext.h"
 #include "Services.h"
 #include "ShellAccessibilityHost.h"
 #include "WindowMediator.h"
 #include "XConnection.h"
+#include "XULWindow.h"
 #include "accessibility/Accessibility.h"
+#include "dom/Document.h"
+#include "script/PageDialogs.h"
 #include "script/ScriptSecurityManager.h"
 
 namespace geckohost {
@@ -52,6 +56,9 @@ Host::Host(std::unique_ptr<x11::XConnection> connection)
   accessibility::Accessibility::setEnabled(false);
   accessibility::Accessibility::setHost(mAccessibilityHost.get());
   accessibility::Accessibility::registerComponents();
+  mContext->scriptEnvironment().dialogs = [this](const script::PageDialogRequest& request) {
+    return answerPageDialog(request);
+  };
 }
 
 Host::~Host() {
@@ -135,6 +142,47 @@ void Host::closeWindow(BrowserWindow& window) {
   std::unique_ptr<BrowserWindow> closing = std::move(*found);
   mBrowsers.erase(found);
   closing->close();
+}
+
+void Host::queuePageDialogAnswer(const std::string& button, const std::string& text) {
+  mQueuedAnswer = QueuedAnswer{button, text};
+}
+
+BrowserWindow* Host::browserShowing(const dom::Document* page) const {
+  auto* shell = page ? dynamic_cast<DocShell*>(page->container()) : nullptr;
+  XULWindow* owner = shell ? shell->owner() : nullptr;
+  for (const auto& browser : mBrowsers) {
+    if (owner && &browser->window() == owner)
+      return browser.get();
+  }
+  return nullptr;
+}
+
+script::PageDialogAnswer Host::answerPageDialog(const script::PageDialogRequest& request) {
+  script::PageDialogAnswer answer;
+  BrowserWindow* owner = browserShowing(request.page);
+  if (!owner)
+    return answer;
+  DialogOptions options;
+  using Kind = script::PageDialogRequest::Kind;
+  options.kind = request.kind == Kind::Alert     ? DialogKind::Alert
+                 : request.kind == Kind::Confirm ? DialogKind::Confirm
+                                                 : DialogKind::Prompt;
+  options.title = "[JavaScript Application]";  // what Firefox 3.6 calls a page's dialogs
+  options.message = request.message;
+  options.text = request.defaultText;
+  options.checkboxLabel = "";  // a page's dialogs ask nothing more
+  DialogWindow& dialog = openDialog(*owner, options);
+  if (!mQueuedAnswer)
+    return answer;
+  QueuedAnswer queued = *mQueuedAnswer;
+  mQueuedAnswer.reset();
+  if (request.kind == Kind::Prompt && !queued.text.empty())
+    dialog.setText(queued.text);
+  dialog.press(queued.button);
+  answer.accepted = dialog.answer().answered && dialog.answer().button == "accept";
+  answer.text = dialog.answer().text;
+  return answer;
 }
 
 DialogWindow* Host::lastOpenDialog() const {

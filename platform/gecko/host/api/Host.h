@@ -13,6 +13,7 @@
 #define GECKOHOST_API_HOST_H
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,15 @@ class ShellAccessibilityHost;
 namespace cookies {
 class CookieManager;
 }
+
+namespace dom {
+class Document;
+}
+
+namespace script {
+struct PageDialogAnswer;
+struct PageDialogRequest;
+}  // namespace script
 
 namespace script {
 class ScriptSecurityManager;
@@ -69,6 +79,13 @@ class GECKOHOST_API Host {
   // there is none.
   DialogWindow* lastOpenDialog() const;
 
+  // A page's alert, confirm and prompt open a common dialog over the page's browser window and
+  // return at once (the host nests no event loop). The answer queued here is given to the next
+  // such dialog as it opens, as if a person answered it straight away: `button` pressed
+  // ("accept" or "cancel"), `text` typed into a prompt first. Without one, the script sees a
+  // dismissed dialog (undefined, false, null) and the dialog stays open.
+  void queuePageDialogAnswer(const std::string& button, const std::string& text = "");
+
   // The cookie store every page and the cookie manager service share. A seeded cookie
   // replaces one with the same host, path and name.
   void addCookie(const Cookie& cookie);
@@ -87,6 +104,13 @@ class GECKOHOST_API Host {
   NetworkAccess networkAccess() const;
 
  private:
+  struct QueuedAnswer {
+    std::string button;
+    std::string text;
+  };
+  script::PageDialogAnswer answerPageDialog(const script::PageDialogRequest& request);
+  BrowserWindow* browserShowing(const dom::Document* page) const;
+
   explicit Host(std::unique_ptr<x11::XConnection> connection);
 
   std::unique_ptr<x11::XConnection> mConnection;
@@ -97,6 +121,7 @@ class GECKOHOST_API Host {
   nsCOMPtr<script::ScriptSecurityManager> mSecurity;
   std::vector<std::unique_ptr<BrowserWindow>> mBrowsers;
   std::vector<std::unique_ptr<DialogWindow>> mDialogs;
+  std::optional<QueuedAnswer> mQueuedAnswer;
 };
 
 }  // namespace geckohost

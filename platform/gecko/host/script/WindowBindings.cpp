@@ -57,20 +57,45 @@ duk_ret_t WindowBindings::clearTimer(duk_context* ctx) {
   return 0;
 }
 
+// The browser's dialog opens and the call returns at once: the host nests no event loop, so
+// the script sees the answer given as the dialog opened (see Host::queuePageDialogAnswer), or
+// the one of a dismissed dialog, while the dialog itself stays for the agent to find.
+PageDialogAnswer WindowBindings::ask(duk_context* ctx, PageDialogRequest::Kind kind,
+                                     const char* name) {
+  // Coerced on the stack first: a throwing toString() must not skip the strings' destructors.
+  for (duk_idx_t index = 0; index < (kind == PageDialogRequest::Kind::Prompt ? 2 : 1); ++index) {
+    if (!duk_is_undefined(ctx, index))
+      duk_to_string(ctx, index);
+  }
+  PageDialogRequest request;
+  request.kind = kind;
+  request.message = textArgument(ctx, 0);
+  if (kind == PageDialogRequest::Kind::Prompt)
+    request.defaultText = textArgument(ctx, 1);
+  ScriptHeap& heap = ScriptHeap::of(ctx);
+  request.page = &heap.document();
+  ScriptLog::dialog(name, request.message);
+  const PageDialogHandler& handler = heap.environment().dialogs;
+  return handler ? handler(request) : PageDialogAnswer();
+}
+
 duk_ret_t WindowBindings::alert(duk_context* ctx) {
-  ScriptLog::dialog("alert", textArgument(ctx, 0));
+  ask(ctx, PageDialogRequest::Kind::Alert, "alert");
   return 0;
 }
 
 duk_ret_t WindowBindings::confirm(duk_context* ctx) {
-  ScriptLog::dialog("confirm", textArgument(ctx, 0));
-  duk_push_false(ctx);
+  duk_push_boolean(ctx, ask(ctx, PageDialogRequest::Kind::Confirm, "confirm").accepted);
   return 1;
 }
 
 duk_ret_t WindowBindings::prompt(duk_context* ctx) {
-  ScriptLog::dialog("prompt", textArgument(ctx, 0));
-  duk_push_null(ctx);
+  PageDialogAnswer answer = ask(ctx, PageDialogRequest::Kind::Prompt, "prompt");
+  if (!answer.accepted) {
+    duk_push_null(ctx);
+    return 1;
+  }
+  duk_push_lstring(ctx, answer.text.data(), answer.text.size());
   return 1;
 }
 

@@ -1,10 +1,11 @@
 // The window's own members in a page's heap: document, the timers, and alert, confirm and
-// prompt. The dialogs are hooks for now: each writes what it would show to the host's log and
-// answers as a dismissed dialog does (undefined, false, null).
+// prompt, which log what they show and open the browser's dialog through the environment.
 #ifndef GECKOHOST_SCRIPT_WINDOWBINDINGS_H
 #define GECKOHOST_SCRIPT_WINDOWBINDINGS_H
 
 #include <duktape.h>
+
+#include "script/PageDialogs.h"
 
 namespace geckohost::script {
 
@@ -19,6 +20,7 @@ class WindowBindings {
   static duk_ret_t alert(duk_context* ctx);
   static duk_ret_t confirm(duk_context* ctx);
   static duk_ret_t prompt(duk_context* ctx);
+  static PageDialogAnswer ask(duk_context* ctx, PageDialogRequest::Kind kind, const char* name);
 };
 
 }  // namespace geckohost::script
