@@ -508,3 +508,46 @@ TEST_F(InspectToolTest, DialogsAndPopupsAreTopLevelObjects) {
 }
 
 }  // namespace
+
+TEST_F(InspectToolTest, AShellSessionTracesRequestsAndWaitsForThem) {
+  TestHttpServer server;
+  ASSERT_TRUE(server.running());
+  std::string page = Page("requests.html",
+                          "<title>requests</title><script>function start(url) {"
+                          " var r = new XMLHttpRequest(); r.open('GET', url, true); r.send(null);"
+                          " return 'sent'; }</script>");
+  std::string slow = server.url("/slow");
+  std::string now = server.url("/now");
+  ChildResult result = InspectWithInput(
+      {"--option", "tamarol.test.zv.html.ajax.autotrace=true", "--page", page, "shell"},
+      "get 14 .ajaxPendingRequests\n"
+      "set 14 .ajaxTraceOn true\n"
+      "eval \"start('" +
+          now +
+          "')\"\n"
+          "eval \"start('" +
+          slow +
+          "')\"\n"
+          "wait 150\n"
+          "get 14 .ajaxPendingRequests\n"
+          "get 14 .ajaxCompletedRequests\n"
+          "get . .readyState\n"
+          "wait 500\n"
+          "get 14 .ajaxPendingRequests\n"
+          "get 14 .ajaxCompletedRequests\n"
+          "get . .readyState\n"
+          "eval 'getzavtracevalue()'\n");
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  std::vector<std::string> lines = Lines(result.out);
+  // The page's document is the browser's last child, after its 14 toolbar items; the browser
+  // reports "loading" (1) while a traced request is pending, as the auto-trace option asks.
+  std::vector<std::string> values;
+  for (const std::string& line : lines) {
+    if (line.rfind("set:", 0) != 0 && line != "done")
+      values.push_back(line);
+  }
+  EXPECT_EQ(values, (std::vector<std::string>{"0", "true", "\"sent\"", "\"sent\"", "1", "1", "1",
+                                              "0", "2", "4", "\"1\""}))
+      << result.out;
+  EXPECT_TRUE(LeakedNothing(result));
+}
