@@ -212,3 +212,36 @@ TEST_F(AjaxTracingTest, APagesAlertAndConfirmOpenTheBrowsersDialog) {
   EXPECT_EQ(eval(m_document, "String(confirm('Really?'))"), "false");
   EXPECT_TRUE(host->lastOpenDialog() && host->lastOpenDialog()->topLevelWindow() != 0);
 }
+
+// Cookies travel both ways between the server and the host's one store, which the agent
+// deletes from.
+TEST_F(AjaxTracingTest, CookiesSetByTheServerReachThePageAndTheAgent) {
+  // The page itself comes from the server, so that it shares the server's cookies.
+  geckohost::BrowserWindowOptions options;
+  options.urls = {m_server.url("/page.html")};
+  m_window = &host->openBrowserWindow(options);
+  m_browser = browserFor(*m_window);
+  ASSERT_TRUE(m_browser);
+  CHtmlObjectPtr<IHtmlEnumerator> children = m_browser->getChildren();
+  while (children && children->hasMoreElements())
+    m_document = static_cast<IHtmlDocument*>(static_cast<IHtmlElement*>(children->nextElement()));
+  ASSERT_TRUE(m_document);
+  const std::string request = "var r = new XMLHttpRequest(); r.open('GET', '";
+  EXPECT_EQ(eval(m_document,
+                 request + m_server.url("/set-cookie") + "', false); r.send(null); r.responseText"),
+            "set");
+  EXPECT_EQ(stringProperty(m_document, ".cookie"), "served=yes");
+  EXPECT_EQ(eval(m_document, "document.cookie = 'local=1'; document.cookie"),
+            "served=yes; local=1");
+  EXPECT_EQ(eval(m_document,
+                 request + m_server.url("/cookies") + "', false); r.send(null); r.responseText"),
+            "served=yes; local=1");
+  // The agent deletes the site's cookies; the page and the server see none.
+  IHtmlBrowser* browser = static_cast<IHtmlBrowser*>(static_cast<IHtmlTopLevelElement*>(m_browser));
+  char message[128] = "";
+  EXPECT_EQ(browser->deleteCookies("http://127.0.0.1/", false, message), 0);
+  EXPECT_EQ(eval(m_document, "document.cookie"), "");
+  EXPECT_EQ(eval(m_document,
+                 request + m_server.url("/cookies") + "', false); r.send(null); r.responseText"),
+            "");
+}

@@ -159,6 +159,10 @@ void TestHttpServer::serve(int connection) {
     } else if (path == "/echo") {
       sendAll(connection,
               response(200, "OK", method + "|" + headerValue(head, "X-Echo") + "|" + body));
+    } else if (path == "/set-cookie") {
+      sendAll(connection, response(200, "OK", "set", "Set-Cookie: served=yes; Path=/\r\n"));
+    } else if (path == "/cookies") {
+      sendAll(connection, response(200, "OK", headerValue(head, "Cookie")));
     } else if (path != "/close") {
       sendAll(connection, response(404, "Not Found", "no such page"));
     }

@@ -4,6 +4,8 @@
 //   /slow         the headers at once, the body "late" 300 ms later
 //   /close        closes the connection without answering
 //   /echo         200 with "METHOD|X-Echo header|body" of the request
+//   /set-cookie   200, setting the cookie served=yes for the whole server
+//   /cookies      200 with the request's Cookie header as its body
 //   /page.html    an HTML page whose script sets its paragraph's title
 //   anything else 404
 //

@@ -6,6 +6,8 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "net/HttpCookies.h"
+
 namespace geckohost::net {
 
 namespace {
@@ -64,6 +66,9 @@ CurlTransfer::CurlTransfer(const TransferRequest& request, TransferListener& lis
   }
   for (const auto& [name, value] : request.headers)
     mRequestHeaders = curl_slist_append(mRequestHeaders, (name + ": " + value).c_str());
+  std::string cookie = HttpCookies::requestHeader(request.url);
+  if (!cookie.empty())
+    mRequestHeaders = curl_slist_append(mRequestHeaders, cookie.c_str());
   // curl would otherwise wait for "100 Continue" before sending a body.
   mRequestHeaders = curl_slist_append(mRequestHeaders, "Expect:");
   curl_easy_setopt(mEasy, CURLOPT_HTTPHEADER, mRequestHeaders);
@@ -124,6 +129,10 @@ void CurlTransfer::headerLine(std::string line) {
   if (colon == std::string::npos)
     return;
   mHeaders.emplace_back(trimmed(content.substr(0, colon)), trimmed(content.substr(colon + 1)));
+  char* url = nullptr;
+  curl_easy_getinfo(mEasy, CURLINFO_EFFECTIVE_URL, &url);
+  if (url)
+    HttpCookies::takeResponseHeader(url, mHeaders.back().first, mHeaders.back().second);
 }
 
 }  // namespace geckohost::net

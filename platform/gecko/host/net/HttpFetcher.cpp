@@ -4,7 +4,26 @@
 
 #include <memory>
 
+#include "net/HttpCookies.h"
+
 namespace geckohost::net {
+
+// Cookies the server sets while the page loads go into the host's jar at once.
+size_t HttpFetcher::onHeader(char* data, size_t size, size_t count, void* handle) {
+  std::string line(data, size * count);
+  size_t colon = line.find(':');
+  char* url = nullptr;
+  curl_easy_getinfo(static_cast<CURL*>(handle), CURLINFO_EFFECTIVE_URL, &url);
+  if (colon != std::string::npos && url) {
+    size_t start = line.find_first_not_of(" \t", colon + 1);
+    size_t end = line.find_last_not_of(" \t\r\n");
+    std::string value = start == std::string::npos || end < start
+                            ? std::string()
+                            : line.substr(start, end - start + 1);
+    HttpCookies::takeResponseHeader(url, line.substr(0, colon), value);
+  }
+  return size * count;
+}
 
 size_t HttpFetcher::onBody(char* data, size_t size, size_t count, void* response) {
   std::string& body = static_cast<Response*>(response)->body;
@@ -31,6 +50,14 @@ bool HttpFetcher::get(const std::string& url, Response& response, std::string& e
   curl_easy_setopt(handle, CURLOPT_ACCEPT_ENCODING, "");
   curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &HttpFetcher::onBody);
   curl_easy_setopt(handle, CURLOPT_WRITEDATA, &response);
+  curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, &HttpFetcher::onHeader);
+  curl_easy_setopt(handle, CURLOPT_HEADERDATA, handle);
+  std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headers(nullptr, curl_slist_free_all);
+  std::string cookie = HttpCookies::requestHeader(url);
+  if (!cookie.empty()) {
+    headers.reset(curl_slist_append(nullptr, cookie.c_str()));
+    curl_easy_setopt(handle, CURLOPT_HTTPHEADER, headers.get());
+  }
   CURLcode result = curl_easy_perform(handle);
   if (result != CURLE_OK) {
     error = curl_easy_strerror(result);

@@ -23,6 +23,7 @@ class HttpFetcher {
 
  private:
   static size_t onBody(char* data, size_t size, size_t count, void* response);
+  static size_t onHeader(char* data, size_t size, size_t count, void* handle);
 };
 
 }  // namespace geckohost::net
