@@ -599,6 +599,7 @@ TEST_F(ElementClassesTest, MapsAndAreasReportTheRegionsTheirCoordsDescribe) {
 }
 
 TEST_F(ElementClassesTest, PluginElementsAnswerTheirAttributesAsText) {
+  page("http://test/inner.html", "<p>inside the object</p>");
   ASSERT_TRUE(
       show("<object id=plugin type=application/x-test name=movie></object>"
            "<object id=upper type=TEXT/HTML data=inner.html></object>"
@@ -612,6 +613,14 @@ TEST_F(ElementClassesTest, PluginElementsAnswerTheirAttributesAsText) {
   EXPECT_EQ(none, nullptr);
   CHtmlObjectPtr<IHtmlElement> upper = byId("upper");
   EXPECT_EQ(stringProperty(upper, ".type"), "TEXT/HTML");
+  // The type is compared without regard to case: the object shows its page as its one child.
+  CHtmlObjectPtr<IHtmlEnumerator> shown = upper->getChildren();
+  ASSERT_TRUE(shown);
+  ASSERT_TRUE(shown->hasMoreElements());
+  CHtmlObjectPtr<IHtmlElement> document = static_cast<IHtmlElement*>(shown->nextElement());
+  EXPECT_EQ(stringProperty(document, ".class"), "Html.HtmlDocument");
+  EXPECT_EQ(stringProperty(document, ".url"), "http://test/inner.html");
+  EXPECT_FALSE(shown->hasMoreElements());
   EXPECT_EQ(stringProperty(upper, ".name"), "");
 
   CHtmlObjectPtr<IHtmlElement> applet = byId("applet");
