@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The main job: build what it runs, then show the agent's view of the built-in demo page.
-# The build reports on standard error; standard output is the tool's alone.
+# The tool runs where the caller stands, so the paths it is given are the caller's. The build
+# reports on standard error; standard output is the tool's alone.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build"
@@ -24,7 +25,6 @@ if configure_needed; then
   cmake -S "$root" -B "$build" >&2
   touch "$stamp"
 fi
-cd "$root"
 # Only the tool, the product and the host; a build with nothing to do prints nothing.
 cmake --build "$build" --target nshtml-inspect nshtml geckohost -j "$(nproc)" |
   sed -u -e '/Built target /d' -e '/^ninja: no work to do/d' >&2

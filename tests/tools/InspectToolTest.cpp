@@ -2,6 +2,8 @@
 // the built-in page or pages given on the command line.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <sstream>
 #include <string>
 
@@ -14,8 +16,12 @@ namespace {
 class InspectToolTest : public ::testing::Test {
  protected:
   ChildResult Inspect(const std::vector<std::string>& args) {
+    return InspectIn(m_home.path(), args);
+  }
+
+  ChildResult InspectIn(const std::string& directory, const std::vector<std::string>& args) {
     return RunChild(NSHTML_INSPECT_PATH, args, {{"HOME", m_home.path()}, {"PATH", "/usr/bin:/bin"}},
-                    m_home.path());
+                    directory);
   }
 
   // The tool with `input` on its standard input (through sh, which RunChild leaves alone).
@@ -209,6 +215,26 @@ TEST_F(InspectToolTest, ScreenshotsArePngPicturesOfTheWindow) {
   ChildResult bad = Inspect({"screenshot", "/no/such/dir/x.png"});
   EXPECT_EQ(bad.exitCode, 2);
   EXPECT_NE(bad.err.find("cannot write /no/such/dir/x.png"), std::string::npos);
+}
+
+// Paths on the command line are the user's: read and written where the tool was started.
+TEST_F(InspectToolTest, PathsAreRelativeToTheWorkingDirectory) {
+  std::string here = m_home / "elsewhere";
+  ASSERT_EQ(mkdir(here.c_str(), 0755), 0);
+  WriteFile(here + "/mine.html", "<title>Mine</title><p id=p>mine</p>");
+  ChildResult page =
+      InspectIn(here, {"--json", "--page", "mine.html", "get", ".", ".documentName"});
+  ASSERT_EQ(page.exitCode, 0) << page.err;
+  EXPECT_NE(page.out.find("\"value\": \"file://" + here + "/mine.html\""), std::string::npos)
+      << page.out;
+  ChildResult shot = InspectIn(here, {"--page", "mine.html", "screenshot", "shot.png"});
+  ASSERT_EQ(shot.exitCode, 0) << shot.err;
+  EXPECT_TRUE(FileExists(here + "/shot.png"));
+  EXPECT_FALSE(FileExists(m_home / "shot.png"));
+  // A name that is not there in the working directory is not looked for anywhere else.
+  ChildResult missing = Inspect({"--page", "mine.html", "windows"});
+  EXPECT_EQ(missing.exitCode, 2);
+  EXPECT_NE(missing.err.find("cannot load page mine.html"), std::string::npos) << missing.err;
 }
 
 TEST_F(InspectToolTest, AccessibilityAndScrollingWorkWithEveryCommand) {
