@@ -73,6 +73,9 @@ class InspectToolTest : public ::testing::Test {
     return count;
   }
 
+  // The built-in page's document.
+  static std::string DemoPageUrl() { return std::string("file://") + NSHTML_INSPECT_DEMO_PAGE; }
+
   ScratchDirectory m_home;
 };
 
@@ -126,6 +129,53 @@ TEST_F(InspectToolTest, TreeAndFindShowTheDocumentAndItsElements) {
   EXPECT_EQ(Count(cells.out, "Html.TD"), 4u) << cells.out;
   ChildResult named = Inspect({"--json", "find", "name", "size"});
   EXPECT_NE(named.out.find("\"Html.SELECT\""), std::string::npos);
+}
+
+// #id looks in the shown document, then in its frames' documents depth-first in page order;
+// #frame/#id goes on inside that frame; the answer names the document that held the element.
+TEST_F(InspectToolTest, IdsReachIntoFramesAndNameTheirDocument) {
+  std::string outer = Page("outer.html",
+                           "<div id=top>top</div><iframe id=a src='a.html'></iframe>"
+                           "<iframe id=b src='b.html'></iframe>");
+  std::string a = Page("a.html", "<p id=shared>in a</p><iframe id=c src='c.html'></iframe>");
+  std::string b = Page("b.html", "<p id=x>in b</p><p id=shared>in b</p>");
+  std::string c = Page("c.html", "<p id=x>in c</p>");
+  // Depth-first: the frame inside the first frame comes before the second frame.
+  ChildResult deep = Inspect({"--page", outer, "find", "id", "x"});
+  ASSERT_EQ(deep.exitCode, 0) << deep.err;
+  EXPECT_EQ(deep.out, "Html.P .tag=\"P\" .id=\"x\" .text=\"in c\" document=\"file://" + c + "\"\n");
+  ChildResult chained = Inspect({"--json", "--page", outer, "get", "#b/#shared", ".text"});
+  ASSERT_EQ(chained.exitCode, 0) << chained.err;
+  std::optional<JsonValue> answer = JsonParser::parse(chained.out);
+  ASSERT_TRUE(answer) << chained.out;
+  EXPECT_EQ(answer->member("value")->text(), "in b");
+  EXPECT_EQ(answer->member("document")->text(), "file://" + b);
+  ChildResult nested = Inspect({"--page", outer, "get", "#a/#c/#x", ".text"});
+  EXPECT_EQ(nested.out, "\"in c\"\n") << nested.err;
+  // The shown document first: its own elements are never looked for in frames.
+  ChildResult own = Inspect({"--json", "--page", outer, "find", "id", "top"});
+  std::optional<JsonValue> found = JsonParser::parse(own.out);
+  ASSERT_TRUE(found && found->items().size() == 1u) << own.out;
+  EXPECT_EQ(found->items()[0].member("document")->text(), "file://" + outer);
+
+  struct Case {
+    const char* path;
+    const char* message;
+  } failures[] = {
+      {"#b/#nosuch", "no element with id 'nosuch' in '#b'"},
+      {"#top/#x", "'#top' shows no document"},
+      {"#a/#c/#shared", "no element with id 'shared' in '#a/#c'"},
+  };
+  for (const Case& failure : failures) {
+    ChildResult result = Inspect({"--page", outer, "get", failure.path, ".text"});
+    EXPECT_EQ(result.exitCode, 2) << failure.path;
+    EXPECT_EQ(ToolMessages(result.err), std::string("nshtml-inspect: ") + failure.message + "\n");
+    EXPECT_TRUE(LeakedNothing(result));
+  }
+  ChildResult none = Inspect({"--page", outer, "find", "id", "nosuch"});
+  EXPECT_EQ(none.exitCode, 0);
+  EXPECT_EQ(none.out, "");
+  EXPECT_TRUE(LeakedNothing(none));
 }
 
 TEST_F(InspectToolTest, ActionsRunBeforeTheCommand) {
@@ -354,8 +404,10 @@ TEST_F(InspectToolTest, ShellRunsEveryLineAgainstTheSamePage) {
   // Every command answering: 0; a refused set at worst: 1; nothing to do: 0.
   ChildResult fine = InspectWithInput({"shell"}, "get . .readyState\nfind id title\n");
   EXPECT_EQ(fine.exitCode, 0) << fine.err;
-  EXPECT_EQ(Lines(fine.out), (std::vector<std::string>{
-                                 "4", "Html.H1 .tag=\"H1\" .id=\"title\" .text=\"Order form\""}));
+  EXPECT_EQ(Lines(fine.out),
+            (std::vector<std::string>{
+                "4", "Html.H1 .tag=\"H1\" .id=\"title\" .text=\"Order form\" document=\"" +
+                         DemoPageUrl() + "\""}));
   ChildResult refused = InspectWithInput({"shell"}, "set '#title' .name x\nget . .readyState");
   EXPECT_EQ(refused.exitCode, 1) << refused.err;
   EXPECT_EQ(InspectWithInput({"shell"}, "").exitCode, 0);
@@ -384,7 +436,9 @@ TEST_F(InspectToolTest, ShellWithJsonAnswersOneValuePerLine) {
     values.push_back(*value);
   }
   EXPECT_EQ(values[0].kind(), JsonValue::Kind::Array);
-  EXPECT_EQ(lines[1], "{\"path\": \"#title\", \"name\": \".tag\", \"value\": \"H1\"}");
+  EXPECT_EQ(lines[1],
+            "{\"path\": \"#title\", \"name\": \".tag\", \"value\": \"H1\", \"document\": \"" +
+                DemoPageUrl() + "\"}");
   EXPECT_EQ(values[2].member("children")->items().size(), 15u);
   EXPECT_EQ(lines[3], "{\"error\": \"the shell does not run inside itself\"}");
   EXPECT_EQ(lines[4], "{\"error\": \"no element with id 'nosuch'\"}");

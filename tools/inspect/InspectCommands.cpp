@@ -7,6 +7,7 @@
 
 #include "AgentView.h"
 #include "CommandParser.h"
+#include "DocumentSearch.h"
 #include "InspectShell.h"
 #include "PageActions.h"
 #include "Screenshot.h"
@@ -45,6 +46,8 @@ std::string line(const JsonValue& node) {
       text += " " + member.first + "=" + member.second.serialize();
     }
   }
+  if (const JsonValue* document = node.member("document"))
+    text += " document=" + document->serialize();
   return text;
 }
 
@@ -123,6 +126,17 @@ JsonValue InspectCommands::summary(IHtmlElement* object,
   }
   node.set("props", props);
   return node;
+}
+
+JsonValue InspectCommands::located(IHtmlElement* object) const {
+  JsonValue node = summary(object);
+  node.set("document", documentOf(object));
+  return node;
+}
+
+JsonValue InspectCommands::documentOf(IHtmlElement* object) {
+  std::string url = AgentView::documentUrl(object);
+  return url.empty() ? JsonValue() : JsonValue::string(url);
 }
 
 std::vector<InspectCommands::TopLevel> InspectCommands::topLevels() const {
@@ -219,6 +233,7 @@ int InspectCommands::get(const std::string& path, const std::string& name) {
     answer.set("path", JsonValue::string(path));
     answer.set("name", JsonValue::string(name));
     answer.set("value", ValueFormatter::toJson(value));
+    answer.set("document", documentOf(object));
     print(answer);
   } else {
     printf("%s\n", ValueFormatter::toText(value).c_str());
@@ -334,9 +349,9 @@ int InspectCommands::find(const std::string& kind, const std::string& value) {
   NS_ConvertUTF8toUTF16 text(value.c_str());
   JsonValue found = JsonValue::array();
   if (kind == "id") {
-    CHtmlObjectPtr<IHtmlElement> element = document->getElementById(text.get());
+    CHtmlObjectPtr<IHtmlElement> element = DocumentSearch::byId(document, value);
     if (element)
-      found.push(summary(element));
+      found.push(located(element));
   } else {
     CHtmlObjectPtr<IHtmlEnumerator> matches = kind == "tag"
                                                   ? document->getElementsByTag(text.get())
@@ -344,7 +359,7 @@ int InspectCommands::find(const std::string& kind, const std::string& value) {
     while (matches && matches->hasMoreElements()) {
       CHtmlObjectPtr<IHtmlElement> element = static_cast<IHtmlElement*>(matches->nextElement());
       if (element)
-        found.push(summary(element));
+        found.push(located(element));
     }
   }
   if (m_options.json) {
