@@ -178,6 +178,40 @@ TEST_F(InspectToolTest, IdsReachIntoFramesAndNameTheirDocument) {
   EXPECT_TRUE(LeakedNothing(none));
 }
 
+// A null from a name the object does not know is told apart from a property without a value:
+// a note on standard error, the null all the same, and no failure.
+TEST_F(InspectToolTest, GetSaysWhenANameIsNoProperty) {
+  std::string page = Page("p.html", "<div id=d title=tip data-x=1>d</div>");
+  struct Case {
+    const char* name;
+    const char* out;
+    const char* note;
+  } cases[] = {
+      {".nosuch", "null\n", "nshtml-inspect: get: .nosuch is not a property of Html.DIV\n"},
+      {"nosuch", "null\n", "nshtml-inspect: get: nosuch is not a property of Html.DIV\n"},
+      {".Tag", "null\n", "nshtml-inspect: get: .Tag is not a property of Html.DIV\n"},
+      {".value", "null\n", ""},        // a standard name this element has no value for
+      {".ajaxTraceOn", "null\n", ""},  // standard, though the product does not enumerate it
+      {"data-x", "\"1\"\n", ""},
+      {"title", "\"tip\"\n", ""},
+  };
+  for (const Case& c : cases) {
+    ChildResult result = Inspect({"--page", page, "get", "#d", c.name});
+    EXPECT_EQ(result.exitCode, 0) << c.name << result.err;
+    EXPECT_EQ(result.out, c.out) << c.name;
+    EXPECT_EQ(ToolMessages(result.err), c.note) << c.name;
+  }
+  // In the JSON shell the answer's line stays the one value; the note goes to standard error.
+  ChildResult shell = InspectWithInput({"--json", "--page", page, "shell"}, "get '#d' .nosuch\n");
+  EXPECT_EQ(shell.exitCode, 0);
+  std::optional<JsonValue> answer = JsonParser::parse(shell.out);
+  ASSERT_TRUE(answer) << shell.out;
+  EXPECT_TRUE(answer->member("value")->isNull());
+  EXPECT_EQ(ToolMessages(shell.err),
+            "nshtml-inspect: get: .nosuch is not a property of Html.DIV\n");
+  EXPECT_TRUE(LeakedNothing(shell));
+}
+
 TEST_F(InspectToolTest, ActionsRunBeforeTheCommand) {
   ChildResult focused = Inspect({"--do", "focus", "#notes", "focus"});
   ASSERT_EQ(focused.exitCode, 0) << focused.err;
@@ -237,7 +271,7 @@ TEST_F(InspectToolTest, AtWalksDownToTheDeepestObjectAndIntoFrames) {
   ASSERT_EQ(onDiv.exitCode, 0) << onDiv.err;
   EXPECT_EQ(onDiv.out,
             "Html.HtmlBrowser .bounds=[40, 40, 1024, 768]\n"
-            "Html.DIV .id=\"top\" .bounds=[44, 148, 1016, 40]\n");
+            "Html.DIV .id=\"top\" .bounds=[44, 148, 1016, 40] .tag=\"DIV\"\n");
   // The iframe (no border) starts 40 below; its page's paragraph is its first line.
   ChildResult inFrame = Inspect({"--json", "--page", outer, "at", "50", "195"});
   EXPECT_NE(inFrame.out.find("\"class\": \"Html.IFRAME\""), std::string::npos) << inFrame.out;

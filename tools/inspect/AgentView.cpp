@@ -124,6 +124,16 @@ IHtmlElement* AgentView::resolveIds(IHtmlTopLevelElement* top, const std::string
   return element.detach();
 }
 
+bool AgentView::hasNativeProperty(IHtmlElement* object, const std::string& name) {
+  CHtmlObjectPtr<IHtmlEnumerator> properties = object->getNativeProperties();
+  while (properties && properties->hasMoreElements()) {
+    CHtmlObjectPtr<IHtmlProperty> property = static_cast<IHtmlProperty*>(properties->nextElement());
+    if (property && ValueFormatter::utf8(property->getPropertyName()) == name)
+      return true;
+  }
+  return false;
+}
+
 std::string AgentView::documentUrl(IHtmlElement* object) {
   CHtmlObjectPtr<IHtmlDocument> holder = object ? object->getDocumentHandle() : nullptr;
   return holder ? text(holder, ".url") : std::string();

@@ -30,6 +30,9 @@ class AgentView {
   static IHtmlElement* resolve(IHtmlTopLevelElement* top, const std::string& path,
                                std::string& error);
 
+  // Whether the object's native properties include one called `name`.
+  static bool hasNativeProperty(IHtmlElement* object, const std::string& name);
+
   // The .url of the document that holds the element; empty when it is in none.
   static std::string documentUrl(IHtmlElement* object);
 

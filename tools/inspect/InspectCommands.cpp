@@ -11,6 +11,7 @@
 #include "InspectShell.h"
 #include "PageActions.h"
 #include "Screenshot.h"
+#include "StandardPropertyNames.h"
 #include "ValueFormatter.h"
 #include "ValueParser.h"
 
@@ -18,7 +19,7 @@ namespace {
 
 const char* const kSummaryNames[] = {".tag", ".id", ".name"};
 const char* const kWindowNames[] = {".window", ".bounds", ".documentName", ".readyState"};
-const char* const kStepNames[] = {".id", ".bounds", ".name"};
+const char* const kStepNames[] = {".id", ".bounds", ".name", ".tag"};
 const size_t kTextLimit = 40;
 const int kDeepestPath = 64;
 const int kLoadTimeoutMs = 30000;
@@ -70,6 +71,10 @@ int InspectCommands::fail(const std::string& message) const {
     fprintf(stderr, "nshtml-inspect: %s\n", message.c_str());
   }
   return 2;
+}
+
+void InspectCommands::note(const std::string& message) {
+  fprintf(stderr, "nshtml-inspect: %s\n", message.c_str());
 }
 
 void InspectCommands::print(const JsonValue& value) const {
@@ -228,6 +233,10 @@ int InspectCommands::get(const std::string& path, const std::string& name) {
   if (!object)
     return fail(error);
   CHtmlObjectPtr<IHtmlPropertyValue> value = object->getProperty(name.c_str());
+  // A name the object does not know answers null too; say which null it is.
+  if (!value && !StandardPropertyNames::contains(name) &&
+      !AgentView::hasNativeProperty(object, name))
+    note("get: " + name + " is not a property of " + AgentView::className(object));
   if (m_options.json) {
     JsonValue answer = JsonValue::object();
     answer.set("path", JsonValue::string(path));

@@ -25,6 +25,8 @@ class InspectCommands {
   // Reports a failure: "nshtml-inspect: message" on standard error, or in the shell with
   // --json {"error": "message"} as the command's line on standard output. Answers 2.
   int fail(const std::string& message) const;
+  // A remark that is no failure: "nshtml-inspect: message" on standard error, in the shell too.
+  static void note(const std::string& message);
 
  private:
   int windows();

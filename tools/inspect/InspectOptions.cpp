@@ -34,6 +34,7 @@ std::string InspectOptions::usage() {
          "  shown document, then in its frames' documents; #frame/#id goes on in the document\n"
          "  that frame shows); a leading @N/ starts from top-level object N of windows instead\n"
          "  of the first browser\n"
+         "get: a NAME the object does not know prints null and a note on standard error\n"
          "set: NAME is canonical (.value) or native (title); VALUE is read as JSON where it\n"
          "  reads as true, false, a whole number, a \"string\" or [x, y, w, h], else it is\n"
          "  the text itself; prints the setter's answer and the value read back\n"
