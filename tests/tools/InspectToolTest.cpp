@@ -248,6 +248,49 @@ TEST_F(InspectToolTest, BadArgumentsAndUnloadablePagesExitWithTwo) {
   }
 }
 
+// What a new user meets first: help per command, a clear line for a file that is no page, and
+// text that stays one line per value whatever it holds.
+TEST_F(InspectToolTest, HelpPagesThatAreNoPagesAndControlCharacters) {
+  ChildResult get = Inspect({"--help", "get"});
+  EXPECT_EQ(get.exitCode, 0);
+  EXPECT_EQ(Lines(get.out)[0], "usage: nshtml-inspect [OPTIONS] get PATH NAME") << get.out;
+  ChildResult act = Inspect({"-h", "do"});
+  EXPECT_NE(act.out.find("focus type select scroll cookie open dialog answer"), std::string::npos)
+      << act.out;
+  ChildResult all = Inspect({"-h"});
+  EXPECT_EQ(all.exitCode, 0);
+  EXPECT_NE(all.out.find("screenshot FILE.png"), std::string::npos);
+
+  std::string binary = m_home / "picture.html";
+  WriteFile(binary, std::string("GIF89a\0\0<p>", 12));
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  } failures[] = {
+      {{"--help", "frobnicate"}, "nshtml-inspect: unknown command 'frobnicate' (--help for usage)"},
+      {{"--help", "get", "set"}, "nshtml-inspect: --help takes at most one COMMAND"},
+      {{"--page", m_home.path(), "windows"},
+       "nshtml-inspect: cannot load page " + m_home.path() + ": it is a directory"},
+      {{"--page", binary, "windows"},
+       "nshtml-inspect: cannot load page " + binary + ": a binary file, not a page"},
+      {{"get", "#a\nb", ".tag"}, "nshtml-inspect: no element with id 'a\\nb'"},
+  };
+  for (const Case& c : failures) {
+    ChildResult result = Inspect(c.args);
+    EXPECT_EQ(result.exitCode, 2) << c.message;
+    EXPECT_EQ(ToolMessages(result.err), c.message + "\n");
+    EXPECT_EQ(result.out, "");
+  }
+
+  ChildResult cookie =
+      Inspect({"--do", "cookie", "a.com", "/", "n", "one\ntwo\tthree\x01", "cookies"});
+  EXPECT_EQ(cookie.out, "a.com / n=one\\ntwo\\tthree\\u0001\n") << cookie.err;
+  std::string page = Page("lines.html", "<p id=p title='a&#10;b'>x</p>");
+  ChildResult props = Inspect({"--page", page, "props", "#p"});
+  EXPECT_NE(props.out.find("title = \"a\\nb\""), std::string::npos) << props.out;
+  EXPECT_TRUE(LeakedNothing(props));
+}
+
 TEST_F(InspectToolTest, InstallOptionsReachTheProduct) {
   // The wide-space option keeps the text's runs of spaces.
   std::string page = Page("spaces.html", "<p id=p> a \n  b </p>");

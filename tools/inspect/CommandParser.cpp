@@ -240,3 +240,20 @@ std::string CommandParser::usage() {
   }
   return text;
 }
+
+bool CommandParser::commandUsage(const std::string& name, std::string& text, std::string& error) {
+  const CommandRow* row = findCommand(name);
+  if (!row) {
+    error = "unknown command '" + name + "'";
+    return false;
+  }
+  text = std::string("usage: nshtml-inspect [OPTIONS] ") + row->synopsis + "\n  " + row->summary +
+         "\n";
+  if (name == "do") {
+    text += "  ACTION:";
+    for (const ActionRow& action : kActions)
+      text += std::string(" ") + action.verb;
+    text += " (--help lists their arguments)\n";
+  }
+  return true;
+}

@@ -39,7 +39,7 @@ std::string shortened(const std::string& text) {
 // `{"class": "Html.DIV", "props": {".id": "x"}}` as one line: `Html.DIV .id="x"`.
 std::string line(const JsonValue& node) {
   const JsonValue* cls = node.member("class");
-  std::string text = cls && cls->kind() == JsonValue::Kind::String ? cls->text()
+  std::string text = cls && cls->kind() == JsonValue::Kind::String ? escapeControls(cls->text())
                      : cls                                         ? cls->serialize()
                                                                    : "null";
   if (const JsonValue* props = node.member("props")) {
@@ -68,13 +68,13 @@ int InspectCommands::fail(const std::string& message) const {
     error.set("error", JsonValue::string(message));
     print(error);
   } else {
-    fprintf(stderr, "nshtml-inspect: %s\n", message.c_str());
+    fprintf(stderr, "nshtml-inspect: %s\n", escapeControls(message).c_str());
   }
   return 2;
 }
 
 void InspectCommands::note(const std::string& message) {
-  fprintf(stderr, "nshtml-inspect: %s\n", message.c_str());
+  fprintf(stderr, "nshtml-inspect: %s\n", escapeControls(message).c_str());
 }
 
 void InspectCommands::print(const JsonValue& value) const {
@@ -342,7 +342,7 @@ int InspectCommands::props(const std::string& path) {
   }
   for (const JsonValue* group : {&standard, &native}) {
     for (const auto& member : group->members()) {
-      printf("%s = %s\n", member.first.c_str(), member.second.serialize().c_str());
+      printf("%s = %s\n", escapeControls(member.first).c_str(), member.second.serialize().c_str());
     }
   }
   return 0;
@@ -465,7 +465,7 @@ int InspectCommands::screenshot(const std::string& file, bool withBoxes, int win
     answer.set("boxes", JsonValue::integer(static_cast<long long>(boxes.size())));
     print(answer);
   } else {
-    printf("%s (%zu boxes)\n", file.c_str(), boxes.size());
+    printf("%s (%zu boxes)\n", escapeControls(file).c_str(), boxes.size());
   }
   return 0;
 }
@@ -558,9 +558,10 @@ int InspectCommands::cookies(const InspectCommand&) {
     return 0;
   }
   for (const JsonValue& entry : list.items()) {
-    printf("%s %s %s=%s\n", entry.member("host")->text().c_str(),
-           entry.member("path")->text().c_str(), entry.member("name")->text().c_str(),
-           entry.member("value")->text().c_str());
+    printf("%s %s %s=%s\n", escapeControls(entry.member("host")->text()).c_str(),
+           escapeControls(entry.member("path")->text()).c_str(),
+           escapeControls(entry.member("name")->text()).c_str(),
+           escapeControls(entry.member("value")->text()).c_str());
   }
   return 0;
 }
@@ -585,7 +586,8 @@ int InspectCommands::deleteCookies(const InspectCommand& command) {
     answer.set("message", JsonValue::string(message.data()));
     print(answer);
   } else {
-    printf("result %d%s%s\n", result, message[0] ? ": " : "", message.data());
+    printf("result %d%s%s\n", result, message[0] ? ": " : "",
+           escapeControls(message.data()).c_str());
   }
   return result == 0 ? 0 : 1;
 }

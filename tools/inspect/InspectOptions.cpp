@@ -21,7 +21,8 @@ bool parseSize(const std::string& text, int& width, int& height) {
 std::string InspectOptions::usage() {
   return "usage: nshtml-inspect [--page FILE|URL]... [--size WxH] [--zoom PERCENT]\n"
          "                      [--option KEY=VALUE]... [--a11y] [--json] [--do ACTION]...\n"
-         "                      COMMAND [ARGS...]\n" +
+         "                      COMMAND [ARGS...]\n"
+         "       nshtml-inspect --help [COMMAND]   (or -h): this text, or one command's\n" +
          CommandParser::usage() +
          "actions (--do ACTION, run in order before the command; do ACTION, when it runs):\n"
          "  focus SELECTOR | type SELECTOR TEXT | select SELECTOR INDEX | scroll X Y\n"
@@ -41,6 +42,7 @@ std::string InspectOptions::usage() {
          "shell: one command per line against the same page, words as sh splits them\n"
          "  ('...', \"...\", \\, # comments); with --json one line of JSON per command,\n"
          "  {\"error\": \"...\"} for one that failed; failures do not stop it\n"
+         "text output escapes control characters (\\n, \\t, \\u00XX): one value, one line\n"
          "exit status: 0 done; 1 a setter answered false; 2 a usage, path or other failure;\n"
          "  shell: the highest status among its commands\n";
 }
