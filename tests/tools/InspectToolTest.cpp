@@ -2,6 +2,8 @@
 // the built-in page or pages given on the command line.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <sstream>
 #include <string>
 
@@ -14,8 +16,12 @@ namespace {
 class InspectToolTest : public ::testing::Test {
  protected:
   ChildResult Inspect(const std::vector<std::string>& args) {
+    return InspectIn(m_home.path(), args);
+  }
+
+  ChildResult InspectIn(const std::string& directory, const std::vector<std::string>& args) {
     return RunChild(NSHTML_INSPECT_PATH, args, {{"HOME", m_home.path()}, {"PATH", "/usr/bin:/bin"}},
-                    m_home.path());
+                    directory);
   }
 
   // The tool with `input` on its standard input (through sh, which RunChild leaves alone).
@@ -66,6 +72,9 @@ class InspectToolTest : public ::testing::Test {
     }
     return count;
   }
+
+  // The built-in page's document.
+  static std::string DemoPageUrl() { return std::string("file://") + NSHTML_INSPECT_DEMO_PAGE; }
 
   ScratchDirectory m_home;
 };
@@ -122,6 +131,87 @@ TEST_F(InspectToolTest, TreeAndFindShowTheDocumentAndItsElements) {
   EXPECT_NE(named.out.find("\"Html.SELECT\""), std::string::npos);
 }
 
+// #id looks in the shown document, then in its frames' documents depth-first in page order;
+// #frame/#id goes on inside that frame; the answer names the document that held the element.
+TEST_F(InspectToolTest, IdsReachIntoFramesAndNameTheirDocument) {
+  std::string outer = Page("outer.html",
+                           "<div id=top>top</div><iframe id=a src='a.html'></iframe>"
+                           "<iframe id=b src='b.html'></iframe>");
+  std::string a = Page("a.html", "<p id=shared>in a</p><iframe id=c src='c.html'></iframe>");
+  std::string b = Page("b.html", "<p id=x>in b</p><p id=shared>in b</p>");
+  std::string c = Page("c.html", "<p id=x>in c</p>");
+  // Depth-first: the frame inside the first frame comes before the second frame.
+  ChildResult deep = Inspect({"--page", outer, "find", "id", "x"});
+  ASSERT_EQ(deep.exitCode, 0) << deep.err;
+  EXPECT_EQ(deep.out, "Html.P .tag=\"P\" .id=\"x\" .text=\"in c\" document=\"file://" + c + "\"\n");
+  ChildResult chained = Inspect({"--json", "--page", outer, "get", "#b/#shared", ".text"});
+  ASSERT_EQ(chained.exitCode, 0) << chained.err;
+  std::optional<JsonValue> answer = JsonParser::parse(chained.out);
+  ASSERT_TRUE(answer) << chained.out;
+  EXPECT_EQ(answer->member("value")->text(), "in b");
+  EXPECT_EQ(answer->member("document")->text(), "file://" + b);
+  ChildResult nested = Inspect({"--page", outer, "get", "#a/#c/#x", ".text"});
+  EXPECT_EQ(nested.out, "\"in c\"\n") << nested.err;
+  // The shown document first: its own elements are never looked for in frames.
+  ChildResult own = Inspect({"--json", "--page", outer, "find", "id", "top"});
+  std::optional<JsonValue> found = JsonParser::parse(own.out);
+  ASSERT_TRUE(found && found->items().size() == 1u) << own.out;
+  EXPECT_EQ(found->items()[0].member("document")->text(), "file://" + outer);
+
+  struct Case {
+    const char* path;
+    const char* message;
+  } failures[] = {
+      {"#b/#nosuch", "no element with id 'nosuch' in '#b'"},
+      {"#top/#x", "'#top' shows no document"},
+      {"#a/#c/#shared", "no element with id 'shared' in '#a/#c'"},
+  };
+  for (const Case& failure : failures) {
+    ChildResult result = Inspect({"--page", outer, "get", failure.path, ".text"});
+    EXPECT_EQ(result.exitCode, 2) << failure.path;
+    EXPECT_EQ(ToolMessages(result.err), std::string("nshtml-inspect: ") + failure.message + "\n");
+    EXPECT_TRUE(LeakedNothing(result));
+  }
+  ChildResult none = Inspect({"--page", outer, "find", "id", "nosuch"});
+  EXPECT_EQ(none.exitCode, 0);
+  EXPECT_EQ(none.out, "");
+  EXPECT_TRUE(LeakedNothing(none));
+}
+
+// A null from a name the object does not know is told apart from a property without a value:
+// a note on standard error, the null all the same, and no failure.
+TEST_F(InspectToolTest, GetSaysWhenANameIsNoProperty) {
+  std::string page = Page("p.html", "<div id=d title=tip data-x=1>d</div>");
+  struct Case {
+    const char* name;
+    const char* out;
+    const char* note;
+  } cases[] = {
+      {".nosuch", "null\n", "nshtml-inspect: get: .nosuch is not a property of Html.DIV\n"},
+      {"nosuch", "null\n", "nshtml-inspect: get: nosuch is not a property of Html.DIV\n"},
+      {".Tag", "null\n", "nshtml-inspect: get: .Tag is not a property of Html.DIV\n"},
+      {".value", "null\n", ""},        // a standard name this element has no value for
+      {".ajaxTraceOn", "null\n", ""},  // standard, though the product does not enumerate it
+      {"data-x", "\"1\"\n", ""},
+      {"title", "\"tip\"\n", ""},
+  };
+  for (const Case& c : cases) {
+    ChildResult result = Inspect({"--page", page, "get", "#d", c.name});
+    EXPECT_EQ(result.exitCode, 0) << c.name << result.err;
+    EXPECT_EQ(result.out, c.out) << c.name;
+    EXPECT_EQ(ToolMessages(result.err), c.note) << c.name;
+  }
+  // In the JSON shell the answer's line stays the one value; the note goes to standard error.
+  ChildResult shell = InspectWithInput({"--json", "--page", page, "shell"}, "get '#d' .nosuch\n");
+  EXPECT_EQ(shell.exitCode, 0);
+  std::optional<JsonValue> answer = JsonParser::parse(shell.out);
+  ASSERT_TRUE(answer) << shell.out;
+  EXPECT_TRUE(answer->member("value")->isNull());
+  EXPECT_EQ(ToolMessages(shell.err),
+            "nshtml-inspect: get: .nosuch is not a property of Html.DIV\n");
+  EXPECT_TRUE(LeakedNothing(shell));
+}
+
 TEST_F(InspectToolTest, ActionsRunBeforeTheCommand) {
   ChildResult focused = Inspect({"--do", "focus", "#notes", "focus"});
   ASSERT_EQ(focused.exitCode, 0) << focused.err;
@@ -158,6 +248,49 @@ TEST_F(InspectToolTest, BadArgumentsAndUnloadablePagesExitWithTwo) {
   }
 }
 
+// What a new user meets first: help per command, a clear line for a file that is no page, and
+// text that stays one line per value whatever it holds.
+TEST_F(InspectToolTest, HelpPagesThatAreNoPagesAndControlCharacters) {
+  ChildResult get = Inspect({"--help", "get"});
+  EXPECT_EQ(get.exitCode, 0);
+  EXPECT_EQ(Lines(get.out)[0], "usage: nshtml-inspect [OPTIONS] get PATH NAME") << get.out;
+  ChildResult act = Inspect({"-h", "do"});
+  EXPECT_NE(act.out.find("focus type select scroll cookie open dialog answer"), std::string::npos)
+      << act.out;
+  ChildResult all = Inspect({"-h"});
+  EXPECT_EQ(all.exitCode, 0);
+  EXPECT_NE(all.out.find("screenshot FILE.png"), std::string::npos);
+
+  std::string binary = m_home / "picture.html";
+  WriteFile(binary, std::string("GIF89a\0\0<p>", 12));
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  } failures[] = {
+      {{"--help", "frobnicate"}, "nshtml-inspect: unknown command 'frobnicate' (--help for usage)"},
+      {{"--help", "get", "set"}, "nshtml-inspect: --help takes at most one COMMAND"},
+      {{"--page", m_home.path(), "windows"},
+       "nshtml-inspect: cannot load page " + m_home.path() + ": it is a directory"},
+      {{"--page", binary, "windows"},
+       "nshtml-inspect: cannot load page " + binary + ": a binary file, not a page"},
+      {{"get", "#a\nb", ".tag"}, "nshtml-inspect: no element with id 'a\\nb'"},
+  };
+  for (const Case& c : failures) {
+    ChildResult result = Inspect(c.args);
+    EXPECT_EQ(result.exitCode, 2) << c.message;
+    EXPECT_EQ(ToolMessages(result.err), c.message + "\n");
+    EXPECT_EQ(result.out, "");
+  }
+
+  ChildResult cookie =
+      Inspect({"--do", "cookie", "a.com", "/", "n", "one\ntwo\tthree\x01", "cookies"});
+  EXPECT_EQ(cookie.out, "a.com / n=one\\ntwo\\tthree\\u0001\n") << cookie.err;
+  std::string page = Page("lines.html", "<p id=p title='a&#10;b'>x</p>");
+  ChildResult props = Inspect({"--page", page, "props", "#p"});
+  EXPECT_NE(props.out.find("title = \"a\\nb\""), std::string::npos) << props.out;
+  EXPECT_TRUE(LeakedNothing(props));
+}
+
 TEST_F(InspectToolTest, InstallOptionsReachTheProduct) {
   // The wide-space option keeps the text's runs of spaces.
   std::string page = Page("spaces.html", "<p id=p> a \n  b </p>");
@@ -181,7 +314,7 @@ TEST_F(InspectToolTest, AtWalksDownToTheDeepestObjectAndIntoFrames) {
   ASSERT_EQ(onDiv.exitCode, 0) << onDiv.err;
   EXPECT_EQ(onDiv.out,
             "Html.HtmlBrowser .bounds=[40, 40, 1024, 768]\n"
-            "Html.DIV .id=\"top\" .bounds=[44, 148, 1016, 40]\n");
+            "Html.DIV .id=\"top\" .bounds=[44, 148, 1016, 40] .tag=\"DIV\"\n");
   // The iframe (no border) starts 40 below; its page's paragraph is its first line.
   ChildResult inFrame = Inspect({"--json", "--page", outer, "at", "50", "195"});
   EXPECT_NE(inFrame.out.find("\"class\": \"Html.IFRAME\""), std::string::npos) << inFrame.out;
@@ -209,6 +342,26 @@ TEST_F(InspectToolTest, ScreenshotsArePngPicturesOfTheWindow) {
   ChildResult bad = Inspect({"screenshot", "/no/such/dir/x.png"});
   EXPECT_EQ(bad.exitCode, 2);
   EXPECT_NE(bad.err.find("cannot write /no/such/dir/x.png"), std::string::npos);
+}
+
+// Paths on the command line are the user's: read and written where the tool was started.
+TEST_F(InspectToolTest, PathsAreRelativeToTheWorkingDirectory) {
+  std::string here = m_home / "elsewhere";
+  ASSERT_EQ(mkdir(here.c_str(), 0755), 0);
+  WriteFile(here + "/mine.html", "<title>Mine</title><p id=p>mine</p>");
+  ChildResult page =
+      InspectIn(here, {"--json", "--page", "mine.html", "get", ".", ".documentName"});
+  ASSERT_EQ(page.exitCode, 0) << page.err;
+  EXPECT_NE(page.out.find("\"value\": \"file://" + here + "/mine.html\""), std::string::npos)
+      << page.out;
+  ChildResult shot = InspectIn(here, {"--page", "mine.html", "screenshot", "shot.png"});
+  ASSERT_EQ(shot.exitCode, 0) << shot.err;
+  EXPECT_TRUE(FileExists(here + "/shot.png"));
+  EXPECT_FALSE(FileExists(m_home / "shot.png"));
+  // A name that is not there in the working directory is not looked for anywhere else.
+  ChildResult missing = Inspect({"--page", "mine.html", "windows"});
+  EXPECT_EQ(missing.exitCode, 2);
+  EXPECT_NE(missing.err.find("cannot load page mine.html"), std::string::npos) << missing.err;
 }
 
 TEST_F(InspectToolTest, AccessibilityAndScrollingWorkWithEveryCommand) {
@@ -328,8 +481,10 @@ TEST_F(InspectToolTest, ShellRunsEveryLineAgainstTheSamePage) {
   // Every command answering: 0; a refused set at worst: 1; nothing to do: 0.
   ChildResult fine = InspectWithInput({"shell"}, "get . .readyState\nfind id title\n");
   EXPECT_EQ(fine.exitCode, 0) << fine.err;
-  EXPECT_EQ(Lines(fine.out), (std::vector<std::string>{
-                                 "4", "Html.H1 .tag=\"H1\" .id=\"title\" .text=\"Order form\""}));
+  EXPECT_EQ(Lines(fine.out),
+            (std::vector<std::string>{
+                "4", "Html.H1 .tag=\"H1\" .id=\"title\" .text=\"Order form\" document=\"" +
+                         DemoPageUrl() + "\""}));
   ChildResult refused = InspectWithInput({"shell"}, "set '#title' .name x\nget . .readyState");
   EXPECT_EQ(refused.exitCode, 1) << refused.err;
   EXPECT_EQ(InspectWithInput({"shell"}, "").exitCode, 0);
@@ -358,7 +513,9 @@ TEST_F(InspectToolTest, ShellWithJsonAnswersOneValuePerLine) {
     values.push_back(*value);
   }
   EXPECT_EQ(values[0].kind(), JsonValue::Kind::Array);
-  EXPECT_EQ(lines[1], "{\"path\": \"#title\", \"name\": \".tag\", \"value\": \"H1\"}");
+  EXPECT_EQ(lines[1],
+            "{\"path\": \"#title\", \"name\": \".tag\", \"value\": \"H1\", \"document\": \"" +
+                DemoPageUrl() + "\"}");
   EXPECT_EQ(values[2].member("children")->items().size(), 15u);
   EXPECT_EQ(lines[3], "{\"error\": \"the shell does not run inside itself\"}");
   EXPECT_EQ(lines[4], "{\"error\": \"no element with id 'nosuch'\"}");

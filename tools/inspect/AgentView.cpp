@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "DocumentSearch.h"
 #include "ValueFormatter.h"
 #include "nsStringAPI.h"
 
@@ -55,18 +56,8 @@ IHtmlElement* AgentView::resolve(IHtmlTopLevelElement* top, const std::string& p
     top->addRef();
     return top;
   }
-  if (!path.empty() && path[0] == '#') {
-    CHtmlObjectPtr<IHtmlDocument> shown = document(top);
-    if (!shown) {
-      error = "the window shows no document";
-      return nullptr;
-    }
-    NS_ConvertUTF8toUTF16 id(path.c_str() + 1);
-    IHtmlElement* element = shown->getElementById(id.get());
-    if (!element)
-      error = "no element with id '" + path.substr(1) + "'";
-    return element;
-  }
+  if (!path.empty() && path[0] == '#')
+    return resolveIds(top, path, error);
   top->addRef();
   CHtmlObjectPtr<IHtmlElement> current = static_cast<IHtmlElement*>(top);
   size_t start = 0;
@@ -89,6 +80,63 @@ IHtmlElement* AgentView::resolve(IHtmlTopLevelElement* top, const std::string& p
     start = slash + 1;
   }
   return current.detach();
+}
+
+std::vector<std::string> AgentView::idSteps(const std::string& path) {
+  std::vector<std::string> steps;
+  size_t start = 0;
+  while (start < path.size()) {
+    size_t slash = path.find('/', start);
+    if (slash == std::string::npos)
+      slash = path.size();
+    if (path[start] != '#')
+      return {path.substr(1)};  // one id with a slash in it, as before chains were read
+    steps.push_back(path.substr(start + 1, slash - start - 1));
+    start = slash + 1;
+  }
+  return steps;
+}
+
+IHtmlElement* AgentView::resolveIds(IHtmlTopLevelElement* top, const std::string& path,
+                                    std::string& error) {
+  CHtmlObjectPtr<IHtmlDocument> shown = document(top);
+  if (!shown) {
+    error = "the window shows no document";
+    return nullptr;
+  }
+  CHtmlObjectPtr<IHtmlElement> element;
+  std::string reached;
+  for (const std::string& id : idSteps(path)) {
+    if (element) {
+      shown = document(element);
+      if (!shown) {
+        error = "'" + reached + "' shows no document";
+        return nullptr;
+      }
+    }
+    element = DocumentSearch::byId(shown, id);
+    if (!element) {
+      error = "no element with id '" + id + "'" + (reached.empty() ? "" : " in '" + reached + "'");
+      return nullptr;
+    }
+    reached += (reached.empty() ? "#" : "/#") + id;
+  }
+  return element.detach();
+}
+
+bool AgentView::hasNativeProperty(IHtmlElement* object, const std::string& name) {
+  CHtmlObjectPtr<IHtmlEnumerator> properties = object->getNativeProperties();
+  while (properties && properties->hasMoreElements()) {
+    CHtmlObjectPtr<IHtmlProperty> property = static_cast<IHtmlProperty*>(properties->nextElement());
+    if (property && ValueFormatter::utf8(property->getPropertyName()) == name)
+      return true;
+  }
+  return false;
+}
+
+std::string AgentView::documentUrl(IHtmlElement* object) {
+  CHtmlObjectPtr<IHtmlDocument> holder = object ? object->getDocumentHandle() : nullptr;
+  return holder ? text(holder, ".url") : std::string();
 }
 
 JsonValue AgentView::summary(IHtmlElement* object, const char* const* names, size_t count) {

@@ -4,6 +4,7 @@
 #define TOOLS_INSPECT_AGENTVIEW_H
 
 #include <string>
+#include <vector>
 
 #include "HtmlObject.h"
 #include "JsonValue.h"
@@ -24,12 +25,25 @@ class AgentView {
   static IHtmlDocument* document(IHtmlElement* object);
 
   // "." is `top` itself; "0/1/3" child indexes from `top`; "#id" the element with that id in
-  // the document `top` shows. A new reference, or null with `error` set.
+  // the document `top` shows or in its frames (DocumentSearch); "#frame/#id" goes on in the
+  // document that frame shows. A new reference, or null with `error` set.
   static IHtmlElement* resolve(IHtmlTopLevelElement* top, const std::string& path,
                                std::string& error);
 
+  // Whether the object's native properties include one called `name`.
+  static bool hasNativeProperty(IHtmlElement* object, const std::string& name);
+
+  // The .url of the document that holds the element; empty when it is in none.
+  static std::string documentUrl(IHtmlElement* object);
+
   // A JSON object with the named properties the object answers.
   static JsonValue summary(IHtmlElement* object, const char* const* names, size_t count);
+
+ private:
+  // "#a/#b" as {"a", "b"}; a path with a step that is no id is one id, "a/b" for "#a/b".
+  static std::vector<std::string> idSteps(const std::string& path);
+  static IHtmlElement* resolveIds(IHtmlTopLevelElement* top, const std::string& path,
+                                  std::string& error);
 };
 
 #endif

@@ -22,7 +22,8 @@ const CommandRow kCommands[] = {
     {"tree", 0, "tree [--depth N] [--props .a,.b] [--window N]",
      "the object tree of the first window (or of window N)"},
     {"props", 1, "props PATH", "every standard and native property of an object"},
-    {"find", 2, "find tag|name|id VALUE", "elements of the shown document"},
+    {"find", 2, "find tag|name|id VALUE",
+     "elements of the shown document (id: then its frames), with their document"},
     {"focus", 0, "focus", "the element with the keyboard focus"},
     {"at", 2, "at X Y", "the hit-test path to a screen point"},
     {"screenshot", 1, "screenshot FILE.png [--boxes] [--window N]",
@@ -238,4 +239,21 @@ std::string CommandParser::usage() {
     text += synopsis + row.summary + "\n";
   }
   return text;
+}
+
+bool CommandParser::commandUsage(const std::string& name, std::string& text, std::string& error) {
+  const CommandRow* row = findCommand(name);
+  if (!row) {
+    error = "unknown command '" + name + "'";
+    return false;
+  }
+  text = std::string("usage: nshtml-inspect [OPTIONS] ") + row->synopsis + "\n  " + row->summary +
+         "\n";
+  if (name == "do") {
+    text += "  ACTION:";
+    for (const ActionRow& action : kActions)
+      text += std::string(" ") + action.verb;
+    text += " (--help lists their arguments)\n";
+  }
+  return true;
 }

@@ -29,6 +29,8 @@ class CommandParser {
 
   // The commands' lines of the usage text, from the table.
   static std::string usage();
+  // The usage of one command, from the same table; false with `error` for an unknown one.
+  static bool commandUsage(const std::string& name, std::string& text, std::string& error);
 
  private:
   static bool takeFlag(const std::vector<std::string>& words, size_t& i, InspectCommand& command,

@@ -7,9 +7,11 @@
 
 #include "AgentView.h"
 #include "CommandParser.h"
+#include "DocumentSearch.h"
 #include "InspectShell.h"
 #include "PageActions.h"
 #include "Screenshot.h"
+#include "StandardPropertyNames.h"
 #include "ValueFormatter.h"
 #include "ValueParser.h"
 
@@ -17,7 +19,7 @@ namespace {
 
 const char* const kSummaryNames[] = {".tag", ".id", ".name"};
 const char* const kWindowNames[] = {".window", ".bounds", ".documentName", ".readyState"};
-const char* const kStepNames[] = {".id", ".bounds", ".name"};
+const char* const kStepNames[] = {".id", ".bounds", ".name", ".tag"};
 const size_t kTextLimit = 40;
 const int kDeepestPath = 64;
 const int kLoadTimeoutMs = 30000;
@@ -37,7 +39,7 @@ std::string shortened(const std::string& text) {
 // `{"class": "Html.DIV", "props": {".id": "x"}}` as one line: `Html.DIV .id="x"`.
 std::string line(const JsonValue& node) {
   const JsonValue* cls = node.member("class");
-  std::string text = cls && cls->kind() == JsonValue::Kind::String ? cls->text()
+  std::string text = cls && cls->kind() == JsonValue::Kind::String ? escapeControls(cls->text())
                      : cls                                         ? cls->serialize()
                                                                    : "null";
   if (const JsonValue* props = node.member("props")) {
@@ -45,6 +47,8 @@ std::string line(const JsonValue& node) {
       text += " " + member.first + "=" + member.second.serialize();
     }
   }
+  if (const JsonValue* document = node.member("document"))
+    text += " document=" + document->serialize();
   return text;
 }
 
@@ -64,9 +68,13 @@ int InspectCommands::fail(const std::string& message) const {
     error.set("error", JsonValue::string(message));
     print(error);
   } else {
-    fprintf(stderr, "nshtml-inspect: %s\n", message.c_str());
+    fprintf(stderr, "nshtml-inspect: %s\n", escapeControls(message).c_str());
   }
   return 2;
+}
+
+void InspectCommands::note(const std::string& message) {
+  fprintf(stderr, "nshtml-inspect: %s\n", escapeControls(message).c_str());
 }
 
 void InspectCommands::print(const JsonValue& value) const {
@@ -123,6 +131,17 @@ JsonValue InspectCommands::summary(IHtmlElement* object,
   }
   node.set("props", props);
   return node;
+}
+
+JsonValue InspectCommands::located(IHtmlElement* object) const {
+  JsonValue node = summary(object);
+  node.set("document", documentOf(object));
+  return node;
+}
+
+JsonValue InspectCommands::documentOf(IHtmlElement* object) {
+  std::string url = AgentView::documentUrl(object);
+  return url.empty() ? JsonValue() : JsonValue::string(url);
 }
 
 std::vector<InspectCommands::TopLevel> InspectCommands::topLevels() const {
@@ -214,11 +233,16 @@ int InspectCommands::get(const std::string& path, const std::string& name) {
   if (!object)
     return fail(error);
   CHtmlObjectPtr<IHtmlPropertyValue> value = object->getProperty(name.c_str());
+  // A name the object does not know answers null too; say which null it is.
+  if (!value && !StandardPropertyNames::contains(name) &&
+      !AgentView::hasNativeProperty(object, name))
+    note("get: " + name + " is not a property of " + AgentView::className(object));
   if (m_options.json) {
     JsonValue answer = JsonValue::object();
     answer.set("path", JsonValue::string(path));
     answer.set("name", JsonValue::string(name));
     answer.set("value", ValueFormatter::toJson(value));
+    answer.set("document", documentOf(object));
     print(answer);
   } else {
     printf("%s\n", ValueFormatter::toText(value).c_str());
@@ -318,7 +342,7 @@ int InspectCommands::props(const std::string& path) {
   }
   for (const JsonValue* group : {&standard, &native}) {
     for (const auto& member : group->members()) {
-      printf("%s = %s\n", member.first.c_str(), member.second.serialize().c_str());
+      printf("%s = %s\n", escapeControls(member.first).c_str(), member.second.serialize().c_str());
     }
   }
   return 0;
@@ -334,9 +358,9 @@ int InspectCommands::find(const std::string& kind, const std::string& value) {
   NS_ConvertUTF8toUTF16 text(value.c_str());
   JsonValue found = JsonValue::array();
   if (kind == "id") {
-    CHtmlObjectPtr<IHtmlElement> element = document->getElementById(text.get());
+    CHtmlObjectPtr<IHtmlElement> element = DocumentSearch::byId(document, value);
     if (element)
-      found.push(summary(element));
+      found.push(located(element));
   } else {
     CHtmlObjectPtr<IHtmlEnumerator> matches = kind == "tag"
                                                   ? document->getElementsByTag(text.get())
@@ -344,7 +368,7 @@ int InspectCommands::find(const std::string& kind, const std::string& value) {
     while (matches && matches->hasMoreElements()) {
       CHtmlObjectPtr<IHtmlElement> element = static_cast<IHtmlElement*>(matches->nextElement());
       if (element)
-        found.push(summary(element));
+        found.push(located(element));
     }
   }
   if (m_options.json) {
@@ -441,7 +465,7 @@ int InspectCommands::screenshot(const std::string& file, bool withBoxes, int win
     answer.set("boxes", JsonValue::integer(static_cast<long long>(boxes.size())));
     print(answer);
   } else {
-    printf("%s (%zu boxes)\n", file.c_str(), boxes.size());
+    printf("%s (%zu boxes)\n", escapeControls(file).c_str(), boxes.size());
   }
   return 0;
 }
@@ -534,9 +558,10 @@ int InspectCommands::cookies(const InspectCommand&) {
     return 0;
   }
   for (const JsonValue& entry : list.items()) {
-    printf("%s %s %s=%s\n", entry.member("host")->text().c_str(),
-           entry.member("path")->text().c_str(), entry.member("name")->text().c_str(),
-           entry.member("value")->text().c_str());
+    printf("%s %s %s=%s\n", escapeControls(entry.member("host")->text()).c_str(),
+           escapeControls(entry.member("path")->text()).c_str(),
+           escapeControls(entry.member("name")->text()).c_str(),
+           escapeControls(entry.member("value")->text()).c_str());
   }
   return 0;
 }
@@ -561,7 +586,8 @@ int InspectCommands::deleteCookies(const InspectCommand& command) {
     answer.set("message", JsonValue::string(message.data()));
     print(answer);
   } else {
-    printf("result %d%s%s\n", result, message[0] ? ": " : "", message.data());
+    printf("result %d%s%s\n", result, message[0] ? ": " : "",
+           escapeControls(message.data()).c_str());
   }
   return result == 0 ? 0 : 1;
 }

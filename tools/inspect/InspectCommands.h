@@ -25,6 +25,8 @@ class InspectCommands {
   // Reports a failure: "nshtml-inspect: message" on standard error, or in the shell with
   // --json {"error": "message"} as the command's line on standard output. Answers 2.
   int fail(const std::string& message) const;
+  // A remark that is no failure: "nshtml-inspect: message" on standard error, in the shell too.
+  static void note(const std::string& message);
 
  private:
   int windows();
@@ -63,6 +65,10 @@ class InspectCommands {
   // .class, .tag, .id and .name where answered, .text cut to 40 characters, and the
   // properties named in `extra`.
   JsonValue summary(IHtmlElement* object, const std::vector<std::string>& extra = {}) const;
+  // summary() and the .url of the document that holds the object, as "document".
+  JsonValue located(IHtmlElement* object) const;
+  // The .url of the document that holds the object; null when it is in none.
+  static JsonValue documentOf(IHtmlElement* object);
   JsonValue treeOf(IHtmlElement* object, int depth, const InspectCommand& command) const;
   void printTree(const JsonValue& node, int indent) const;
   // `value` as JSON with --json (on one line in the shell), else as one line of text.

@@ -21,7 +21,8 @@ bool parseSize(const std::string& text, int& width, int& height) {
 std::string InspectOptions::usage() {
   return "usage: nshtml-inspect [--page FILE|URL]... [--size WxH] [--zoom PERCENT]\n"
          "                      [--option KEY=VALUE]... [--a11y] [--json] [--do ACTION]...\n"
-         "                      COMMAND [ARGS...]\n" +
+         "                      COMMAND [ARGS...]\n"
+         "       nshtml-inspect --help [COMMAND]   (or -h): this text, or one command's\n" +
          CommandParser::usage() +
          "actions (--do ACTION, run in order before the command; do ACTION, when it runs):\n"
          "  focus SELECTOR | type SELECTOR TEXT | select SELECTOR INDEX | scroll X Y\n"
@@ -30,14 +31,18 @@ std::string InspectOptions::usage() {
          "  answer BUTTON|text:TEXT (the last open dialog: presses the button named by\n"
          "  dlgtype or label; text:TEXT types TEXT into its text box, then accepts)\n"
          "  SELECTOR is #id or a tag name with an optional :N (the N-th, from 0)\n"
-         "PATH is \".\", child indexes from the top-level object (\"0/1/3\"), or #id; a\n"
-         "  leading @N/ starts from top-level object N of windows instead of the first browser\n"
+         "PATH is \".\", child indexes from the top-level object (\"0/1/3\"), or #id (in the\n"
+         "  shown document, then in its frames' documents; #frame/#id goes on in the document\n"
+         "  that frame shows); a leading @N/ starts from top-level object N of windows instead\n"
+         "  of the first browser\n"
+         "get: a NAME the object does not know prints null and a note on standard error\n"
          "set: NAME is canonical (.value) or native (title); VALUE is read as JSON where it\n"
          "  reads as true, false, a whole number, a \"string\" or [x, y, w, h], else it is\n"
          "  the text itself; prints the setter's answer and the value read back\n"
          "shell: one command per line against the same page, words as sh splits them\n"
          "  ('...', \"...\", \\, # comments); with --json one line of JSON per command,\n"
          "  {\"error\": \"...\"} for one that failed; failures do not stop it\n"
+         "text output escapes control characters (\\n, \\t, \\u00XX): one value, one line\n"
          "exit status: 0 done; 1 a setter answered false; 2 a usage, path or other failure;\n"
          "  shell: the highest status among its commands\n";
 }

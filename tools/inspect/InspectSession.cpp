@@ -3,9 +3,11 @@
 #include <ftw.h>
 #include <limits.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "ExecutableDirectory.h"
 #include "LiveObjects.h"
@@ -18,6 +20,9 @@ namespace {
 // Alive until the process exits (see the header): destroyed after the product's own exit
 // handler has closed its display.
 std::unique_ptr<geckohost::PrivateXServer> g_privateServer;
+
+// How much of a page file is looked at to tell text from binary.
+const size_t kSniffedBytes = 4096;
 
 int removeEntry(const char* path, const struct stat*, int, struct FTW*) {
   return remove(path);
@@ -112,7 +117,28 @@ std::string InspectSession::pageUrl(const std::string& page, std::string& error)
     error = "cannot load page " + page + ": no such readable file";
     return std::string();
   }
+  std::string problem = unshowableFile(resolved);
+  if (!problem.empty()) {
+    error = "cannot load page " + page + ": " + problem;
+    return std::string();
+  }
   return std::string("file://") + resolved;
+}
+
+// Why the file is no page: a directory, or binary (a NUL byte near its start); empty if neither.
+std::string InspectSession::unshowableFile(const std::string& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+    return "it is a directory";
+  FILE* in = fopen(path.c_str(), "rb");
+  if (!in)
+    return "cannot read it";
+  char start[kSniffedBytes];
+  size_t length = fread(start, 1, sizeof start, in);
+  fclose(in);
+  if (memchr(start, '\0', length))
+    return "a binary file, not a page";
+  return std::string();
 }
 
 bool InspectSession::openWindows(std::string& error) {

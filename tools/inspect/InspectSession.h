@@ -45,6 +45,7 @@ class InspectSession {
   // A --page argument as a URL the host can load; empty with `error` when it cannot.
   static std::string pageUrl(const std::string& page, std::string& error);
   static std::string builtInPage();
+  static std::string unshowableFile(const std::string& path);
 
   const InspectOptions& m_options;
   std::string m_optionsDirectory;

@@ -59,36 +59,48 @@ const JsonValue* JsonValue::member(const std::string& key) const {
   return nullptr;
 }
 
+namespace {
+
+// `c` onto `out`, a control character as \n, \r, \t or \u00XX.
+void appendEscapingControl(std::string& out, unsigned char c) {
+  switch (c) {
+    case '\n':
+      out += "\\n";
+      break;
+    case '\r':
+      out += "\\r";
+      break;
+    case '\t':
+      out += "\\t";
+      break;
+    default:
+      if (c < 0x20) {
+        char escaped[8];
+        snprintf(escaped, sizeof escaped, "\\u%04x", c);
+        out += escaped;
+      } else {
+        out += static_cast<char>(c);
+      }
+  }
+}
+
+}  // namespace
+
 std::string jsonQuote(const std::string& utf8) {
   std::string out = "\"";
   for (unsigned char c : utf8) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (c < 0x20) {
-          char escaped[8];
-          snprintf(escaped, sizeof escaped, "\\u%04x", c);
-          out += escaped;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
+    if (c == '"' || c == '\\')
+      out += '\\';
+    appendEscapingControl(out, c);
   }
   return out + "\"";
+}
+
+std::string escapeControls(const std::string& utf8) {
+  std::string out;
+  for (unsigned char c : utf8)
+    appendEscapingControl(out, c);
+  return out;
 }
 
 bool JsonValue::isScalar() const {

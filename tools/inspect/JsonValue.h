@@ -52,4 +52,8 @@ class JsonValue {
 // `text` as a JSON string literal, quotes included; control characters escaped.
 std::string jsonQuote(const std::string& utf8);
 
+// `text` with its control characters escaped as in jsonQuote, unquoted: one line of text,
+// whatever the text holds.
+std::string escapeControls(const std::string& utf8);
+
 #endif

@@ -1,24 +1,35 @@
 // nshtml-inspect: the test agent's view of the browser from the command line.
 #include <cstdio>
 
+#include "CommandParser.h"
 #include "InspectCommands.h"
 #include "InspectOptions.h"
 #include "InspectSession.h"
+#include "JsonValue.h"
 
 int main(int argc, char** argv) {
-  if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
-    fputs(InspectOptions::usage().c_str(), stdout);
+  std::string error;
+  if (argc >= 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+    std::string text = argc == 2 ? InspectOptions::usage() : std::string();
+    if (argc == 3 && !CommandParser::commandUsage(argv[2], text, error)) {
+      fprintf(stderr, "nshtml-inspect: %s (--help for usage)\n", escapeControls(error).c_str());
+      return 2;
+    }
+    if (argc > 3) {
+      fputs("nshtml-inspect: --help takes at most one COMMAND\n", stderr);
+      return 2;
+    }
+    fputs(text.c_str(), stdout);
     return 0;
   }
-  std::string error;
   std::optional<InspectOptions> options = InspectOptions::parse(argc, argv, error);
   if (!options) {
-    fprintf(stderr, "nshtml-inspect: %s (--help for usage)\n", error.c_str());
+    fprintf(stderr, "nshtml-inspect: %s (--help for usage)\n", escapeControls(error).c_str());
     return 2;
   }
   InspectSession session(*options);
   if (!session.start(error)) {
-    fprintf(stderr, "nshtml-inspect: %s\n", error.c_str());
+    fprintf(stderr, "nshtml-inspect: %s\n", escapeControls(error).c_str());
     return 2;
   }
   int status = InspectCommands(*options, session).run(options->command);
