@@ -245,8 +245,10 @@ BENCHMARK(BM_HostGetElementById)->Arg(1000)->Arg(10000)->ArgName("elements");
 int main(int argc, char** argv) {
   // The product reads its trace settings from HOME as it loads: an empty home of our own keeps
   // whatever the user's settings are out of the figures (and the trace out of the user's home).
-  char home[] = "/tmp/agent_query_bench-XXXXXX";
-  if (!mkdtemp(home) || setenv("HOME", home, 1) != 0) {
+  // Removed at exit after the product's own exit handlers, which are registered later.
+  static char home[] = "/tmp/agent_query_bench-XXXXXX";
+  if (!mkdtemp(home) || setenv("HOME", home, 1) != 0 ||
+      atexit([] { std::filesystem::remove_all(home); }) != 0) {
     fprintf(stderr, "no home of our own\n");
     return 1;
   }
@@ -266,6 +268,5 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks();
   AgentSession::end();
   benchmark::Shutdown();
-  std::filesystem::remove_all(home);  // the product writes its default trace settings there
   return 0;
 }
