@@ -3,6 +3,8 @@
 #include "NSHtmlBrowser.h"
 #include "NSHtmlBrowserToolbar.h"
 #include "NSHtmlDocument.h"
+#include "nsIDOMDocument.h"
+#include "nsIDOMElement.h"
 #include "nsIDOMNode.h"
 #include "nsIDOMNodeList.h"
 #include "nsIDOMXULElement.h"
@@ -57,8 +59,31 @@ nsCOMPtr<nsIDOMNodeList> CNSHtmlBrowserChildEnumerator::getToolbarElement(nsCOMP
   nsCOMPtr<nsIDOMNodeList> result;
   if (!node || !id)
     return result;
+  // From the chrome's root element, the document's getElementById answers the first element
+  // with the id in tree order; when that is a XUL element it is the one the walk would find.
+  nsCOMPtr<nsIDOMDocument> document;
+  node->GetOwnerDocument(getter_AddRefs(document));
+  nsCOMPtr<nsIDOMElement> root;
+  if (document)
+    document->GetDocumentElement(getter_AddRefs(root));
+  nsCOMPtr<nsIDOMNode> rootNode = do_QueryInterface(root);
+  nsCOMPtr<nsIDOMElement> byId;
+  if (rootNode && rootNode == node)
+    document->GetElementById(NS_ConvertASCIItoUTF16(id), getter_AddRefs(byId));
+  if (nsCOMPtr<nsIDOMXULElement> toolbar = do_QueryInterface(byId)) {
+    toolbar->GetChildNodes(getter_AddRefs(result));
+    return result;
+  }
+  return findToolbarElement(node, id);
+}
+
+nsCOMPtr<nsIDOMNodeList> CNSHtmlBrowserChildEnumerator::findToolbarElement(
+    nsCOMPtr<nsIDOMNode> node, const char* id) {
+  nsCOMPtr<nsIDOMNodeList> result;
+  if (!node)
+    return result;
   nsCOMPtr<nsIDOMXULElement> element = do_QueryInterface(node);
-  if (element && NS_ConvertUTF16toUTF8(attribute(element, "id")).Equals(id)) {
+  if (element && attribute(element, "id").Equals(NS_ConvertASCIItoUTF16(id))) {
     node->GetChildNodes(getter_AddRefs(result));
     return result;
   }
@@ -72,7 +97,7 @@ nsCOMPtr<nsIDOMNodeList> CNSHtmlBrowserChildEnumerator::getToolbarElement(nsCOMP
   for (PRUint32 i = 0; i < count && !result; ++i) {
     nsCOMPtr<nsIDOMNode> child;
     children->Item(i, getter_AddRefs(child));
-    result = getToolbarElement(child, id);
+    result = findToolbarElement(child, id);
   }
   return result;
 }

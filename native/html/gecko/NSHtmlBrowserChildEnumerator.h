@@ -29,6 +29,8 @@ class CNSHtmlBrowserChildEnumerator
   virtual ~CNSHtmlBrowserChildEnumerator();
 
  private:
+  // getToolbarElement by walking the tree below `node`.
+  static nsCOMPtr<nsIDOMNodeList> findToolbarElement(nsCOMPtr<nsIDOMNode> node, const char* id);
   IHtmlObject* nextNavigationItem();
 
   unsigned int m_navigationPosition = 0;

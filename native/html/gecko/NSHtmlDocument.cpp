@@ -607,7 +607,13 @@ nsIWidget* CNSHtmlDocument::getWidget() {
 }
 
 bool CNSHtmlDocument::getFrameBounds(HtmlRectangle& bounds) {
-  CHtmlObjectPtr<IHtmlElement> parent = getParent();
+  // Only a document with a parent document can be in a frame: for one without, getParent()
+  // would build the browser object just for its class to say "no frame".
+  CHtmlObjectPtr<CNSHtmlDocument> parentDocument;
+  if (!getParentDocument(parentDocument))
+    return false;
+  CHtmlObjectPtr<IHtmlElement> parent;
+  parentDocument->findFrame(*this, parent);
   if (!parent)
     return false;
   CHtmlObjectPtr<IHtmlPropertyValue> frameClass = parent->getProperty(".class");

@@ -94,14 +94,17 @@ const char* const kHandlerAttributes[] = {
     "onfocus",     "onsubmit",   "onchange",    "onselect",
 };
 
-// Tab, line feed, carriage return and the UTF-8 no-break space each become one space.
+// Tab, line feed, carriage return and the no-break space each become one space. Done in place
+// on the UTF-16 text: the same answer as replacing them in a UTF-8 copy, without two copies.
 void replaceWideSpace(nsString_external& text) {
-  NS_ConvertUTF16toUTF8 utf8(text);
-  ff3ReplaceChar(utf8, "\t", ' ');
-  ff3ReplaceChar(utf8, "\n", ' ');
-  ff3ReplaceChar(utf8, "\r", ' ');
-  ff3ReplaceChar(utf8, "\xC2\xA0", ' ');
-  CopyUTF8toUTF16(utf8, text);
+  PRUint32 length = text.Length();
+  if (length == 0)
+    return;
+  PRUnichar* c = text.BeginWriting();
+  for (PRUnichar* end = c + length; c != end; ++c) {
+    if (*c == '\t' || *c == '\n' || *c == '\r' || *c == 0xA0)
+      *c = ' ';
+  }
 }
 
 bool isWhiteSpace(PRUnichar c) {

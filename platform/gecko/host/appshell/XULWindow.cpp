@@ -106,7 +106,7 @@ void XULWindow::tearDown() {
   if (mChromeShell)
     mChromeShell->destroy();
   mChromeShell = nullptr;
-  mChromeLayout = nullptr;
+  forgetChromeLayout();
   if (mMainWidget)
     mMainWidget->destroy();
   mMainWidget = nullptr;
@@ -209,15 +209,30 @@ const ChromeBox* XULWindow::layOutChrome() {
   mChromeLayout = std::make_unique<ChromeBox>(boxFor(*root));
   nsIntRect area = mMainWidget->bounds();
   ChromeLayout::layOut(*mChromeLayout, nsIntRect(0, 0, area.width, area.height));
+  indexChromeBoxes(*mChromeLayout);
   return mChromeLayout.get();
+}
+
+void XULWindow::indexChromeBoxes(const ChromeBox& box) {
+  if (box.source)
+    mChromeBoxesBySource.emplace(box.source, &box);  // keeps the first in document order
+  for (const ChromeBox& child : box.children)
+    indexChromeBoxes(child);
+}
+
+void XULWindow::forgetChromeLayout() {
+  mChromeBoxesBySource.clear();
+  mChromeLayout = nullptr;
 }
 
 nsIntRect XULWindow::chromeBox(dom::Element& element, bool& shown) {
   shown = false;
-  const ChromeBox* layout = layOutChrome();
-  const ChromeBox* box = layout ? layout->findBySource(&element) : nullptr;
-  if (!box)
+  if (!layOutChrome())
     return nsIntRect();
+  auto found = mChromeBoxesBySource.find(&element);
+  if (found == mChromeBoxesBySource.end())
+    return nsIntRect();
+  const ChromeBox* box = found->second;
   shown = box->shown;
   return box->rect;
 }
@@ -233,7 +248,7 @@ nsIntRect XULWindow::chromeBoxOnScreen(dom::Element& element) {
 }
 
 void XULWindow::chromeChanged() {
-  mChromeLayout = nullptr;
+  forgetChromeLayout();
   // Frames of the chrome (the tabs' browsers) are placed by its boxes.
   if (mChromeShell)
     mChromeShell->markFramesDirty();

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "ChromeBox.h"
@@ -117,6 +118,8 @@ class XULWindow final : public XPCOMObject<nsIXULWindow, nsIBaseWindow, nsIInter
   void tearDown();
   void updateTitle();
   const ChromeBox* layOutChrome();
+  void indexChromeBoxes(const ChromeBox& box);
+  void forgetChromeLayout();
   dom::Element* chromeElementById(const std::u16string& id) const;
 
   HostContext& mContext;  // weak; the host closes every window before it goes
@@ -136,6 +139,9 @@ class XULWindow final : public XPCOMObject<nsIXULWindow, nsIBaseWindow, nsIInter
   enum class FocusPlace { Content, Chrome, Nowhere };
   FocusPlace mFocusPlace = FocusPlace::Content;
   std::unique_ptr<ChromeBox> mChromeLayout;  // null while stale
+  // The boxes of mChromeLayout by the element they stand for (the first in document order),
+  // so that a box object's question does not walk the whole chrome; stale with it.
+  std::unordered_map<const void*, const ChromeBox*> mChromeBoxesBySource;
   std::u16string mTitle;
   std::u16string mStatus;
   std::string mHomePage = "about:blank";

@@ -83,21 +83,43 @@ DocumentType* Document::doctype() const {
 }
 
 Element* Document::getElementById(std::u16string_view id) const {
-  if (id.empty())
-    return nullptr;
-  for (Node* node = firstChild(); node; node = node->nextInTreeOrder(this)) {
-    if (!node->isElement())
-      continue;
-    const std::u16string* value = static_cast<Element*>(node)->attributeValue(u"id");
-    if (value && *value == id)
-      return static_cast<Element*>(node);
+  return id.empty() ? nullptr : mIds.first(id);
+}
+
+void Document::subtreeEnteredTree(Node& root) {
+  for (Node* node = &root; node; node = node->nextInTreeOrder(&root)) {
+    if (node->isElement())
+      mIds.add(*static_cast<Element*>(node));
   }
-  return nullptr;
+}
+
+void Document::subtreeLeftTree(Node& root) {
+  for (Node* node = &root; node; node = node->nextInTreeOrder(&root)) {
+    if (node->isElement())
+      mIds.remove(*static_cast<Element*>(node));
+  }
 }
 
 RefPtr<ElementList> Document::getElementsByTagName(std::u16string_view name) {
-  return ElementList::byTagName(*this,
-                                isHTMLDocument() ? asciiLowerCase(name) : std::u16string(name));
+  std::u16string folded = isHTMLDocument() ? asciiLowerCase(name) : std::u16string(name);
+  return new ElementList(*this, [folded](Node& root, std::vector<Element*>& out) {
+    const std::vector<Element*>& matches = static_cast<Document&>(root).elementsByTagName(folded);
+    out.assign(matches.begin(), matches.end());
+  });
+}
+
+const std::vector<Element*>& Document::elementsByTagName(const std::u16string& foldedName) {
+  TagMatches& matches = mTagMatches[foldedName];
+  if (matches.generation == Node::treeGeneration())
+    return matches.elements;
+  matches.generation = Node::treeGeneration();
+  matches.elements.clear();
+  ElementList::Matcher matcher = ElementList::tagNameMatcher(foldedName);
+  for (Node* node = firstChild(); node; node = node->nextInTreeOrder(this)) {
+    if (node->isElement() && matcher(*static_cast<Element*>(node)))
+      matches.elements.push_back(static_cast<Element*>(node));
+  }
+  return matches.elements;
 }
 
 RefPtr<ElementList> Document::getElementsByTagNameNS(std::u16string_view namespaceURI,

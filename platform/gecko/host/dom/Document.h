@@ -7,8 +7,10 @@
 #ifndef GECKOHOST_DOM_DOCUMENT_H
 #define GECKOHOST_DOM_DOCUMENT_H
 
+#include <unordered_map>
 #include <vector>
 
+#include "dom/IdMap.h"
 #include "dom/Node.h"
 #include "net/URI.h"
 #include "nsCOMPtr.h"
@@ -75,6 +77,9 @@ class Document : public Node,
   RefPtr<ElementList> getElementsByTagNameNS(std::u16string_view namespaceURI,
                                              std::u16string_view localName);
   RefPtr<ElementList> getElementsByClassName(std::u16string_view names);
+  // The elements a tag-name list of this document holds, remembered per name until the tree
+  // changes: every new list for the same name (callers ask afresh each time) walks nothing.
+  const std::vector<Element*>& elementsByTagName(const std::u16string& foldedName);
   // The anonymous content generated for `element` (see Element::appendAnonymousChild).
   RefPtr<NodeList> anonymousNodesOf(Element& element);
 
@@ -107,6 +112,13 @@ class Document : public Node,
   // The element that has the keyboard focus within this document, or null. The shell sets it;
   // it is cleared when the element leaves the document.
   Element* focusedElement() const { return mFocusedElement.get(); }
+
+  // --- Id map (told by Node and Element) -----------------------------------------------------
+  // A subtree was connected to this document's tree, or taken out of it.
+  void subtreeEnteredTree(Node& root);
+  void subtreeLeftTree(Node& root);
+  // The id attribute of an element in this document's tree changed.
+  void idChanged(Element& element) { mIds.update(element); }
   void setFocusedElement(Element* element);
   // nsIDOMNSDocument's activeElement: the focused element; otherwise the body of an HTML
   // document (null without one), the root element of others.
@@ -180,6 +192,13 @@ class Document : public Node,
   ReadyState mReadyState = ReadyState::Uninitialized;
   DocumentContainer* mContainer = nullptr;  // weak; the shell owns the document
   RefPtr<Element> mFocusedElement;
+  IdMap mIds;
+  // What getElementsByTagName's lists hold, per folded name, while the tree is unchanged.
+  struct TagMatches {
+    uint64_t generation = UINT64_MAX;
+    std::vector<Element*> elements;  // weak: valid while the generation is current
+  };
+  std::unordered_map<std::u16string, TagMatches> mTagMatches;
   void runQueuedScripts();
 
   int mBatchDepth = 0;

@@ -208,15 +208,26 @@ void Element::removeAttributeAt(uint32_t index) {
   RefPtr<Attr> attr = mAttributes[index];
   mAttributes.erase(mAttributes.begin() + index);
   attr->mOwnerElement = nullptr;
-  if (attr->namespaceURI().empty())
+  if (attr->namespaceURI().empty()) {
+    refileIdIfChanged(*attr);
     attributeChanged(attr->localName());
+  }
   notifyChanged();
 }
 
 void Element::attributeNodeChanged(Attr& attr) {
-  if (attr.namespaceURI().empty())
+  if (attr.namespaceURI().empty()) {
+    refileIdIfChanged(attr);
     attributeChanged(attr.localName());
+  }
   notifyChanged();
+}
+
+void Element::refileIdIfChanged(const Attr& attr) {
+  if (attr.localName() != u"id")
+    return;
+  if (Document* tree = treeDocument())
+    tree->idChanged(*this);
 }
 
 const std::u16string* Element::attributeValue(std::u16string_view localName) const {

@@ -168,6 +168,8 @@ class Element : public ContentNode, public nsIDOMElement, public nsIDOMNSElement
   std::u16string foldAttributeName(std::u16string_view name) const;
   void addAttribute(RefPtr<Attr> attr);
   void removeAttributeAt(uint32_t index);
+  // Tells the document's id map when `attr` (no namespace) is this element's id.
+  void refileIdIfChanged(const Attr& attr);
 
   std::u16string mNamespaceURI;
   Namespace mNamespace;

@@ -25,11 +25,15 @@ ElementList::ElementList(Node& root, Matcher matcher, Scope scope) : mRoot(&root
 }
 
 RefPtr<ElementList> ElementList::byTagName(Node& root, std::u16string name) {
+  return new ElementList(root, tagNameMatcher(std::move(name)));
+}
+
+ElementList::Matcher ElementList::tagNameMatcher(std::u16string name) {
   if (name == u"*")
-    return new ElementList(root, [](const Element&) { return true; });
-  return new ElementList(root, [name = std::move(name)](const Element& element) {
+    return [](const Element&) { return true; };
+  return [name = std::move(name)](const Element& element) {
     return element.prefix().empty() ? element.localName() == name : element.qualifiedName() == name;
-  });
+  };
 }
 
 RefPtr<ElementList> ElementList::byTagNameNS(Node& root, std::u16string_view namespaceURI,

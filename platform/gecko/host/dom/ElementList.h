@@ -34,6 +34,8 @@ class ElementList final : public NodeList, public nsIDOMHTMLCollection {
 
   // Elements whose qualified name is `name`; "*" takes every element.
   static RefPtr<ElementList> byTagName(Node& root, std::u16string name);
+  // The test byTagName applies.
+  static Matcher tagNameMatcher(std::u16string name);
   // Elements of a namespace and local name; "*" is a wildcard for either.
   static RefPtr<ElementList> byTagNameNS(Node& root, std::u16string_view namespaceURI,
                                          std::u16string_view localName);

@@ -58,6 +58,16 @@ bool Node::isInDocument() const {
   return root->mType == NodeType::Document;
 }
 
+Document* Node::treeDocument() const {
+  const Node* root = this;
+  for (; root->mParent; root = root->mParent) {
+    if (root->mIndexInParent == kAnonymous)
+      return nullptr;
+  }
+  return root->mType == NodeType::Document ? static_cast<Document*>(const_cast<Node*>(root))
+                                           : nullptr;
+}
+
 Node* Node::childAt(uint32_t index) const {
   return index < mChildren.size() ? mChildren[index].get() : nullptr;
 }
@@ -166,6 +176,10 @@ DOMError Node::insertBefore(Node& newChild, Node* refChild) {
     insertChildAt(child, index++);
   }
   childrenChanged();
+  if (Document* tree = treeDocument()) {
+    for (auto& child : inserted)
+      tree->subtreeEnteredTree(*child);
+  }
   if (isInDocument()) {
     for (auto& child : inserted) {
       for (Node* node = child.get(); node; node = node->nextInTreeOrder(child.get())) {
@@ -182,8 +196,11 @@ DOMError Node::removeChild(Node& oldChild) {
     return DOMError::NotFound;
   }
   bool wasInDocument = isInDocument();
+  Document* tree = treeDocument();
   RefPtr<Node> removed = removeChildAt(oldChild.mIndexInParent);
   childrenChanged();
+  if (tree)
+    tree->subtreeLeftTree(*removed);
   Document* document = documentOrSelf();
   if (wasInDocument && document) {
     for (Node* node = removed.get(); node; node = node->nextInTreeOrder(removed.get())) {

@@ -86,6 +86,9 @@ class Node : public CountedObject, public nsIDOMNode, public nsIDOM3Node {
   Document* documentOrSelf() const { return mDocumentLink ? mDocumentLink->document() : nullptr; }
   // Whether the node is in its document's tree (its root is the document).
   bool isInDocument() const;
+  // The document whose child lists lead down to this node (the node itself for a document);
+  // null outside a document and inside anonymous content.
+  Document* treeDocument() const;
 
   uint32_t childCount() const { return uint32_t(mChildren.size()); }
   bool hasChildNodes() const { return !mChildren.empty(); }

@@ -12,7 +12,6 @@
 #include "layout/BoxTreeBuilder.h"
 #include "layout/ComboboxBox.h"
 #include "layout/DevicePixels.h"
-#include "layout/HitTester.h"
 #include "layout/ImageSizing.h"
 #include "layout/LayoutEngine.h"
 #include "layout/OffsetGeometry.h"
@@ -85,6 +84,8 @@ void DocumentLayout::relayout() {
   }
   mScrollPositions = std::move(kept);
 
+  mHitIndex.reset();
+  mPaintOrder.clear();
   mViewport = std::move(viewport);
   mPrimaryBoxes = std::move(primary);
   mDirty = false;
@@ -98,6 +99,18 @@ void DocumentLayout::relayout() {
 Box* DocumentLayout::boxFor(const dom::Node& node) const {
   auto found = mPrimaryBoxes.find(&node);
   return found == mPrimaryBoxes.end() ? nullptr : found->second;
+}
+
+const std::vector<Box*>& DocumentLayout::cachedPaintOrder() {
+  if (mPaintOrder.empty())
+    mPaintOrder = PaintOrder::of(*mViewport);
+  return mPaintOrder;
+}
+
+const HitIndex& DocumentLayout::hitIndex() {
+  if (!mHitIndex)
+    mHitIndex = std::make_unique<HitIndex>(cachedPaintOrder());
+  return *mHitIndex;
 }
 
 Box* DocumentLayout::rootBox() const {
@@ -118,6 +131,7 @@ void DocumentLayout::scrollViewportTo(int x, int y) {
   ScrollArea& scroll = *mViewport->scrollArea();
   scroll.scrollTo(x, y);
   mViewportScroll = scroll.position;
+  scrolled();
 }
 
 void DocumentLayout::rememberScrollPosition(dom::Element& element, nsPoint position) {
@@ -141,6 +155,7 @@ void DocumentLayout::scrollTo(dom::Element& element, int left, int top) {
     return;
   box->scrollArea()->scrollTo(left, top);
   rememberScrollPosition(element, box->scrollArea()->position);
+  scrolled();
 }
 
 namespace {
@@ -179,6 +194,7 @@ void DocumentLayout::scrollIntoView(dom::Element& element, bool alignToTop) {
     if (dom::Element* owner = above->element())
       rememberScrollPosition(*owner, scroll->position);
   }
+  scrolled();
   ScrollArea& viewport = *mViewport->scrollArea();
   nsRect target = ScrollGeometry::toDocument(*box, box->rect());
   nsPoint wanted =
@@ -290,7 +306,7 @@ const Box* DocumentLayout::viewportBox() {
 
 std::vector<Box*> DocumentLayout::paintOrder() {
   flush();
-  return PaintOrder::of(*mViewport);
+  return cachedPaintOrder();
 }
 
 std::string DocumentLayout::dump() {
@@ -329,8 +345,7 @@ dom::Node* DocumentLayout::nodeFromPoint(int x, int y) {
   const ScrollArea& scroll = *mViewport->scrollArea();
   if (x >= scroll.clientSize.width || y >= scroll.clientSize.height)
     return root->element();
-  Box* hit = HitTester::boxAt(PaintOrder::of(*mViewport),
-                              nsPoint(x + mViewportScroll.x, y + mViewportScroll.y));
+  Box* hit = hitIndex().boxAt(nsPoint(x + mViewportScroll.x, y + mViewportScroll.y));
   if (!hit)
     return root->element();
   return hit->kind() == BoxKind::Text ? hit->node() : hit->element();

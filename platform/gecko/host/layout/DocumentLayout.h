@@ -32,6 +32,7 @@
 #include "dom/RefPtr.h"
 #include "image/ImageCache.h"
 #include "layout/DropDownStates.h"
+#include "layout/HitIndex.h"
 #include "layout/LayoutQuery.h"
 #include "nsPoint.h"
 #include "nsRect.h"
@@ -131,6 +132,11 @@ class DocumentLayout final : public LayoutQuery {
   void relayout();
   Box* boxFor(const dom::Node& node) const;
   Box* rootBox() const;
+  // The paint order and hit index of the current boxes, made on first use after a layout.
+  const std::vector<Box*>& cachedPaintOrder();
+  const HitIndex& hitIndex();
+  // Scrolling moves document coordinates: the hit index no longer fits.
+  void scrolled() { mHitIndex.reset(); }
   void rememberScrollPosition(dom::Element& element, nsPoint position);
   nsRect viewportRect(const nsRect& document) const;
   // An open list's rectangle, and an option's row in it, in document CSS pixels.
@@ -144,6 +150,9 @@ class DocumentLayout final : public LayoutQuery {
   bool mLayingOut = false;
   std::unique_ptr<Box> mViewport;
   std::unordered_map<const dom::Node*, Box*> mPrimaryBoxes;
+  // Derived from mViewport: emptied with every layout (the index also by every scroll).
+  std::vector<Box*> mPaintOrder;
+  std::unique_ptr<HitIndex> mHitIndex;
   nsPoint mViewportScroll;
   // Scroll positions of elements' scroll containers, kept across layouts.
   std::vector<std::pair<RefPtr<dom::Element>, nsPoint>> mScrollPositions;

@@ -340,3 +340,36 @@ TEST_F(XULWindowTest, XULFramesOfADialogGetShellsOfTheirOwn) {
 }
 
 }  // namespace
+
+// The window finds a chrome element's box through an index of the chrome's layout: elements
+// added to the chrome or taken out of it must be seen at once.
+TEST_F(XULWindowTest, ChromeBoxesFollowElementsAddedAndRemoved) {
+  BrowserWindowOptions options;
+  options.x = 100;
+  options.y = 80;
+  options.width = 640;
+  options.height = 480;
+  BrowserWindow& browser = host->openBrowserWindow(options);
+  const int X = 104, Y = 104;
+  nsCOMPtr<nsIDOMDocument> chrome = browser.chromeDocument();
+  nsCOMPtr<nsIDOMElement> home = elementById(chrome, "home-button");
+  ASSERT_TRUE(home);
+  EXPECT_EQ(screenBoxOf(home), nsIntRect(X + 128, Y, 32, 32));
+
+  nsCOMPtr<nsIDOMElement> added;
+  chrome->CreateElementNS(
+      NS_LITERAL_STRING("http://www.mozilla.org/keymaster/gatekeeper/there.is.only.xul"),
+      NS_LITERAL_STRING("toolbarbutton"), getter_AddRefs(added));
+  ASSERT_TRUE(added);
+  EXPECT_EQ(screenBoxOf(added), nsIntRect(0, 0, 0, 0));  // not in the chrome yet
+  nsCOMPtr<nsIDOMNode> bar;
+  home->GetParentNode(getter_AddRefs(bar));
+  nsCOMPtr<nsIDOMNode> result;
+  ASSERT_EQ(bar->InsertBefore(added, home, getter_AddRefs(result)), NS_OK);
+  EXPECT_EQ(screenBoxOf(added), nsIntRect(X + 128, Y, 32, 32));
+  EXPECT_EQ(screenBoxOf(home), nsIntRect(X + 160, Y, 32, 32));
+
+  ASSERT_EQ(bar->RemoveChild(added, getter_AddRefs(result)), NS_OK);
+  EXPECT_EQ(screenBoxOf(added), nsIntRect(0, 0, 0, 0));
+  EXPECT_EQ(screenBoxOf(home), nsIntRect(X + 128, Y, 32, 32));
+}

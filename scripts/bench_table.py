@@ -1,0 +1,51 @@
+#!/usr/bin/env python3
+"""Prints the agent-query benchmarks' results (Google Benchmark JSON) as one table."""
+import json
+import sys
+
+GOALS = {
+    "BM_ElementBounds": ("element .bounds", 2.0),
+    "BM_LeafText": (".text of a leaf", 1.0),
+    "BM_BrowserHitTest": ("hit-test from the browser", 10.0),
+    "BM_DeepFrameBounds": (".bounds three iframes deep", 3.0),
+    "BM_AgentTreeWalk": ("tree walk (.class, .bounds, .text)", 3.0),
+    "BM_HostRawWalk": ("host's raw walk, same values", None),
+    "BM_AgentGetElementById": ("getElementById (agent)", None),
+    "BM_HostGetElementById": ("getElementById (host)", 1.0),
+}
+
+
+def per_call_us(run):
+    for counter in ("per_call", "per_object"):
+        if counter in run:
+            return run[counter] * 1e6
+    return None
+
+
+def main(path):
+    with open(path) as f:
+        runs = [r for r in json.load(f)["benchmarks"] if r.get("run_type") == "iteration"]
+    walks = {}
+    rows = []
+    for run in runs:
+        family, _, args = run["name"].partition("/")
+        label, goal = GOALS.get(family, (family, None))
+        us = per_call_us(run)
+        if us is None:
+            continue
+        if family in ("BM_AgentTreeWalk", "BM_HostRawWalk"):
+            walks[(family, args)] = us
+        rows.append((label, args.replace("/", " "), us, goal))
+    print(f"| {'question':36} | {'page':22} | {'us per call':>11} | {'goal us':>7} |")
+    print(f"|{'-' * 38}|{'-' * 24}|{'-' * 13}|{'-' * 9}|")
+    for label, args, us, goal in rows:
+        goal_text = f"{goal:g}" if goal else ""
+        print(f"| {label:36} | {args:22} | {us:11.3f} | {goal_text:>7} |")
+    for (family, args), us in sorted(walks.items()):
+        host = walks.get(("BM_HostRawWalk", args))
+        if family == "BM_AgentTreeWalk" and host:
+            print(f"walk {args}: agent / host raw = {us / host:.2f}x (goal <= 3x)")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])
