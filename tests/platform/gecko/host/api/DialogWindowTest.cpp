@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "HostFixture.h"
+#include "XULBoxes.h"
 #include "nsIBaseWindow.h"
 #include "nsIBoxObject.h"
 #include "nsIContentViewer.h"
@@ -50,20 +51,7 @@ class DialogWindowTest : public HostFixture {
     return host->openDialog(*browser, options);
   }
 
-  static nsIntRect screenBoxOf(nsIDOMElement* element) {
-    nsCOMPtr<nsIDOMXULElement> xulElement = do_QueryInterface(element);
-    nsCOMPtr<nsIBoxObject> box;
-    if (xulElement)
-      xulElement->GetBoxObject(getter_AddRefs(box));
-    nsIntRect rect(-1, -1, -1, -1);
-    if (box) {
-      box->GetScreenX(&rect.x);
-      box->GetScreenY(&rect.y);
-      box->GetWidth(&rect.width);
-      box->GetHeight(&rect.height);
-    }
-    return rect;
-  }
+  static nsIntRect screenBoxOf(nsIDOMElement* element) { return testsupport::ScreenBoxOf(element); }
 
   // The product's lookup: nsIDOMXULDocument::GetElementsByAttribute("id", id).
   static nsCOMPtr<nsIDOMElement> byIdAttribute(nsIDOMDocument* document, const char* id) {

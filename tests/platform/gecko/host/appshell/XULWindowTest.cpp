@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "HostFixture.h"
+#include "XULBoxes.h"
 #include "nsIBaseWindow.h"
 #include "nsIBoxObject.h"
 #include "nsIDOMDocumentXBL.h"
@@ -34,20 +35,7 @@ namespace {
 
 class XULWindowTest : public HostFixture {
  protected:
-  static nsIntRect screenBoxOf(nsIDOMElement* element) {
-    nsCOMPtr<nsIDOMXULElement> xulElement = do_QueryInterface(element);
-    nsCOMPtr<nsIBoxObject> box;
-    if (xulElement)
-      xulElement->GetBoxObject(getter_AddRefs(box));
-    nsIntRect rect(-1, -1, -1, -1);
-    if (box) {
-      box->GetScreenX(&rect.x);
-      box->GetScreenY(&rect.y);
-      box->GetWidth(&rect.width);
-      box->GetHeight(&rect.height);
-    }
-    return rect;
-  }
+  static nsIntRect screenBoxOf(nsIDOMElement* element) { return testsupport::ScreenBoxOf(element); }
 
   // The XUL windows of the mediator's enumeration, in its order.
   std::vector<nsCOMPtr<nsIXULWindow>> mediatorWindows(const PRUnichar* type = nullptr) {
