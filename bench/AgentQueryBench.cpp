@@ -144,16 +144,22 @@ int64_t walkAgentTree(IHtmlElement* object) {
   return objects;
 }
 
-// Every object below the page's document, each asked its class, bounds and text.
-void BM_AgentTreeWalk(benchmark::State& state) {
-  AgentSession::Page& page = mixedPage(int(state.range(0)));
+// Runs a whole-page walk per iteration and reports the time per object it visited.
+template <class Walk>
+void measureWalk(benchmark::State& state, Walk walk) {
   int64_t objects = 0;
   for (auto _ : state)
-    objects = walkAgentTree(page.document);
+    objects = walk();
   state.counters["objects"] = double(objects);
   state.counters["per_object"] =
       benchmark::Counter(double(state.iterations() * objects),
                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+// Every object below the page's document, each asked its class, bounds and text.
+void BM_AgentTreeWalk(benchmark::State& state) {
+  AgentSession::Page& page = mixedPage(int(state.range(0)));
+  measureWalk(state, [&page] { return walkAgentTree(page.document); });
 }
 BENCHMARK(BM_AgentTreeWalk)
     ->Arg(1000)
@@ -193,13 +199,7 @@ int64_t walkHostTree(nsIDOMNode* node) {
 // rectangle and text content of every node.
 void BM_HostRawWalk(benchmark::State& state) {
   AgentSession::Page& page = mixedPage(int(state.range(0)));
-  int64_t objects = 0;
-  for (auto _ : state)
-    objects = walkHostTree(page.hostDocument);
-  state.counters["objects"] = double(objects);
-  state.counters["per_object"] =
-      benchmark::Counter(double(state.iterations() * objects),
-                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  measureWalk(state, [&page] { return walkHostTree(page.hostDocument); });
 }
 BENCHMARK(BM_HostRawWalk)
     ->Arg(1000)
