@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever this project needs and the machine lacks.
 # Safe to run again: it asks apt only for missing packages.
+#   scripts/setup-deps.sh          what the build, the tool and the tests need
+#   scripts/setup-deps.sh --i386   and the 32-bit x86 compilers and libraries for build-i386/
 set -euo pipefail
 
 packages=(
@@ -12,6 +14,29 @@ packages=(
   libgumbo-dev duktape-dev libpugixml-dev libcurl4-openssl-dev
   clang-format valgrind
 )
+
+# The i386 build: gcc -m32 and the same libraries for i386. duktape-dev is not co-installable
+# for two architectures; the 64-bit package's headers serve both, with the i386 runtime.
+i386_packages=(
+  g++-multilib
+  libgtest-dev:i386 libgmock-dev:i386
+  libx11-dev:i386 libxft-dev:i386 libxrender-dev:i386 libfreetype-dev:i386
+  libpng-dev:i386 libjpeg-dev:i386 libgif-dev:i386
+  libgumbo-dev:i386 libduktape207:i386 libpugixml-dev:i386 libcurl4-openssl-dev:i386
+)
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo_cmd=(sudo)
+fi
+
+if [ "${1:-}" = "--i386" ]; then
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo_cmd[@]}" dpkg --add-architecture i386
+    "${sudo_cmd[@]}" apt-get update -q
+  fi
+  packages+=("${i386_packages[@]}")
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -25,10 +50,6 @@ if [ ${#missing[@]} -eq 0 ]; then
 fi
 
 echo "Installing: ${missing[*]}"
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then
-  sudo_cmd=(sudo)
-fi
 export DEBIAN_FRONTEND=noninteractive
 if ! "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"; then
   "${sudo_cmd[@]}" apt-get update -q

@@ -2,17 +2,31 @@
 # Installs what is missing, builds, and runs every test.
 #   scripts/test.sh              the normal build, in build/
 #   scripts/test.sh --sanitize   the AddressSanitizer + UBSan build, in build-sanitize/
+#   scripts/test.sh --i386       32-bit x86 programs (gcc -m32), in build-i386/
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build_dir=build
 cmake_args=()
-if [ "${1:-}" = "--sanitize" ]; then
-  build_dir=build-sanitize
-  cmake_args+=(-DNSHTML_SANITIZE=ON -DNSHTML_BUILD_BENCH=OFF)
-fi
+setup_args=()
+case "${1:-}" in
+  "") ;;
+  --sanitize)
+    build_dir=build-sanitize
+    cmake_args+=(-DNSHTML_SANITIZE=ON -DNSHTML_BUILD_BENCH=OFF)
+    ;;
+  --i386)
+    build_dir=build-i386
+    cmake_args+=(-DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i386.cmake -DNSHTML_BUILD_BENCH=OFF)
+    setup_args+=(--i386)
+    ;;
+  *)
+    echo "usage: scripts/test.sh [--sanitize | --i386]" >&2
+    exit 2
+    ;;
+esac
 
-scripts/setup-deps.sh
+scripts/setup-deps.sh "${setup_args[@]}"
 cmake -S . -B "$build_dir" "${cmake_args[@]}" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"
 ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"

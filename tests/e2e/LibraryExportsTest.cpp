@@ -48,3 +48,24 @@ TEST(LibraryExportsTest, DoesNotLinkX11OrTheHost) {
     EXPECT_EQ(line.find("geckohost"), std::string::npos) << line;
   }
 }
+
+// The library is built for the width of the programs that load it: a 32-bit browser loads a
+// 32-bit ELF object for i386, a 64-bit one an x86-64 object.
+TEST(LibraryExportsTest, IsAnElfObjectOfTheLoadersWidth) {
+  std::vector<std::string> header = Lines(std::string("readelf -h ") + NSHTML_LIBRARY_PATH);
+  std::string elfClass;
+  std::string machine;
+  for (const std::string& line : header) {
+    if (line.find("Class:") != std::string::npos)
+      elfClass = line;
+    if (line.find("Machine:") != std::string::npos)
+      machine = line;
+  }
+  if (sizeof(void*) == 4) {
+    EXPECT_NE(elfClass.find("ELF32"), std::string::npos) << elfClass;
+    EXPECT_NE(machine.find("80386"), std::string::npos) << machine;
+  } else {
+    EXPECT_NE(elfClass.find("ELF64"), std::string::npos) << elfClass;
+    EXPECT_NE(machine.find("X86-64"), std::string::npos) << machine;
+  }
+}
