@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "DebugTrace.h"
 #include "RegistryInformation.h"
 #include "ZvDebug.h"
 
@@ -62,9 +63,18 @@ const char* ZvInstallOptions::Properties::GetProperty(const char* key, const cha
   return value;
 }
 
-int ZvInstallOptions::Properties::Load(FILE* stream) {
-  if (!stream || IsUnicode(stream)) {
+int ZvInstallOptions::Properties::Load(FILE* stream, const char* sourceName) {
+  if (!stream) {
     return GetCount();
+  }
+  const Encoding encoding = DetectEncoding(stream);
+  if (encoding != Encoding::kUtf8 && encoding != Encoding::kUtf8WithMark) {
+    ReportRefusal(encoding, sourceName);
+    return GetCount();
+  }
+  if (encoding == Encoding::kUtf8WithMark) {
+    // Left in place, the mark would become part of the first key and hide it.
+    fseek(stream, 3, SEEK_SET);
   }
   ClearAll();
   char* line = nullptr;
@@ -105,6 +115,44 @@ bool ZvInstallOptions::Properties::IsUnicode(FILE* stream) {
   const size_t read = fread(mark, 1, sizeof mark, stream);
   rewind(stream);
   return read == sizeof mark && mark[0] == 0xFF && mark[1] == 0xFE;
+}
+
+// Text editors on other systems save UTF-16 with or without a mark; read as bytes, such a file
+// would look like a file of garbage keys. Zero bytes among the first ones tell it without a mark:
+// they never occur in the "key=value" text this format holds.
+ZvInstallOptions::Properties::Encoding ZvInstallOptions::Properties::DetectEncoding(FILE* stream) {
+  if (!stream) {
+    return Encoding::kUtf8;
+  }
+  unsigned char head[256];
+  const size_t read = fread(head, 1, sizeof head, stream);
+  rewind(stream);
+  if (read >= 2 && head[0] == 0xFF && head[1] == 0xFE) {
+    return Encoding::kUtf16LittleEndian;
+  }
+  if (read >= 2 && head[0] == 0xFE && head[1] == 0xFF) {
+    return Encoding::kUtf16BigEndian;
+  }
+  if (read >= 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF) {
+    return Encoding::kUtf8WithMark;
+  }
+  return memchr(head, 0, read) ? Encoding::kUtf16NoMark : Encoding::kUtf8;
+}
+
+// Once per table: the install options are looked for again at every option lookup while they
+// cannot be read.
+void ZvInstallOptions::Properties::ReportRefusal(Encoding encoding, const char* sourceName) {
+  if (m_refusalReported) {
+    return;
+  }
+  m_refusalReported = true;
+  const char* what = encoding == Encoding::kUtf16LittleEndian ? "UTF-16 little-endian"
+                     : encoding == Encoding::kUtf16BigEndian  ? "UTF-16 big-endian"
+                                                              : "UTF-16 without byte-order mark";
+  char line[1200];
+  snprintf(line, sizeof line, "Not reading %s: %s text; save it as UTF-8",
+           sourceName ? sourceName : "properties file", what);
+  DebugTrace::WriteToConsole(line);
 }
 
 void ZvInstallOptions::Properties::save(const char* path) {
@@ -159,7 +207,8 @@ char* ZvInstallOptions::GetOption(const char* key) {
   }
   if (!s_pellamProperties->IsLoaded()) {
     if (FILE* stream = GetPropertiesStream()) {
-      s_pellamProperties->Load(stream);
+      const std::string path = std::string(GetInstallDir()) + fileSeparator + PROPERTIES_FILE_NAME;
+      s_pellamProperties->Load(stream, path.c_str());
       fclose(stream);
     }
     if (!s_pellamProperties->IsLoaded()) {
