@@ -235,7 +235,14 @@ const char* DebugTrace::FormatPid(long pid) {
   snprintf(digits, sizeof digits, "%ld", pid);
   const size_t length = strlen(digits);
   const char* lastSix = digits + (length > 6 ? length - 6 : 0);
-  snprintf(s_pidString, sizeof s_pidString, "%6s", lastSix);
+  char text[sizeof s_pidString];
+  snprintf(text, sizeof text, "%6s", lastSix);
+  // Threads tracing at once all read the shared buffer: it is only written when its text
+  // changes (first use, a forked child), never cleared on the way, so no reader sees it half
+  // made.
+  if (memcmp(text, s_pidString, sizeof text) != 0) {
+    memcpy(s_pidString, text, sizeof text);
+  }
   return s_pidString;
 }
 
