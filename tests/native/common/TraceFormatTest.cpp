@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -98,6 +99,20 @@ TEST(TraceFormatTest, RotationNeverReplacesABackupAndLeavesAllButLargeRegularFil
   const auto noName = [](unsigned, char*, size_t) { return false; };
   EXPECT_EQ(CTraceFile::RotateIfLarger(trace.c_str(), 2, noName), Rotation::kFailed);
   EXPECT_EQ(ReadFile(trace).size(), 3u * 1024);
+
+  // A backup name too long for its buffer: the file stays, and the failure is said.
+  std::string deep = scratch.path();
+  for (char level = 'a'; level < 'f'; ++level) {
+    deep += "/" + std::string(200, level);
+  }
+  const std::string deepTrace = deep + "/zav_trace.txt";
+  WriteFile(deepTrace, std::string(2 * 1024, 'd'));
+  {
+    StreamCapture err(2);
+    ZvDebug::ValidateFileFileSizeLimit(deepTrace.c_str(), 1);
+    EXPECT_EQ(err.Text(), "Rename failed\n");
+  }
+  EXPECT_EQ(ListDirectory(deep), std::vector<std::string>{"zav_trace.txt"});
 
   // A directory with the trace file's name is not a file that grew: it stays, and lines sent
   // there fail to open, with the text kept on standard output.
