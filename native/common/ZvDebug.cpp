@@ -747,10 +747,13 @@ void ZvDebug::ValidateFileFileSizeLimit(const char* path, unsigned limitKiB) {
   if (!path || !*path) {
     return;
   }
+  // The time is read only when a rotation is due, not on every line.
   char suffix[kTimeStampSize] = "";
-  GetTimeStampFileSuffix(suffix);
   const CTraceFile::Rotation rotation = CTraceFile::RotateIfLarger(
       path, limitKiB, [path, &suffix](unsigned counter, char* out, size_t size) {
+        if (!*suffix) {
+          GetTimeStampFileSuffix(suffix);
+        }
         return BackupName(path, suffix, counter, out, size);
       });
   if (rotation == CTraceFile::Rotation::kFailed) {
