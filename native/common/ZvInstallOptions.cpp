@@ -3,6 +3,7 @@
 #include <strings.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
@@ -77,19 +78,22 @@ int ZvInstallOptions::Properties::Load(FILE* stream, const char* sourceName) {
     fseek(stream, 3, SEEK_SET);
   }
   ClearAll();
+  std::vector<std::pair<std::string, std::string>> pairs;
   char* line = nullptr;
   size_t lineCapacity = 0;
   while (getline(&line, &lineCapacity, stream) > 0) {
-    AddLine(line);
+    ParseLine(line, &pairs);
   }
   free(line);
+  AddInKeyOrder(&pairs);
   m_loaded = true;
   return GetCount();
 }
 
 // Splits "key=value" the way strtok(line, "=") would: leading "=" are skipped, the key ends at the
 // first "=", the value at the next one. "e==f" gives e/f; "c=" and "=d" give nothing.
-void ZvInstallOptions::Properties::AddLine(char* line) {
+void ZvInstallOptions::Properties::ParseLine(
+    char* line, std::vector<std::pair<std::string, std::string>>* pairs) {
   if (line[0] == '#') {
     return;
   }
@@ -103,7 +107,24 @@ void ZvInstallOptions::Properties::AddLine(char* line) {
   Trim(key);
   Trim(value);
   if (*key && *value) {
-    Add(key, value);
+    pairs->emplace_back(key, value);
+  }
+}
+
+// Added one by one in file order, n keys in no order cost n moves of the table's tail. Sorted
+// first (stably, so that of equal keys the file's last line stays last and wins), every key is
+// added at the end of the table.
+void ZvInstallOptions::Properties::AddInKeyOrder(
+    std::vector<std::pair<std::string, std::string>>* pairs) {
+  const auto keyOrder = [](const auto& a, const auto& b) {
+    return strcmp(a.first.c_str(), b.first.c_str()) < 0;
+  };
+  // Files this library wrote are in key order already.
+  if (!std::is_sorted(pairs->begin(), pairs->end(), keyOrder)) {
+    std::stable_sort(pairs->begin(), pairs->end(), keyOrder);
+  }
+  for (const auto& [key, value] : *pairs) {
+    Add(key.c_str(), value.c_str());
   }
 }
 

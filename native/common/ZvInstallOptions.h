@@ -2,6 +2,9 @@
 #define NSHTML_COMMON_ZVINSTALLOPTIONS_H
 
 #include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "StringHash.h"
 
@@ -50,7 +53,8 @@ class ZvInstallOptions {
    private:
     static constexpr int kInitialCapacity = 100;
 
-    void AddLine(char* line);
+    static void ParseLine(char* line, std::vector<std::pair<std::string, std::string>>* pairs);
+    void AddInKeyOrder(std::vector<std::pair<std::string, std::string>>* pairs);
     void ReportRefusal(Encoding encoding, const char* sourceName);
 
     bool m_loaded = false;
