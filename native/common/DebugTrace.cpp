@@ -10,6 +10,7 @@
 #include <ctime>
 
 #include "LevelPairs.h"
+#include "TraceFile.h"
 #include "ZvDebug.h"
 #include "ZvInstallOptions.h"
 
@@ -158,16 +159,16 @@ void DebugTrace::WriteToFile(const char* line, bool clear) {
   if (!m_fileName) {
     return;
   }
-  FILE* file = fopen(m_fileName.get(), clear ? "wb" : "ab");
-  if (!file) {
+  if (clear) {
+    if (FILE* file = fopen(m_fileName.get(), "wb")) {
+      fclose(file);
+    }
     return;
   }
-  if (!clear) {
-    fputs(line ? line : "", file);
-    fputs(EOL, file);
-    fflush(file);
-  }
-  fclose(file);
+  // A stream would split a line longer than its buffer over several writes. A line that cannot
+  // be written is lost silently: the channel is a debugging aid.
+  const std::string text = std::string(line ? line : "") + EOL;
+  CTraceFile::Append(m_fileName.get(), text.data(), text.size());
 }
 
 void DebugTrace::ClearFile() {
@@ -175,7 +176,11 @@ void DebugTrace::ClearFile() {
 }
 
 void DebugTrace::WriteToConsole(const char* line) {
-  fprintf(stderr, "DEBUG: %s\n", line ? line : "");
+  const std::string text = "DEBUG: " + std::string(line ? line : "") + "\n";
+  fflush(stderr);
+  if (write(STDERR_FILENO, text.data(), text.size()) < 0) {
+    // Nowhere left to say it.
+  }
 }
 
 const char* DebugTrace::GetOption(const char* key) {
@@ -230,7 +235,14 @@ const char* DebugTrace::FormatPid(long pid) {
   snprintf(digits, sizeof digits, "%ld", pid);
   const size_t length = strlen(digits);
   const char* lastSix = digits + (length > 6 ? length - 6 : 0);
-  snprintf(s_pidString, sizeof s_pidString, "%6s", lastSix);
+  char text[sizeof s_pidString];
+  snprintf(text, sizeof text, "%6s", lastSix);
+  // Threads tracing at once all read the shared buffer: it is only written when its text
+  // changes (first use, a forked child), never cleared on the way, so no reader sees it half
+  // made.
+  if (memcmp(text, s_pidString, sizeof text) != 0) {
+    memcpy(s_pidString, text, sizeof text);
+  }
   return s_pidString;
 }
 

@@ -36,11 +36,13 @@ class DebugTrace {
   // The line for one message: each configured field followed by two spaces.
   std::unique_ptr<char[]> Format(const char* facility, MessageLevel level, const char* text);
 
-  // Appends line and a line end to the file; with clear, truncates the file instead.
+  // Appends line and a line end to the file with one write, so that lines of several processes
+  // never interleave, however long; with clear, truncates the file instead.
   void WriteToFile(const char* line, bool clear);
   void ClearFile();
-  // Prints "DEBUG: <line>" on standard error.
-  void WriteToConsole(const char* line);
+  // Prints "DEBUG: <line>" on standard error, in one write. Needs no channel: the install
+  // options loader reports through it while the channel is still being built.
+  static void WriteToConsole(const char* line);
 
   static const char* GetOption(const char* key);
 

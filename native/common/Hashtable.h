@@ -1,6 +1,7 @@
 #ifndef NSHTML_COMMON_HASHTABLE_H
 #define NSHTML_COMMON_HASHTABLE_H
 
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -28,7 +29,8 @@ class Hashtable;
 //   table["a"] -> 1, table["z"] -> 0
 //
 // Keys are deep copies owned by the table; how values are copied, compared and released is left
-// to the concrete class (IntHash, StringHash). The array grows by 20 entries when full.
+// to the concrete class (IntHash, StringHash). A full array doubles (by at least 20 entries), so
+// that loading n keys copies O(n) entries in all, not O(n * n / 20).
 template <typename V>
 class Hashtable<char*, V> {
  public:
@@ -176,18 +178,25 @@ class Hashtable<char*, V> {
   }
 
  private:
-  static constexpr int kGrowth = 20;
+  static constexpr int kMinimumGrowth = 20;
 
   static int NonNegative(int capacity) { return capacity > 0 ? capacity : 0; }
 
+  // 20 -> 40 -> 80 ...; 0 -> 20.
+  static int GrownCapacity(int capacity) {
+    const int growth = capacity > kMinimumGrowth ? capacity : kMinimumGrowth;
+    return capacity > INT_MAX - growth ? INT_MAX : capacity + growth;
+  }
+
   void Grow() {
-    std::unique_ptr<Entry[]> larger(new Entry[m_capacity + kGrowth]());
+    const int capacity = GrownCapacity(m_capacity);
+    std::unique_ptr<Entry[]> larger(new Entry[capacity]());
     if (m_count > 0) {
       memcpy(larger.get(), m_entries.get(), m_count * sizeof(Entry));
     }
     m_entries = std::move(larger);
-    m_capacity += kGrowth;
-    m_free = kGrowth;
+    m_free += capacity - m_capacity;
+    m_capacity = capacity;
   }
 
   int m_count = 0;

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "LevelPairs.h"
+#include "TraceFile.h"
 
 const char* const ZvDebug::s_levelValues[kLevelCount] = {
     "CONFIGURATION", "DETAIL", "INFORMATION", "AUDIT", "WARNING", "ERROR", "SEVERE", "FATAL"};
@@ -61,6 +63,27 @@ __attribute__((format(printf, 3, 4))) void FormatCut(char* out, size_t size, con
   va_end(args);
 }
 
+// Formats a path into out (ZvDebug::kPathSize bytes). A path that does not fit is refused rather
+// than cut, since the cut text names another file: out becomes empty and the refusal is reported
+// (once per path, as lookups repeat).
+__attribute__((format(printf, 2, 3))) bool FormatPath(char* out, const char* fmt, ...) {
+  va_list args;
+  va_start(args, fmt);
+  const int length = vsnprintf(out, ZvDebug::kPathSize, fmt, args);
+  va_end(args);
+  if (length >= 0 && static_cast<size_t>(length) < ZvDebug::kPathSize) {
+    return true;
+  }
+  static std::string s_lastRefused;
+  if (s_lastRefused != out) {
+    s_lastRefused = out;
+    fprintf(stderr, "Path too long (%d bytes, at most %zu), not used: %.60s...\n", length,
+            ZvDebug::kPathSize - 1, out);
+  }
+  out[0] = '\0';
+  return false;
+}
+
 // The home directory: $HOME, or the password database's entry for the user when HOME is unset
 // or empty. False when neither names one; then nothing is written anywhere.
 bool GetHomeDirectory(std::string* home) {
@@ -93,7 +116,7 @@ char* FormatZavDirectory(char* out) {
     out[0] = '\0';
     return out;
   }
-  FormatCut(out, ZvDebug::kPathSize, "%s%s%s%s%s", home.c_str(), "/", "KESTRIX", "/", "ZAV");
+  FormatPath(out, "%s%s%s%s%s", home.c_str(), "/", "KESTRIX", "/", "ZAV");
   return out;
 }
 
@@ -345,14 +368,11 @@ int ZvDebug::TraceMessage(unsigned level, const char* component, const char* tex
 // Eclipse-style entries are appended without a size check: such trace files are never rotated.
 int ZvDebug::NewTraceMessage(unsigned level, const char* component, const char* text, const char*) {
   const int severity = level < kLevelCount ? kEclipseSeverity[level] : 0;
+  // Without a text only the text is replaced: the entry keeps its pid, tid and level.
   char message[kLineSize];
-  if (text) {
-    const std::unique_ptr<char[]> tid = DebugTrace::FormatTid();
-    FormatCut(message, sizeof message, "!MESSAGE [%s:%s:C:%d] %s", DebugTrace::FormatPid(),
-              tid.get(), static_cast<int>(level), text);
-  } else {
-    FormatCut(message, sizeof message, "%s", "_no_message_");
-  }
+  const std::unique_ptr<char[]> tid = DebugTrace::FormatTid();
+  FormatCut(message, sizeof message, "!MESSAGE [%s:%s:C:%d] %s", DebugTrace::FormatPid(), tid.get(),
+            static_cast<int>(level), text ? text : "_no_message_");
   char stamp[kTimeStampSize];
   GetTimeStamp(stamp);
   char entry[kLineSize];
@@ -406,14 +426,10 @@ void ZvDebug::Initialize() {
   s_traceEnabled = GetBooleanValue(ENABLE_TRACE, 0);
   // The Eclipse style needs trace on.
   s_newTraceEnabled = s_traceEnabled && GetBooleanValue(ENABLE_ECLIPSE_LOG_FORMAT, 0) ? 1 : 0;
-  s_logLevel = static_cast<unsigned>(GetIntegerValue(LOG_LEVEL, 4));
-  s_traceLevel = static_cast<unsigned>(GetIntegerValue(TRACE_LEVEL, 4));
-  const unsigned long logLimit = GetIntegerValue(LOG_FILE_SIZE, kMinimumFileSizeKiB);
-  const unsigned long traceLimit = GetIntegerValue(TRACE_FILE_SIZE, kMinimumFileSizeKiB);
-  s_logFileSizeLimit =
-      logLimit >= kMinimumFileSizeKiB ? static_cast<unsigned>(logLimit) : kMinimumFileSizeKiB;
-  s_traceFileSizeLimit =
-      traceLimit >= kMinimumFileSizeKiB ? static_cast<unsigned>(traceLimit) : kMinimumFileSizeKiB;
+  s_logLevel = ClampToUnsigned(GetIntegerValue(LOG_LEVEL, 4));
+  s_traceLevel = ClampToUnsigned(GetIntegerValue(TRACE_LEVEL, 4));
+  s_logFileSizeLimit = FileSizeLimit(GetIntegerValue(LOG_FILE_SIZE, kMinimumFileSizeKiB));
+  s_traceFileSizeLimit = FileSizeLimit(GetIntegerValue(TRACE_FILE_SIZE, kMinimumFileSizeKiB));
 
   // The trace file's name depends on the style chosen above.
   char userDirectory[kPathSize];
@@ -464,9 +480,15 @@ void ZvDebug::LoadPreferences() {
     return;
   }
   char path[kPathSize];
-  FormatCut(path, sizeof path, "%s/%s", directory, PREFERENCE_FILE_NAME);
+  if (!FormatPath(path, "%s/%s", directory, PREFERENCE_FILE_NAME)) {
+    return;
+  }
   FILE* file = fopen(path, "r");
-  if (!file) {
+  // Written once per process: every lookup comes back here while the file cannot be read, and a
+  // directory that cannot be created would fail (and say so) on each of them.
+  static bool s_defaultsWritten = false;
+  if (!file && !s_defaultsWritten) {
+    s_defaultsWritten = true;
     WriteDefaultPreferences(path);
     file = fopen(path, "r");
   }
@@ -475,7 +497,7 @@ void ZvDebug::LoadPreferences() {
     return;
   }
   s_couldWriteToLog = 1;
-  s_pLogTraceOptions->Load(file);
+  s_pLogTraceOptions->Load(file, path);
   SetComponentLevelFilter(s_logComponentLevel, ComponentFilterText(LOG_COMPONENT_LEVEL_FILTER));
   SetComponentLevelFilter(s_traceComponentLevel, ComponentFilterText(TRACE_COMPONENT_LEVEL_FILTER));
   fclose(file);
@@ -518,9 +540,14 @@ unsigned ZvDebug::GetBooleanValue(const char* key, unsigned defaultValue) {
 unsigned long ZvDebug::GetIntegerValue(const char* key, unsigned long defaultValue) {
   const std::string fallback = std::to_string(defaultValue);
   const char* value = GetPreference(key, fallback.c_str());
+  // Saturates instead of wrapping: "4294967296" must not become a small number.
   unsigned long number = 0;
   for (const char* digit = value; digit && isdigit(static_cast<unsigned char>(*digit)); ++digit) {
-    number = number * 10 + static_cast<unsigned long>(*digit - '0');
+    const unsigned long units = static_cast<unsigned long>(*digit - '0');
+    if (number > (ULONG_MAX - units) / 10) {
+      return ULONG_MAX;
+    }
+    number = number * 10 + units;
   }
   return number;
 }
@@ -542,9 +569,23 @@ bool ZvDebug::VerifyComponentLevel(const char* component, ZvInstallOptions::Prop
 }
 
 // A signed decimal taken as unsigned: "-1" becomes huge and so admits nothing, and text without
-// a number counts as 0, which admits everything.
+// a number counts as 0, which admits everything. Numbers beyond what an unsigned holds, of
+// either sign, admit nothing too rather than wrapping round to a small threshold.
 unsigned ZvDebug::ThresholdOf(const char* value) {
-  return static_cast<unsigned>(strtol(value, nullptr, 10));
+  const long long number = strtoll(value, nullptr, 10);
+  if (number > static_cast<long long>(UINT_MAX) || number < -static_cast<long long>(UINT_MAX)) {
+    return UINT_MAX;
+  }
+  return static_cast<unsigned>(number);
+}
+
+unsigned ZvDebug::ClampToUnsigned(unsigned long value) {
+  return value > UINT_MAX ? UINT_MAX : static_cast<unsigned>(value);
+}
+
+// Out-of-range numbers clamp to the largest limit; small ones rise to the floor.
+unsigned ZvDebug::FileSizeLimit(unsigned long valueKiB) {
+  return valueKiB < kMinimumFileSizeKiB ? kMinimumFileSizeKiB : ClampToUnsigned(valueKiB);
 }
 
 void ZvDebug::SetComponentLevelFilter(ZvInstallOptions::Properties* table, const char* text) {
@@ -644,10 +685,12 @@ char* ZvDebug::BuildFilePath(const char* directory, const char* name, char* out)
     out[0] = '\0';
     return out;
   }
+  if (!FormatPath(out, "%s/%s", directory, name)) {
+    return out;
+  }
   if (!MkDirs(directory)) {
     fprintf(stderr, kDirectoryError, directory);
   }
-  FormatCut(out, kPathSize, "%s/%s", directory, name);
   return out;
 }
 
@@ -698,21 +741,22 @@ int ZvDebug::GetTimeStampFileSuffix(char* out) {
 }
 
 // A file may outgrow its limit by one line: the check runs before each write. Backups are
-// neither counted nor deleted.
+// neither counted nor deleted. Rotations of several writers within one second get distinct
+// backups: the first is ".../zav_trace_c_<suffix>.txt", the next ".../zav_trace_c_<suffix>_1.txt".
 void ZvDebug::ValidateFileFileSizeLimit(const char* path, unsigned limitKiB) {
   if (!path || !*path) {
     return;
   }
-  FILE* file = fopen(path, "r");
-  if (!file) {
-    return;
-  }
-  const off_t size = fseeko(file, 0, SEEK_END) == 0 ? ftello(file) : -1;
-  fclose(file);
-  if (size < 0 || static_cast<unsigned long long>(size) / 1024 <= limitKiB) {
-    return;
-  }
-  if (rename(path, ReCalculateName(path)) != 0) {
+  // The time is read only when a rotation is due, not on every line.
+  char suffix[kTimeStampSize] = "";
+  const CTraceFile::Rotation rotation = CTraceFile::RotateIfLarger(
+      path, limitKiB, [path, &suffix](unsigned counter, char* out, size_t size) {
+        if (!*suffix) {
+          GetTimeStampFileSuffix(suffix);
+        }
+        return BackupName(path, suffix, counter, out, size);
+      });
+  if (rotation == CTraceFile::Rotation::kFailed) {
     fprintf(stderr, "Rename failed\n");
   }
 }
@@ -723,38 +767,46 @@ const char* ZvDebug::ReCalculateName(const char* path) {
   }
   char suffix[kTimeStampSize] = "";
   GetTimeStampFileSuffix(suffix);
-  const char* dot = strrchr(path, '.');
-  if (dot) {
-    FormatCut(s_backupName, sizeof s_backupName, "%.*s_c_%s%s", static_cast<int>(dot - path), path,
-              suffix, dot);
-  } else {
-    FormatCut(s_backupName, sizeof s_backupName, "%s_c_%s.txt", path, suffix);
-  }
-  return s_backupName;
+  return BackupName(path, suffix, 0, s_backupName, sizeof s_backupName) ? s_backupName : nullptr;
 }
 
-// One open, write, flush and close per message, holding the stream's lock, so that lines of
-// several processes sharing the file stay whole and a crash loses nothing written.
+bool ZvDebug::BackupName(const char* path, const char* suffix, unsigned counter, char* out,
+                         size_t size) {
+  char tag[kTimeStampSize + 16];
+  if (counter == 0) {
+    snprintf(tag, sizeof tag, "_c_%s", suffix);
+  } else {
+    snprintf(tag, sizeof tag, "_c_%s_%u", suffix, counter);
+  }
+  const char* dot = strrchr(path, '.');
+  const int length =
+      dot ? snprintf(out, size, "%.*s%s%s", static_cast<int>(dot - path), path, tag, dot)
+          : snprintf(out, size, "%s%s.txt", path, tag);
+  // A cut name would be another file's name.
+  return length >= 0 && static_cast<size_t>(length) < size;
+}
+
+// One open, one write and one close per message, so that lines of several processes sharing
+// the file stay whole and a crash loses nothing written.
 bool ZvDebug::WriteMessage(const char* path, const char* text) {
   if (!path || !*path || !text) {
     return false;
   }
-  FILE* file = fopen(path, "a");
-  if (!file) {
-    fprintf(stderr, "Error writing to the file (2).\n");
-    fputs(text, stdout);
-    return false;
+  switch (CTraceFile::Append(path, text, strlen(text))) {
+    case CTraceFile::AppendResult::kWritten:
+      return true;
+    case CTraceFile::AppendResult::kShortWrite:
+      fprintf(stderr, "Error writing to the file (1).\n");
+      fputs(text, stdout);
+      fflush(stdout);
+      return true;
+    case CTraceFile::AppendResult::kNotOpened:
+      break;
   }
-  flockfile(file);
-  const size_t length = strlen(text);
-  if (fwrite(text, 1, length, file) < length) {
-    fprintf(stderr, "Error writing to the file (1).\n");
-    fputs(text, stdout);
-  }
-  fflush(file);
-  funlockfile(file);
-  fclose(file);
-  return true;
+  fprintf(stderr, "Error writing to the file (2).\n");
+  fputs(text, stdout);
+  fflush(stdout);
+  return false;
 }
 
 // ---------------------------------------------------------------------------------------------

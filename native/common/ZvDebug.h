@@ -199,12 +199,19 @@ class ZvDebug {
   // Adds the "name,level;..." pairs of text to table, skipping "default".
   static void SetComponentLevelFilter(ZvInstallOptions::Properties* table, const char* text);
 
-  // Renames the file at path to its backup name when it is larger than limitKiB.
+  // Renames the regular file at path to a backup name when it is larger than limitKiB, under an
+  // advisory lock on the file and never onto an existing backup (CTraceFile).
   static void ValidateFileFileSizeLimit(const char* path, unsigned limitKiB);
-  // ".../zav_trace.txt" -> ".../zav_trace_c_2026.12.04_13.05.09.txt", in a process-wide buffer.
+  // ".../zav_trace.txt" -> ".../zav_trace_c_2026.12.04_13.05.09.txt", in a process-wide buffer;
+  // null when the name would not fit in kPathSize bytes.
   static const char* ReCalculateName(const char* path);
-  // Appends text to the file at path under the stream's lock. False when there is no path or the
-  // file cannot be opened.
+  // The counter'th backup name for path and a time-stamp suffix into out: counter 0 gives
+  // ".../zav_trace_c_<suffix>.txt", counter 2 ".../zav_trace_c_<suffix>_2.txt". False when the
+  // name does not fit in size bytes.
+  static bool BackupName(const char* path, const char* suffix, unsigned counter, char* out,
+                         size_t size);
+  // Appends text to the file at path with one write, so that it lands whole between other
+  // writers' lines. False when there is no path or the file cannot be opened.
   static bool WriteMessage(const char* path, const char* text);
 
  private:
@@ -219,6 +226,8 @@ class ZvDebug {
   static void WriteDefaultPreferences(const char* path);
   static const char* ComponentFilterText(const char* key);
   static unsigned ThresholdOf(const char* value);
+  static unsigned ClampToUnsigned(unsigned long value);
+  static unsigned FileSizeLimit(unsigned long valueKiB);
   static const char* LevelName(unsigned level);
   static char* BuildFilePath(const char* directory, const char* name, char* out);
   static void SetFileName(char** slot, const char* path);

@@ -3,11 +3,13 @@
 #include <strings.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "DebugTrace.h"
 #include "RegistryInformation.h"
 #include "ZvDebug.h"
 
@@ -62,24 +64,36 @@ const char* ZvInstallOptions::Properties::GetProperty(const char* key, const cha
   return value;
 }
 
-int ZvInstallOptions::Properties::Load(FILE* stream) {
-  if (!stream || IsUnicode(stream)) {
+int ZvInstallOptions::Properties::Load(FILE* stream, const char* sourceName) {
+  if (!stream) {
     return GetCount();
   }
+  const Encoding encoding = DetectEncoding(stream);
+  if (encoding != Encoding::kUtf8 && encoding != Encoding::kUtf8WithMark) {
+    ReportRefusal(encoding, sourceName);
+    return GetCount();
+  }
+  if (encoding == Encoding::kUtf8WithMark) {
+    // Left in place, the mark would become part of the first key and hide it.
+    fseek(stream, 3, SEEK_SET);
+  }
   ClearAll();
+  std::vector<std::pair<std::string, std::string>> pairs;
   char* line = nullptr;
   size_t lineCapacity = 0;
   while (getline(&line, &lineCapacity, stream) > 0) {
-    AddLine(line);
+    ParseLine(line, &pairs);
   }
   free(line);
+  AddInKeyOrder(&pairs);
   m_loaded = true;
   return GetCount();
 }
 
 // Splits "key=value" the way strtok(line, "=") would: leading "=" are skipped, the key ends at the
 // first "=", the value at the next one. "e==f" gives e/f; "c=" and "=d" give nothing.
-void ZvInstallOptions::Properties::AddLine(char* line) {
+void ZvInstallOptions::Properties::ParseLine(
+    char* line, std::vector<std::pair<std::string, std::string>>* pairs) {
   if (line[0] == '#') {
     return;
   }
@@ -93,7 +107,24 @@ void ZvInstallOptions::Properties::AddLine(char* line) {
   Trim(key);
   Trim(value);
   if (*key && *value) {
-    Add(key, value);
+    pairs->emplace_back(key, value);
+  }
+}
+
+// Added one by one in file order, n keys in no order cost n moves of the table's tail. Sorted
+// first (stably, so that of equal keys the file's last line stays last and wins), every key is
+// added at the end of the table.
+void ZvInstallOptions::Properties::AddInKeyOrder(
+    std::vector<std::pair<std::string, std::string>>* pairs) {
+  const auto keyOrder = [](const auto& a, const auto& b) {
+    return strcmp(a.first.c_str(), b.first.c_str()) < 0;
+  };
+  // Files this library wrote are in key order already.
+  if (!std::is_sorted(pairs->begin(), pairs->end(), keyOrder)) {
+    std::stable_sort(pairs->begin(), pairs->end(), keyOrder);
+  }
+  for (const auto& [key, value] : *pairs) {
+    Add(key.c_str(), value.c_str());
   }
 }
 
@@ -105,6 +136,44 @@ bool ZvInstallOptions::Properties::IsUnicode(FILE* stream) {
   const size_t read = fread(mark, 1, sizeof mark, stream);
   rewind(stream);
   return read == sizeof mark && mark[0] == 0xFF && mark[1] == 0xFE;
+}
+
+// Text editors on other systems save UTF-16 with or without a mark; read as bytes, such a file
+// would look like a file of garbage keys. Zero bytes among the first ones tell it without a mark:
+// they never occur in the "key=value" text this format holds.
+ZvInstallOptions::Properties::Encoding ZvInstallOptions::Properties::DetectEncoding(FILE* stream) {
+  if (!stream) {
+    return Encoding::kUtf8;
+  }
+  unsigned char head[256];
+  const size_t read = fread(head, 1, sizeof head, stream);
+  rewind(stream);
+  if (read >= 2 && head[0] == 0xFF && head[1] == 0xFE) {
+    return Encoding::kUtf16LittleEndian;
+  }
+  if (read >= 2 && head[0] == 0xFE && head[1] == 0xFF) {
+    return Encoding::kUtf16BigEndian;
+  }
+  if (read >= 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF) {
+    return Encoding::kUtf8WithMark;
+  }
+  return memchr(head, 0, read) ? Encoding::kUtf16NoMark : Encoding::kUtf8;
+}
+
+// Once per table: the install options are looked for again at every option lookup while they
+// cannot be read.
+void ZvInstallOptions::Properties::ReportRefusal(Encoding encoding, const char* sourceName) {
+  if (m_refusalReported) {
+    return;
+  }
+  m_refusalReported = true;
+  const char* what = encoding == Encoding::kUtf16LittleEndian ? "UTF-16 little-endian"
+                     : encoding == Encoding::kUtf16BigEndian  ? "UTF-16 big-endian"
+                                                              : "UTF-16 without byte-order mark";
+  char line[1200];
+  snprintf(line, sizeof line, "Not reading %s: %s text; save it as UTF-8",
+           sourceName ? sourceName : "properties file", what);
+  DebugTrace::WriteToConsole(line);
 }
 
 void ZvInstallOptions::Properties::save(const char* path) {
@@ -159,7 +228,8 @@ char* ZvInstallOptions::GetOption(const char* key) {
   }
   if (!s_pellamProperties->IsLoaded()) {
     if (FILE* stream = GetPropertiesStream()) {
-      s_pellamProperties->Load(stream);
+      const std::string path = std::string(GetInstallDir()) + fileSeparator + PROPERTIES_FILE_NAME;
+      s_pellamProperties->Load(stream, path.c_str());
       fclose(stream);
     }
     if (!s_pellamProperties->IsLoaded()) {

@@ -2,6 +2,9 @@
 #define NSHTML_COMMON_ZVINSTALLOPTIONS_H
 
 #include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "StringHash.h"
 
@@ -28,14 +31,19 @@ class ZvInstallOptions {
     // "NATIVE" answers the value of "native".
     const char* GetProperty(const char* key, const char* defaultValue, bool ignoreCase);
 
-    // Replaces the table's content with the stream's "key=value" lines and marks it loaded.
-    // A stream starting with the UTF-16 byte-order mark is refused and changes nothing.
-    // Returns the number of entries.
-    int Load(FILE* stream);
+    // Replaces the table's content with the stream's "key=value" lines and marks it loaded. A
+    // UTF-8 byte-order mark is skipped. UTF-16 text (with either byte-order mark, or without one,
+    // told by its zero bytes) is refused: the table is left as it is, and the first refusal is
+    // reported on the console with sourceName. Returns the number of entries.
+    int Load(FILE* stream, const char* sourceName = nullptr);
     bool IsLoaded() const { return m_loaded; }
 
     // True when the stream starts with FF FE; the stream is rewound either way.
     static bool IsUnicode(FILE* stream);
+
+    enum class Encoding { kUtf8, kUtf8WithMark, kUtf16LittleEndian, kUtf16BigEndian, kUtf16NoMark };
+    // What the first bytes of the stream say; the stream is rewound either way.
+    static Encoding DetectEncoding(FILE* stream);
 
     // Rewrites the file at path as "key=value\r\n" lines in key order.
     void save(const char* path);
@@ -45,9 +53,12 @@ class ZvInstallOptions {
    private:
     static constexpr int kInitialCapacity = 100;
 
-    void AddLine(char* line);
+    static void ParseLine(char* line, std::vector<std::pair<std::string, std::string>>* pairs);
+    void AddInKeyOrder(std::vector<std::pair<std::string, std::string>>* pairs);
+    void ReportRefusal(Encoding encoding, const char* sourceName);
 
     bool m_loaded = false;
+    bool m_refusalReported = false;
   };
 
   // Creates the install options table; the destructor releases it.

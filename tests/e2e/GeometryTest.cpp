@@ -233,6 +233,45 @@ TEST_F(FramesTest, ElementsInAnIframeArePlacedByTheIframeAndTraced) {
       << trace;
 }
 
+// The frame lines of the trace since the test began, one letter each: F for "found an iframe"
+// in documentToScreen, W for the one in getChildAtPoint, A for "After conversion".
+std::string frameLineOrder(const std::string& trace) {
+  std::string order;
+  std::istringstream lines(trace);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.find("In documentToScreen() in HtmlDocument, found an iframe") != std::string::npos)
+      order += 'F';
+    else if (line.find("In getWidget() in HtmlDocument, found an iframe") != std::string::npos)
+      order += 'W';
+    else if (line.find("After conversion, Rectangle of Control") != std::string::npos)
+      order += 'A';
+  }
+  return order;
+}
+
+TEST_F(FramesTest, NestedFramesTraceTheFrameBeforeReadingItsBounds) {
+  page("http://test/middle.html",
+       "<body style='margin:0'><iframe id=innerFrame src=inner.html></iframe></body>");
+  ASSERT_TRUE(show("<body><iframe id=outerFrame src=middle.html></iframe></body>"));
+  CHtmlObjectPtr<IHtmlElement> outerFrame = byId("outerFrame");
+  CHtmlObjectPtr<IHtmlDocument> middle = innerDocument(outerFrame);
+  ASSERT_TRUE(middle);
+  CHtmlObjectPtr<IHtmlElement> innerFrame = byId(middle, "innerFrame");
+  CHtmlObjectPtr<IHtmlDocument> inner = innerDocument(innerFrame);
+  ASSERT_TRUE(inner);
+  CHtmlObjectPtr<IHtmlElement> text = byId(inner, "t");
+
+  // The inner document finds its frame (F), whose bounds come through the middle document,
+  // which finds its own frame (F) and converts (A); then the inner conversion (A).
+  std::string before = traceOfTest();
+  EXPECT_EQ(rectProperty(text, ".bounds").width, 40);
+  EXPECT_EQ(frameLineOrder(traceOfTest().substr(before.size())), "FFAA");
+
+  before = traceOfTest();
+  CHtmlObjectPtr<IHtmlElement> hit = inner->getChildAtPoint(170, 255);
+  EXPECT_EQ(frameLineOrder(traceOfTest().substr(before.size())).substr(0, 3), "WFA");
+}
+
 TEST_F(FramesTest, FramesetsNumberTheirFramesAndMeasureTheirBorders) {
   page("http://test/cols.html",
        "<frameset id=set cols='100,*,*'><frame id=f0 src=inner.html><frame id=f1 src=inner.html>"

@@ -31,7 +31,7 @@ ScratchDirectory::~ScratchDirectory() {
 
 ChildResult RunChild(const std::string& program, const std::vector<std::string>& args,
                      const std::map<std::string, std::string>& environment,
-                     const std::string& workingDirectory) {
+                     const std::string& workingDirectory, const std::function<bool()>& beforeExec) {
   ScratchDirectory streams;
   const std::string outPath = streams / "stdout";
   const std::string errPath = streams / "stderr";
@@ -66,6 +66,9 @@ ChildResult RunChild(const std::string& program, const std::vector<std::string>&
     if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0 ||
         chdir(workingDirectory.c_str()) != 0) {
       _exit(126);
+    }
+    if (beforeExec && !beforeExec()) {
+      _exit(125);
     }
     execve(program.c_str(), argv.data(), envp.data());
     _exit(127);

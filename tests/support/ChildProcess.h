@@ -3,6 +3,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -33,10 +34,13 @@ struct ChildResult {
 };
 
 // Runs program with args in workingDirectory and exactly the given environment (plus the
-// sanitizer settings of this process, if any), and waits for it.
+// sanitizer settings of this process, if any), and waits for it. beforeExec, when given, runs in
+// the forked child just before the program starts (to change its mounts or limits); when it
+// answers false the child exits with status 125 instead.
 ChildResult RunChild(const std::string& program, const std::vector<std::string>& args,
                      const std::map<std::string, std::string>& environment,
-                     const std::string& workingDirectory);
+                     const std::string& workingDirectory,
+                     const std::function<bool()>& beforeExec = nullptr);
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);

@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 
@@ -299,6 +300,27 @@ TEST_F(InspectToolTest, InstallOptionsReachTheProduct) {
   ChildResult kept = Inspect({"--page", page, "--option",
                               "tamarol.test.zv.html.respectwidespace=true", "get", "#p", ".text"});
   EXPECT_EQ(kept.out, "\" a    b \"\n");
+}
+
+TEST_F(InspectToolTest, TheLibrarysConsoleTextStaysOutOfTheJsonAnswers) {
+  // Trace on for everything, into a trace file that cannot be opened (a directory has its
+  // name): the library prints each trace text on standard output instead.
+  const std::string blocked = m_home / "blocked";
+  std::filesystem::create_directories(blocked + "/zav_trace.txt");
+  WriteFile(m_home / "KESTRIX/ZAV/zav_log_trace.properties",
+            "enableTrace=true\r\ntraceComponentLevelFilter=native,0\r\ntraceFilePath=" + blocked +
+                "\r\n");
+  std::string outer = Page("outer.html", "<iframe id=a src='a.html'></iframe>");
+  Page("a.html", "<p id=in>in a</p>");
+  // The element's bounds go through its frame, which the library traces.
+  ChildResult result = Inspect({"--json", "--page", outer, "get", "#a/#in", ".bounds"});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  std::optional<JsonValue> answer = JsonParser::parse(result.out);
+  ASSERT_TRUE(answer) << result.out;
+  EXPECT_TRUE(answer->member("value"));
+  EXPECT_NE(result.err.find("Error writing to the file (2)."), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("found an iframe for the document"), std::string::npos) << result.err;
+  EXPECT_TRUE(LeakedNothing(result));
 }
 
 TEST_F(InspectToolTest, AtWalksDownToTheDeepestObjectAndIntoFrames) {

@@ -12,6 +12,7 @@
 #include "PageActions.h"
 #include "Screenshot.h"
 #include "StandardPropertyNames.h"
+#include "ToolOutput.h"
 #include "ValueFormatter.h"
 #include "ValueParser.h"
 
@@ -78,7 +79,8 @@ void InspectCommands::note(const std::string& message) {
 }
 
 void InspectCommands::print(const JsonValue& value) const {
-  printf("%s\n", (m_inShell ? value.serializeLine() : value.serialize()).c_str());
+  fprintf(ToolOutput::stream(), "%s\n",
+          (m_inShell ? value.serializeLine() : value.serialize()).c_str());
 }
 
 int InspectCommands::run(const InspectCommand& command) {
@@ -222,7 +224,7 @@ int InspectCommands::windows() {
     for (const auto& member : entry.members()) {
       text += (text.empty() ? "" : " ") + member.first + "=" + member.second.serialize();
     }
-    printf("%s\n", text.c_str());
+    fprintf(ToolOutput::stream(), "%s\n", text.c_str());
   }
   return 0;
 }
@@ -245,7 +247,7 @@ int InspectCommands::get(const std::string& path, const std::string& name) {
     answer.set("document", documentOf(object));
     print(answer);
   } else {
-    printf("%s\n", ValueFormatter::toText(value).c_str());
+    fprintf(ToolOutput::stream(), "%s\n", ValueFormatter::toText(value).c_str());
   }
   return 0;
 }
@@ -267,7 +269,8 @@ int InspectCommands::set(const std::string& path, const std::string& name,
     answer.set("value", ValueFormatter::toJson(after));
     print(answer);
   } else {
-    printf("set: %s\n%s\n", done ? "true" : "false", ValueFormatter::toText(after).c_str());
+    fprintf(ToolOutput::stream(), "set: %s\n%s\n", done ? "true" : "false",
+            ValueFormatter::toText(after).c_str());
   }
   return done ? 0 : 1;  // a refusal is an answer, not a failure, but scripts may test it
 }
@@ -289,7 +292,7 @@ JsonValue InspectCommands::treeOf(IHtmlElement* object, int depth,
 }
 
 void InspectCommands::printTree(const JsonValue& node, int indent) const {
-  printf("%*s%s\n", indent * 2, "", line(node).c_str());
+  fprintf(ToolOutput::stream(), "%*s%s\n", indent * 2, "", line(node).c_str());
   if (const JsonValue* children = node.member("children")) {
     for (const JsonValue& child : children->items())
       printTree(child, indent + 1);
@@ -342,7 +345,8 @@ int InspectCommands::props(const std::string& path) {
   }
   for (const JsonValue* group : {&standard, &native}) {
     for (const auto& member : group->members()) {
-      printf("%s = %s\n", escapeControls(member.first).c_str(), member.second.serialize().c_str());
+      fprintf(ToolOutput::stream(), "%s = %s\n", escapeControls(member.first).c_str(),
+              member.second.serialize().c_str());
     }
   }
   return 0;
@@ -375,7 +379,7 @@ int InspectCommands::find(const std::string& kind, const std::string& value) {
     print(found);
   } else {
     for (const JsonValue& entry : found.items())
-      printf("%s\n", line(entry).c_str());
+      fprintf(ToolOutput::stream(), "%s\n", line(entry).c_str());
   }
   return 0;
 }
@@ -388,7 +392,7 @@ int InspectCommands::focus() {
   if (m_options.json) {
     print(answer);
   } else {
-    printf("%s\n", focused ? line(answer).c_str() : "null");
+    fprintf(ToolOutput::stream(), "%s\n", focused ? line(answer).c_str() : "null");
   }
   return 0;
 }
@@ -420,7 +424,7 @@ int InspectCommands::at(int x, int y) {
     print(path);
   } else {
     for (const JsonValue& step : path.items())
-      printf("%s\n", line(step).c_str());
+      fprintf(ToolOutput::stream(), "%s\n", line(step).c_str());
   }
   return 0;
 }
@@ -465,7 +469,7 @@ int InspectCommands::screenshot(const std::string& file, bool withBoxes, int win
     answer.set("boxes", JsonValue::integer(static_cast<long long>(boxes.size())));
     print(answer);
   } else {
-    printf("%s (%zu boxes)\n", escapeControls(file).c_str(), boxes.size());
+    fprintf(ToolOutput::stream(), "%s (%zu boxes)\n", escapeControls(file).c_str(), boxes.size());
   }
   return 0;
 }
@@ -484,7 +488,7 @@ int InspectCommands::act(const std::vector<std::string>& action) {
     answer.set("arguments", arguments);
     print(answer);
   } else {
-    printf("done\n");
+    fprintf(ToolOutput::stream(), "done\n");
   }
   return 0;
 }
@@ -504,7 +508,7 @@ int InspectCommands::eval(const std::string& script) {
     answer.set("value", ValueFormatter::toJson(value));
     print(answer);
   } else {
-    printf("%s\n", ValueFormatter::toText(value).c_str());
+    fprintf(ToolOutput::stream(), "%s\n", ValueFormatter::toText(value).c_str());
   }
   return 0;
 }
@@ -539,7 +543,7 @@ void InspectCommands::printDone(const char* command, const std::string& argument
     answer.set("done", JsonValue::boolean(true));
     print(answer);
   } else {
-    printf("done\n");
+    fprintf(ToolOutput::stream(), "done\n");
   }
 }
 
@@ -558,10 +562,11 @@ int InspectCommands::cookies(const InspectCommand&) {
     return 0;
   }
   for (const JsonValue& entry : list.items()) {
-    printf("%s %s %s=%s\n", escapeControls(entry.member("host")->text()).c_str(),
-           escapeControls(entry.member("path")->text()).c_str(),
-           escapeControls(entry.member("name")->text()).c_str(),
-           escapeControls(entry.member("value")->text()).c_str());
+    fprintf(ToolOutput::stream(), "%s %s %s=%s\n",
+            escapeControls(entry.member("host")->text()).c_str(),
+            escapeControls(entry.member("path")->text()).c_str(),
+            escapeControls(entry.member("name")->text()).c_str(),
+            escapeControls(entry.member("value")->text()).c_str());
   }
   return 0;
 }
@@ -586,8 +591,8 @@ int InspectCommands::deleteCookies(const InspectCommand& command) {
     answer.set("message", JsonValue::string(message.data()));
     print(answer);
   } else {
-    printf("result %d%s%s\n", result, message[0] ? ": " : "",
-           escapeControls(message.data()).c_str());
+    fprintf(ToolOutput::stream(), "result %d%s%s\n", result, message[0] ? ": " : "",
+            escapeControls(message.data()).c_str());
   }
   return result == 0 ? 0 : 1;
 }

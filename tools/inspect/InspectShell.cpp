@@ -7,6 +7,7 @@
 
 #include "CommandParser.h"
 #include "InspectCommands.h"
+#include "ToolOutput.h"
 #include "WordSplitter.h"
 
 int InspectShell::run(std::istream& input) {
@@ -17,7 +18,7 @@ int InspectShell::run(std::istream& input) {
       line.pop_back();  // a file written with CRLF line ends
     status = std::max(status, runLine(line));
     // Whoever reads the other end sees each answer as soon as it is there.
-    fflush(stdout);
+    fflush(ToolOutput::stream());
   }
   return status;
 }

@@ -6,6 +6,7 @@
 #include "InspectOptions.h"
 #include "InspectSession.h"
 #include "JsonValue.h"
+#include "ToolOutput.h"
 
 int main(int argc, char** argv) {
   std::string error;
@@ -25,6 +26,11 @@ int main(int argc, char** argv) {
   std::optional<InspectOptions> options = InspectOptions::parse(argc, argv, error);
   if (!options) {
     fprintf(stderr, "nshtml-inspect: %s (--help for usage)\n", escapeControls(error).c_str());
+    return 2;
+  }
+  // Before the library loads (session.start): from then on its console text goes to stderr.
+  if (!ToolOutput::separate(error)) {
+    fprintf(stderr, "nshtml-inspect: %s\n", escapeControls(error).c_str());
     return 2;
   }
   InspectSession session(*options);

@@ -70,6 +70,8 @@ namespace {
 
 const char kModule[] = "NSHtmlDocument";
 const char kInFrame[] = "In getWidget() in HtmlDocument, found an iframe for the document ";
+const char kInFrameForScreen[] =
+    "In documentToScreen() in HtmlDocument, found an iframe for the document ";
 
 enum PropertyId : unsigned int {
   kTitle = 4,
@@ -606,7 +608,7 @@ nsIWidget* CNSHtmlDocument::getWidget() {
   return nullptr;
 }
 
-bool CNSHtmlDocument::getFrameBounds(HtmlRectangle& bounds) {
+bool CNSHtmlDocument::getFrameBounds(HtmlRectangle& bounds, const char* frameFoundTrace) {
   // Only a document with a parent document can be in a frame: for one without, getParent()
   // would build the browser object just for its class to say "no frame".
   CHtmlObjectPtr<CNSHtmlDocument> parentDocument;
@@ -619,6 +621,9 @@ bool CNSHtmlDocument::getFrameBounds(HtmlRectangle& bounds) {
   CHtmlObjectPtr<IHtmlPropertyValue> frameClass = parent->getProperty(".class");
   if (!isFrameClass(frameClass))
     return false;
+  // Said before the frame's bounds are read: reading them maps the frame element through its
+  // own document, whose lines belong after this one.
+  CTracer::debugTrace("%s", frameFoundTrace);
   CHtmlObjectPtr<IHtmlPropertyValue> frameBounds = parent->getProperty(".bounds");
   if (!frameBounds)
     return false;
@@ -638,9 +643,7 @@ nsRect CNSHtmlDocument::documentToScreen(const nsRect& rect, float) {
   viewport.x -= scrollX;
   viewport.y -= scrollY;
   HtmlRectangle frame;
-  if (getFrameBounds(frame)) {
-    CTracer::debugTrace("%s",
-                        "In documentToScreen() in HtmlDocument, found an iframe for the document ");
+  if (getFrameBounds(frame, kInFrameForScreen)) {
     nsRect result(viewport.x + frame.x, viewport.y + frame.y, viewport.width, viewport.height);
     CTracer::debugTrace(
         "After conversion, Rectangle of Control x=%d , y=%d , height=%d , Width=%d \n", result.x,
@@ -942,8 +945,7 @@ IHtmlElement* CNSHtmlDocument::getChildAtPoint(int x, int y) {
       nsIntRect bounds;
       widget->GetBounds(bounds);
       HtmlRectangle frame;
-      if (getFrameBounds(frame)) {
-        CTracer::debugTrace("%s", kInFrame);
+      if (getFrameBounds(frame, kInFrame)) {
         bounds.x = frame.x;
         bounds.y = frame.y;
         nsCOMPtr<nsIDOMElement> hit;

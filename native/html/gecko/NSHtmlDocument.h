@@ -134,7 +134,8 @@ class CNSHtmlDocument final : public CHtmlRefCounted<CNSHtmlDocument, IHtmlDocum
 
  private:
   // The containing frame element's bounds when the document is shown in one; false otherwise.
-  bool getFrameBounds(HtmlRectangle& bounds);
+  // frameFoundTrace is traced as soon as the parent's class names a frame.
+  bool getFrameBounds(HtmlRectangle& bounds, const char* frameFoundTrace);
   IHtmlElement* wrapLayoutAnswer(nsIDOMElement* element);
   nsIDOMElement* findActiveElement();
   // Runs `script` in the page's script context with the system principal; `result` holds the

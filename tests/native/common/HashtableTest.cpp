@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -68,7 +69,25 @@ TEST(HashtableTest, CopiesWhatItIsGivenAndSurvivesStoringItsOwnValue) {
   EXPECT_EQ(table["key"], nullptr);
 }
 
-TEST(HashtableTest, GrowsByTwentyWhenFull) {
+TEST(HashtableTest, GrowsGeometricallyAndKeepsTheOrder) {
+  // Keys arrive in descending order, so every insertion moves the whole array up.
+  StringHash table(100);
+  const int count = 50000;
+  for (int i = count - 1; i >= 0; --i) {
+    table.Add(("key" + std::to_string(100000 + i)).c_str(), std::to_string(i).c_str());
+  }
+  EXPECT_EQ(table.GetCount(), count);
+  // 100 doubled nine times; growing by 20 would have ended at 50000.
+  EXPECT_EQ(table.GetCapacity(), 51200);
+  EXPECT_EQ(table.GetFree(), 51200 - count);
+  const std::vector<std::string> keys = KeysOf(table);
+  ASSERT_EQ(keys.size(), static_cast<size_t>(count));
+  EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
+  EXPECT_STREQ(table["key100000"], "0");
+  EXPECT_STREQ(table["key149999"], "49999");
+}
+
+TEST(HashtableTest, GrowsByAtLeastTwentyWhenFull) {
   IntHash table(20);
   for (int i = 0; i < 21; ++i) {
     table.Add(("k" + std::to_string(100 + i)).c_str(), i);

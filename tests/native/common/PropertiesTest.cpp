@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "ChildProcess.h"
+#include "StreamCapture.h"
 #include "ZvInstallOptions.h"
 
 using Properties = ZvInstallOptions::Properties;
@@ -37,37 +38,6 @@ std::string DumpOf(Properties& table) {
   fclose(stream);
   return text;
 }
-
-// What the process writes on standard error while it lives.
-class StderrCapture {
- public:
-  StderrCapture() : m_file(tmpfile()), m_saved(dup(2)) {
-    fflush(stderr);
-    dup2(fileno(m_file), 2);
-  }
-  ~StderrCapture() {
-    Restore();
-    fclose(m_file);
-  }
-  std::string Text() {
-    Restore();
-    std::string text(static_cast<size_t>(lseek(fileno(m_file), 0, SEEK_END)), '\0');
-    EXPECT_EQ(pread(fileno(m_file), &text[0], text.size(), 0), static_cast<ssize_t>(text.size()));
-    return text;
-  }
-
- private:
-  void Restore() {
-    if (m_saved >= 0) {
-      fflush(stderr);
-      dup2(m_saved, 2);
-      close(m_saved);
-      m_saved = -1;
-    }
-  }
-  FILE* m_file;
-  int m_saved;
-};
 
 }  // namespace
 
@@ -124,6 +94,46 @@ TEST(PropertiesTest, RefusesUtf16FilesWithoutTouchingTheTable) {
   EXPECT_FALSE(table.IsLoaded());
 }
 
+TEST(PropertiesTest, SkipsAUtf8MarkAndRefusesUtf16WithoutAMarkOrBigEndianOnce) {
+  // The mark is not part of the first key.
+  Properties marked;
+  LoadText(marked,
+           "\xEF\xBB\xBF"
+           "enableTrace=true\r\ntraceLevel=2\r\n");
+  EXPECT_TRUE(marked.IsLoaded());
+  EXPECT_STREQ(marked.GetProperty("enableTrace", nullptr, false), "true");
+  EXPECT_EQ(marked.GetCount(), 2);
+
+  // Big-endian with its mark, and little-endian without one: refused and said so, on the first
+  // attempt only, however often the caller tries again.
+  const std::string bigEndian("\xFE\xFF\0k\0=\0v\0\n", 10);
+  const std::string noMark("k\0=\0v\0\n\0", 8);
+  Properties table;
+  table.setProperty("kept", "yes");
+  StreamCapture refusals(2);
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    FILE* stream = StreamOf(bigEndian);
+    table.Load(stream, "/opt/zv/pellam.properties");
+    fclose(stream);
+  }
+  Properties other;
+  LoadText(other, noMark);
+  EXPECT_EQ(refusals.Text(),
+            "DEBUG: Not reading /opt/zv/pellam.properties: UTF-16 big-endian text; save it as "
+            "UTF-8\n"
+            "DEBUG: Not reading properties file: UTF-16 without byte-order mark text; save it as "
+            "UTF-8\n");
+  EXPECT_FALSE(table.IsLoaded());
+  EXPECT_FALSE(other.IsLoaded());
+  EXPECT_STREQ(table.GetProperty("kept", nullptr, false), "yes");
+  EXPECT_EQ(table.GetCount(), 1);
+
+  FILE* stream = StreamOf(noMark);
+  EXPECT_EQ(Properties::DetectEncoding(stream), Properties::Encoding::kUtf16NoMark);
+  EXPECT_EQ(ftell(stream), 0);
+  fclose(stream);
+}
+
 TEST(PropertiesTest, LooksUpExactlyOrIgnoringCaseWithTheLastMatchWinning) {
   Properties table;
   table.setProperty("Native", "5");
@@ -159,14 +169,14 @@ TEST(PropertiesTest, SavesEntriesInKeyOrderAndReportsAFailedRemoval) {
   table.setProperty("Alpha", "first");
   table.setProperty("mid", "x y");
 
-  StderrCapture noOldFile;
+  StreamCapture noOldFile(2);
   table.save(path.c_str());
   EXPECT_EQ(noOldFile.Text(), "DEBUG: Error removing preference file\n");
   EXPECT_EQ(ReadFile(path), "Alpha=first\r\nmid=x y\r\nzeta=last\r\n");
 
   // The old file is removed, not appended to, and reading it back gives the same table.
   table.setProperty("mid", "changed");
-  StderrCapture oldFile;
+  StreamCapture oldFile(2);
   table.save(path.c_str());
   EXPECT_EQ(oldFile.Text(), "");
   EXPECT_EQ(ReadFile(path), "Alpha=first\r\nmid=changed\r\nzeta=last\r\n");

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -54,8 +55,9 @@ class TraceChildTest : public ::testing::Test {
   // Runs a scenario of the child program; a child that fails (or leaks, in a sanitizer build)
   // fails the test.
   ChildResult Run(const std::vector<std::string>& args,
-                  const std::string& program = NSHTML_TRACE_CHILD) {
-    ChildResult result = RunChild(program, args, m_environment, WorkDir());
+                  const std::string& program = NSHTML_TRACE_CHILD,
+                  const std::function<bool()>& beforeExec = nullptr) {
+    ChildResult result = RunChild(program, args, m_environment, WorkDir(), beforeExec);
     EXPECT_EQ(result.exitCode, 0) << result.err;
     return result;
   }

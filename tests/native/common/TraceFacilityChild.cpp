@@ -5,9 +5,20 @@
 //
 // After its scenario the program prints the facility's settings as "name=value" lines.
 
+#include <sched.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "DebugTrace.h"
 #include "HtmlProperty.h"
@@ -72,6 +83,91 @@ void PrintInstallOptions(int argc, char** argv) {
   printf("defaultJRE=%d %s\n", found ? 1 : 0, jre);
 }
 
+// Waits until the driver says go (a file "go" in the working directory), so that all writers it
+// started run at the same time.
+void WaitForGo() {
+  while (access("go", F_OK) != 0) {
+    usleep(1000);
+  }
+}
+
+// Lines "burst <pid>-<thread>-<index> <padding>" from threads writers, count each, with the
+// trace file rotated past limitKiB.
+void Burst(int count, unsigned limitKiB, int threads) {
+  ZvDebug::TraceSetFileSizeLimit(limitKiB);
+  WaitForGo();
+  const std::string padding(40, '.');
+  std::vector<std::thread> writers;
+  for (int thread = 0; thread < threads; ++thread) {
+    writers.emplace_back([=, &padding] {
+      for (int i = 0; i < count; ++i) {
+        CTracer::debugTrace("burst %d-%d-%d %s", static_cast<int>(getpid()), thread, i,
+                            padding.c_str());
+      }
+    });
+  }
+  for (std::thread& writer : writers) {
+    writer.join();
+  }
+}
+
+// Debug-channel lines of length characters, "<pid>-<index>" followed by "x"s.
+void ChannelBurst(int count, size_t length) {
+  WaitForGo();
+  for (int i = 0; i < count; ++i) {
+    std::string text = std::to_string(getpid()) + "-" + std::to_string(i) + ":";
+    text.resize(length, 'x');
+    GenericNative.error("%s", text.c_str());
+  }
+}
+
+// Traces count lines and prints how many calls came back with their text's length.
+void TraceLines(int count) {
+  int answered = 0;
+  for (int i = 0; i < count; ++i) {
+    const std::string text = "line " + std::to_string(i) + " " + std::string(60, '-');
+    answered += CTracer::debugTrace("%s", text.c_str()) == static_cast<int>(text.size()) ? 1 : 0;
+  }
+  printf("answered=%d\n", answered);
+}
+
+std::string TraceDirectory() {
+  return std::filesystem::path(ZvDebug::TraceGetFileName()).parent_path();
+}
+
+// The trace directory goes away while the process runs and a file takes its name.
+void ReplaceTraceDirectoryByAFile(int count) {
+  const std::string directory = TraceDirectory();
+  std::filesystem::rename(directory, directory + ".moved");
+  FILE* file = fopen(directory.c_str(), "w");
+  fputs("not a directory\n", file);
+  fclose(file);
+  TraceLines(count);
+}
+
+// The trace file may grow by 300 bytes more; writing past that fails as on a full disk.
+void LimitFileSize(int count) {
+  signal(SIGXFSZ, SIG_IGN);
+  struct stat info {};
+  const off_t size = stat(ZvDebug::TraceGetFileName(), &info) == 0 ? info.st_size : 0;
+  const rlimit limit{static_cast<rlim_t>(size + 300), static_cast<rlim_t>(size + 300)};
+  setrlimit(RLIMIT_FSIZE, &limit);
+  TraceLines(count);
+}
+
+// A small tmpfs over the trace directory, in a mount namespace of this process's own; prints
+// "mounted=0" where namespaces are not permitted.
+void FillSmallFileSystem(int count) {
+  const std::string directory = TraceDirectory();
+  const bool mounted = unshare(CLONE_NEWNS) == 0 &&
+                       mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                       mount("tmpfs", directory.c_str(), "tmpfs", 0, "size=8k") == 0;
+  printf("mounted=%d\n", mounted ? 1 : 0);
+  if (mounted) {
+    TraceLines(count);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -94,6 +190,18 @@ int main(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
       printf("channelLevel %s=%d\n", argv[i], DebugTrace::GetTraceLevel(argv[i]));
     }
+  } else if (scenario == "burst") {
+    Burst(atoi(argument), static_cast<unsigned>(atoi(argv[3])), argc > 4 ? atoi(argv[4]) : 1);
+  } else if (scenario == "channel-burst") {
+    ChannelBurst(atoi(argument), static_cast<size_t>(atoi(argv[3])));
+  } else if (scenario == "lines") {
+    TraceLines(atoi(argument));
+  } else if (scenario == "dir-replaced") {
+    ReplaceTraceDirectoryByAFile(atoi(argument));
+  } else if (scenario == "file-size-limit") {
+    LimitFileSize(atoi(argument));
+  } else if (scenario == "small-tmpfs") {
+    FillSmallFileSystem(atoi(argument));
   } else if (scenario != "start") {
     fprintf(stderr, "unknown scenario '%s'\n", scenario.c_str());
     return 2;

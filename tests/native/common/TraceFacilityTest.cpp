@@ -1,6 +1,8 @@
 // The trace and log facility end to end: each test prepares a home (and, where needed, an
 // install directory), starts the child program, and checks the files it left.
 
+#include <climits>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -286,4 +288,85 @@ TEST_F(TraceFacilityTest, WithoutAnyHomeNoFileIsWritten) {
   }
   EXPECT_EQ(ListDirectory(WorkDir()), std::vector<std::string>{".keep"});
   EXPECT_EQ(FileExists("/KESTRIX"), rootHadKestrix);
+}
+
+TEST_F(TraceFacilityTest, OutOfRangeNumbersClampInsteadOfWrapping) {
+  // 4294967296 used to become a limit of 0 (every line rotated); 23 digits wrapped as well.
+  WritePreferences({{"traceFileSize", "4294967296"},
+                    {"logFileSize", "12345678901234567890123"},
+                    {"traceLevel", "99999999999999999999999"},
+                    {"memoryTraceInterval", "99999999999999999999999"}});
+  const ChildResult huge = Run({"start"});
+  EXPECT_EQ(Setting(huge.out, "traceLimit"), "4294967295");
+  EXPECT_EQ(Setting(huge.out, "logLimit"), "4294967295");
+  EXPECT_EQ(Setting(huge.out, "traceLevel"), "4294967295");
+  EXPECT_EQ(Setting(huge.out, "memoryTraceInterval"), std::to_string(ULONG_MAX));
+
+  WritePreferences({{"traceFileSize", "0"}, {"logFileSize", "2047"}});
+  const ChildResult small = Run({"start"});
+  EXPECT_EQ(Setting(small.out, "traceLimit"), "2048");
+  EXPECT_EQ(Setting(small.out, "logLimit"), "2048");
+}
+
+TEST_F(TraceFacilityTest, AUtf8MarkIsReadAndUtf16PreferencesAreRefusedAloudAndKept) {
+  WriteFile(ZavFile("zav_log_trace.properties"),
+            "\xEF\xBB\xBF"
+            "enableTrace=true\r\ntraceComponentLevelFilter=native,2\r\n");
+  const ChildResult marked = Run({"trace", "after the mark"});
+  EXPECT_EQ(Setting(marked.out, "traceEnabled"), "1");
+  EXPECT_TRUE(FullMatch(ReadFile(ZavFile("zav_trace.txt")),
+                        ClassicLine(marked.pid, "INFORMATION", "Native", "after the mark")));
+
+  // UTF-16, big-endian with its mark and little-endian without: not read as an empty file, not
+  // replaced by the defaults, and said once although every lookup tries again.
+  const std::string text = "enableTrace=true\r\n";
+  std::string bigEndian = "\xFE\xFF";
+  std::string noMark;
+  for (char c : text) {
+    bigEndian += std::string{'\0', c};
+    noMark += std::string{c, '\0'};
+  }
+  for (const std::string& content : {bigEndian, noMark}) {
+    const std::string preferences = ZavFile("zav_log_trace.properties");
+    WriteFile(preferences, content);
+    const ChildResult refused = Run({"trace", "refused"});
+    EXPECT_EQ(Setting(refused.out, "traceEnabled"), "0");
+    EXPECT_TRUE(FullMatch(refused.err, "DEBUG: Not reading " + EscapedForPattern(preferences) +
+                                           ": UTF-16 [-a-z ]+ text; save it as UTF-8\n"))
+        << refused.err;
+    EXPECT_TRUE(ReadFile(preferences) == content);
+  }
+
+  // The install options likewise, looked up many times during start-up.
+  WritePreferences({{"enableTrace", "false"}});
+  WriteInstallOptions({});
+  WriteFile(InstallDir() + "/pellam.properties", bigEndian);
+  const ChildResult options = Run({"install", "enableTrace"});
+  EXPECT_EQ(Setting(options.out, "option enableTrace"), "(null)");
+  EXPECT_EQ(options.err, "DEBUG: Not reading " + InstallDir() +
+                             "/pellam.properties: UTF-16 big-endian text; save it as UTF-8\n");
+}
+
+TEST_F(TraceFacilityTest, AHomeTooLongForThePathBufferIsRefusedNotCut) {
+  // Six levels of 200 characters: the preference directory would be cut inside the sixth.
+  const std::string top = m_scratch / "long";
+  std::string home = top;
+  for (char level = 'a'; level < 'g'; ++level) {
+    home += "/" + std::string(200, level);
+  }
+  WriteFile(home + "/.keep", "");
+  m_environment["HOME"] = home;
+  const ChildResult result = Run({"trace", "nowhere"});
+  EXPECT_EQ(Setting(result.out, "traceFile"), "");
+  EXPECT_EQ(Setting(result.out, "logFile"), "");
+  EXPECT_EQ(Setting(result.out, "formatted"), "7");
+  EXPECT_NE(result.err.find("Path too long"), std::string::npos) << result.err;
+  // Nothing was made along the way: the tree holds only the six levels and the test's file.
+  size_t entries = 0;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(top)) {
+    const std::string path = entry.path().string();
+    EXPECT_TRUE(home.compare(0, path.size(), path) == 0 || path == home + "/.keep") << path;
+    ++entries;
+  }
+  EXPECT_EQ(entries, 7u);
 }

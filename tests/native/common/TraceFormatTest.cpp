@@ -2,11 +2,14 @@
 #include <sys/stat.h>
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "ChildProcess.h"
 #include "DebugTrace.h"
+#include "StreamCapture.h"
+#include "TraceFile.h"
 #include "Tracer.h"
 #include "ZvDebug.h"
 
@@ -56,6 +59,119 @@ TEST(TraceFormatTest, TimeStampsAndBackupNames) {
   EXPECT_TRUE(FullMatch(ZvDebug::ReCalculateName("/h/dir/trace"),
                         std::string("/h/dir/trace" + suffixPattern + R"(\.txt)")));
   EXPECT_EQ(ZvDebug::ReCalculateName(nullptr), nullptr);
+
+  char name[ZvDebug::kPathSize];
+  ASSERT_TRUE(ZvDebug::BackupName("/h/zav_trace.txt", "S", 0, name, sizeof name));
+  EXPECT_STREQ(name, "/h/zav_trace_c_S.txt");
+  ASSERT_TRUE(ZvDebug::BackupName("/h/zav_trace.txt", "S", 12, name, sizeof name));
+  EXPECT_STREQ(name, "/h/zav_trace_c_S_12.txt");
+  ASSERT_TRUE(ZvDebug::BackupName("/h/trace", "S", 3, name, sizeof name));
+  EXPECT_STREQ(name, "/h/trace_c_S_3.txt");
+  // A name that does not fit is refused, not cut into the name of another file.
+  const std::string longPath = "/" + std::string(1010, 'd') + "/zav_trace.txt";
+  EXPECT_FALSE(ZvDebug::BackupName(longPath.c_str(), "S", 0, name, sizeof name));
+  EXPECT_EQ(ZvDebug::ReCalculateName(longPath.c_str()), nullptr);
+}
+
+TEST(TraceFormatTest, RotationNeverReplacesABackupAndLeavesAllButLargeRegularFilesAlone) {
+  ScratchDirectory scratch;
+  const std::string trace = scratch / "trace.txt";
+  const auto namer = [&scratch](unsigned counter, char* out, size_t size) {
+    return snprintf(out, size, "%s", (scratch / ("backup" + std::to_string(counter))).c_str()) > 0;
+  };
+  using Rotation = CTraceFile::Rotation;
+
+  EXPECT_EQ(CTraceFile::RotateIfLarger(trace.c_str(), 1, namer), Rotation::kNotNeeded);
+  WriteFile(trace, std::string(2048, 'a'));
+  EXPECT_EQ(CTraceFile::RotateIfLarger(trace.c_str(), 2, namer), Rotation::kNotNeeded);
+  WriteFile(trace, std::string(2048 + 1023, 'a'));
+  EXPECT_EQ(CTraceFile::RotateIfLarger(trace.c_str(), 2, namer), Rotation::kNotNeeded);
+
+  // Two backups exist already (another writer rotated within the same second): the third name.
+  WriteFile(scratch / "backup0", "first");
+  WriteFile(scratch / "backup1", "second");
+  WriteFile(trace, std::string(3 * 1024, 'b'));
+  EXPECT_EQ(CTraceFile::RotateIfLarger(trace.c_str(), 2, namer), Rotation::kRotated);
+  EXPECT_EQ(ReadFile(scratch / "backup0"), "first");
+  EXPECT_EQ(ReadFile(scratch / "backup1"), "second");
+  EXPECT_EQ(ReadFile(scratch / "backup2"), std::string(3 * 1024, 'b'));
+  EXPECT_FALSE(FileExists(trace));
+
+  // No name left to try: the file stays as it is.
+  WriteFile(trace, std::string(3 * 1024, 'c'));
+  const auto noName = [](unsigned, char*, size_t) { return false; };
+  EXPECT_EQ(CTraceFile::RotateIfLarger(trace.c_str(), 2, noName), Rotation::kFailed);
+  EXPECT_EQ(ReadFile(trace).size(), 3u * 1024);
+
+  // A backup name too long for its buffer: the file stays, and the failure is said.
+  std::string deep = scratch.path();
+  for (char level = 'a'; level < 'f'; ++level) {
+    deep += "/" + std::string(200, level);
+  }
+  const std::string deepTrace = deep + "/zav_trace.txt";
+  WriteFile(deepTrace, std::string(2 * 1024, 'd'));
+  {
+    StreamCapture err(2);
+    ZvDebug::ValidateFileFileSizeLimit(deepTrace.c_str(), 1);
+    EXPECT_EQ(err.Text(), "Rename failed\n");
+  }
+  EXPECT_EQ(ListDirectory(deep), std::vector<std::string>{"zav_trace.txt"});
+
+  // A directory with the trace file's name is not a file that grew: it stays, and lines sent
+  // there fail to open, with the text kept on standard output.
+  const std::string directory = scratch / "dir.txt";
+  ASSERT_TRUE(ZvDebug::MkDirs((directory + "/sub").c_str()));
+  EXPECT_EQ(CTraceFile::RotateIfLarger(directory.c_str(), 0, namer), Rotation::kNotNeeded);
+  ZvDebug::ValidateFileFileSizeLimit(directory.c_str(), 0);
+  EXPECT_TRUE(FileExists(directory + "/sub"));
+  StreamCapture out(1);
+  StreamCapture err(2);
+  EXPECT_FALSE(ZvDebug::WriteMessage(directory.c_str(), "kept\r\n"));
+  EXPECT_EQ(err.Text(), "Error writing to the file (2).\n");
+  EXPECT_EQ(out.Text(), "kept\r\n");
+
+  // RENAME_NOREPLACE semantics, whichever way the file system provides them.
+  WriteFile(scratch / "from", "from");
+  EXPECT_FALSE(CTraceFile::RenameWithoutReplacing((scratch / "from").c_str(),
+                                                  (scratch / "backup0").c_str()));
+  EXPECT_EQ(ReadFile(scratch / "backup0"), "first");
+  EXPECT_TRUE(
+      CTraceFile::RenameWithoutReplacing((scratch / "from").c_str(), (scratch / "to").c_str()));
+  EXPECT_EQ(ReadFile(scratch / "to"), "from");
+}
+
+TEST(TraceFormatTest, EntriesWithoutTextKeepTheirFields) {
+  ScratchDirectory scratch;
+  const std::string traceFile = ZvDebug::TraceGetFileName() ? ZvDebug::TraceGetFileName() : "";
+  const std::string logFile = ZvDebug::LogGetFileName() ? ZvDebug::LogGetFileName() : "";
+  ZvDebug::TraceSetFileName((scratch / "trace.log").c_str());
+  ZvDebug::LogSetFileName((scratch / "log.txt").c_str());
+
+  // Eclipse style: only the message text is replaced.
+  ZvDebug::NewTraceMessage(ZvDebug::kWarning, "Probe", nullptr, nullptr);
+  const std::string pid = EscapedForPattern(PidText(getpid()));
+  const std::string entry = ReadFile(scratch / "trace.log");
+  EXPECT_TRUE(FullMatch(entry, R"(!ENTRY Probe 2 0 \d{4}-\d\d-\d\d/\d\d:\d\d:\d\d\.000)"
+                               "\r\n!MESSAGE \\[" +
+                                   pid +
+                                   R"(:\[pthread=-?\d+\]:C:4\] _no_message_)"
+                                   "\r\n"))
+      << entry;
+
+  // Classic log and trace lines: the text is empty.
+  ZvDebug::LogMessage(ZvDebug::kError, "", "Probe", nullptr, nullptr);
+  const std::string log = ReadFile(scratch / "log.txt");
+  EXPECT_TRUE(FullMatch(log, R"(\d{4}-\d\d-\d\d/\d\d:\d\d:\d\d\.000,	)" + pid +
+                                 R"(:\[pthread=-?\d+\],	ERROR,	Probe,	: )"
+                                 "\r\n"))
+      << log;
+  const std::string trace = ReadFile(scratch / "trace.log").substr(entry.size());
+  EXPECT_TRUE(FullMatch(trace, R"(.*,	ERROR,	Probe,	)"
+                               "\r\n"))
+      << trace;
+
+  ZvDebug::TraceSetFileName(traceFile.c_str());
+  ZvDebug::LogSetFileName(logFile.c_str());
 }
 
 TEST(TraceFormatTest, ComponentFiltersAndThresholds) {
@@ -83,6 +199,15 @@ TEST(TraceFormatTest, ComponentFiltersAndThresholds) {
   EXPECT_FALSE(ZvDebug::VerifyComponentLevel("other", &table, 0, 5));
   EXPECT_TRUE(ZvDebug::VerifyComponentLevel("JNI", &table, 0, 6));
   EXPECT_FALSE(ZvDebug::VerifyComponentLevel(nullptr, &table, 0, 7));
+
+  // Numbers past what an unsigned holds admit nothing, of either sign, instead of wrapping to a
+  // small threshold (4294967296 would become 0, which admits everything).
+  for (const char* huge :
+       {"4294967296", "4294967298", "-99999999999999999999", "99999999999999999999999"}) {
+    SCOPED_TRACE(huge);
+    table.setProperty("huge", huge);
+    EXPECT_FALSE(ZvDebug::VerifyComponentLevel("huge", &table, 0, 7));
+  }
   EXPECT_FALSE(ZvDebug::VerifyComponentLevel("alpha", nullptr, 0, 7));
 }
 
