@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever this project needs and the machine lacks.
 # Safe to run again: it asks apt only for missing packages.
+#   scripts/setup-deps.sh           what building and running the tool need
+#   scripts/setup-deps.sh --tests   that, and what only the tests use (a browser that opens
+#                                   the tool's HTML report)
 set -euo pipefail
 
 packages=(
@@ -12,6 +15,9 @@ packages=(
   libgumbo-dev duktape-dev libpugixml-dev libcurl4-openssl-dev
   clang-format valgrind
 )
+if [ "${1:-}" = "--tests" ]; then
+  packages+=(chromium)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -12,7 +12,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   cmake_args+=(-DNSHTML_SANITIZE=ON -DNSHTML_BUILD_BENCH=OFF)
 fi
 
-scripts/setup-deps.sh
+scripts/setup-deps.sh --tests
 cmake -S . -B "$build_dir" "${cmake_args[@]}" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"
 ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"

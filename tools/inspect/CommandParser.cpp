@@ -28,6 +28,9 @@ const CommandRow kCommands[] = {
     {"at", 2, "at X Y", "the hit-test path to a screen point"},
     {"screenshot", 1, "screenshot FILE.png [--boxes] [--window N]",
      "a picture of the first window (or of window N)"},
+    {"report", 1, "report FILE.html",
+     "one HTML file to explore in a browser: every top-level object's picture, tree and "
+     "properties"},
     {"cookies", kAnyArity, "cookies [delete [SITE] [--partial]]",
      "the cookie store, or the browser's deleteCookies"},
     {"do", kAnyArity, "do ACTION [ARGS...]", "one of the actions below, now"},
