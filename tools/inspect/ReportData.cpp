@@ -34,7 +34,14 @@ void ReportData::addWindow(int index, const std::string& kind, unsigned long han
   std::vector<unsigned char> png;
   HtmlRectangle area = {0, 0, 0, 0};
   std::string error;
-  if (Screenshot::encodeWindow(handle, png, area, error)) {
+  // The picture of the object's own rectangle where it answers one, so that the picture and
+  // the objects' rectangles share their origin (a browser's includes its frame); else the
+  // X window's.
+  CHtmlObjectPtr<IHtmlPropertyValue> bounds = top ? top->getProperty(".bounds") : nullptr;
+  bool pictured = bounds && bounds->type() == 6
+                      ? Screenshot::encodeArea(bounds->rectangle(), png, area, error)
+                      : Screenshot::encodeWindow(handle, png, area, error);
+  if (pictured) {
     JsonValue picture = JsonValue::object();
     picture.set("area", rectangle(area));
     picture.set("png", JsonValue::string("data:image/png;base64," + Base64::encode(png)));

@@ -1,10 +1,14 @@
 #include "ReportTree.h"
 
+#include <iterator>
 #include <vector>
 
 #include "AgentView.h"
 
 namespace {
+
+// Asked by name, as tree asks them: an object may answer a property that its listing omits.
+const char* const kSummaryNames[] = {".class", ".tag", ".id", ".name", ".text", ".bounds"};
 
 struct Pending {
   CHtmlObjectPtr<IHtmlElement> object;
@@ -41,6 +45,7 @@ JsonValue ReportTree::list(IHtmlElement* top, const std::string& topPath) {
     entry.set("path", JsonValue::string(next.path));
     entry.set("depth", JsonValue::integer(next.depth));
     entry.set("parent", JsonValue::integer(next.parent));
+    entry.set("summary", AgentView::summary(next.object, kSummaryNames, std::size(kSummaryNames)));
     entry.set("standard", AgentView::properties(next.object, AgentView::PropertySet::Standard));
     entry.set("native", AgentView::properties(next.object, AgentView::PropertySet::Native));
     entries.push(entry);

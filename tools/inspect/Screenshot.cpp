@@ -63,32 +63,27 @@ unsigned char channel(unsigned long pixel, unsigned long mask) {
   return static_cast<unsigned char>(value * 255 / ((1UL << bits) - 1));
 }
 
-// Reads the part of `window` that lies on the screen: XGetImage fails for an area that
-// reaches past the root window, and a window larger than the screen is still worth a picture.
-bool capture(Display* display, Window window, Picture& picture, int& originX, int& originY,
-             std::string& error) {
-  XWindowAttributes attributes;
+// Reads the part of the rectangle (x, y, width, height) of the screen that lies on it:
+// XGetImage fails for an area that reaches past the root window, and a window larger than the
+// screen is still worth a picture.
+bool captureScreen(Display* display, int x, int y, int width, int height, Picture& picture,
+                   int& originX, int& originY, std::string& error) {
+  Window root = DefaultRootWindow(display);
   XWindowAttributes screen;
-  if (!XGetWindowAttributes(display, window, &attributes) ||
-      !XGetWindowAttributes(display, attributes.root, &screen)) {
-    error = "the window is gone";
+  if (!XGetWindowAttributes(display, root, &screen)) {
+    error = "cannot read the screen's size";
     return false;
   }
-  Window child = 0;
-  int windowX = 0;
-  int windowY = 0;
-  XTranslateCoordinates(display, window, attributes.root, 0, 0, &windowX, &windowY, &child);
-  originX = std::max(windowX, 0);
-  originY = std::max(windowY, 0);
-  int right = std::min(windowX + attributes.width, screen.width);
-  int bottom = std::min(windowY + attributes.height, screen.height);
+  originX = std::max(x, 0);
+  originY = std::max(y, 0);
+  int right = std::min(x + width, screen.width);
+  int bottom = std::min(y + height, screen.height);
   if (right <= originX || bottom <= originY) {
     error = "the window is off the screen";
     return false;
   }
-  XImage* image =
-      XGetImage(display, attributes.root, originX, originY, static_cast<unsigned>(right - originX),
-                static_cast<unsigned>(bottom - originY), AllPlanes, ZPixmap);
+  XImage* image = XGetImage(display, root, originX, originY, static_cast<unsigned>(right - originX),
+                            static_cast<unsigned>(bottom - originY), AllPlanes, ZPixmap);
   if (!image) {
     error = "cannot read the window from the screen";
     return false;
@@ -96,10 +91,10 @@ bool capture(Display* display, Window window, Picture& picture, int& originX, in
   picture.width = right - originX;
   picture.height = bottom - originY;
   picture.rgb.assign(static_cast<size_t>(picture.width) * picture.height * 3, 0);
-  for (int y = 0; y < picture.height; ++y) {
-    for (int x = 0; x < picture.width; ++x) {
-      unsigned long pixel = XGetPixel(image, x, y);
-      picture.set(x, y, channel(pixel, image->red_mask), channel(pixel, image->green_mask),
+  for (int row = 0; row < picture.height; ++row) {
+    for (int column = 0; column < picture.width; ++column) {
+      unsigned long pixel = XGetPixel(image, column, row);
+      picture.set(column, row, channel(pixel, image->red_mask), channel(pixel, image->green_mask),
                   channel(pixel, image->blue_mask));
     }
   }
@@ -107,16 +102,40 @@ bool capture(Display* display, Window window, Picture& picture, int& originX, in
   return true;
 }
 
-bool captureWindow(unsigned long window, Picture& picture, int& originX, int& originY,
-                   std::string& error) {
+bool capture(Display* display, Window window, Picture& picture, int& originX, int& originY,
+             std::string& error) {
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(display, window, &attributes)) {
+    error = "the window is gone";
+    return false;
+  }
+  Window child = 0;
+  int x = 0;
+  int y = 0;
+  XTranslateCoordinates(display, window, attributes.root, 0, 0, &x, &y, &child);
+  return captureScreen(display, x, y, attributes.width, attributes.height, picture, originX,
+                       originY, error);
+}
+
+// Reads a picture through a display connection of its own, on the display DISPLAY names:
+// `read` is capture() or captureScreen() with their arguments bound.
+template <class Read>
+bool withDisplay(Read read, std::string& error) {
   Display* display = XOpenDisplay(nullptr);
   if (!display) {
     error = "cannot open the display";
     return false;
   }
-  bool captured = capture(display, window, picture, originX, originY, error);
+  bool captured = read(display);
   XCloseDisplay(display);
   return captured;
+}
+
+bool captureWindow(unsigned long window, Picture& picture, int& originX, int& originY,
+                   std::string& error) {
+  return withDisplay(
+      [&](Display* display) { return capture(display, window, picture, originX, originY, error); },
+      error);
 }
 
 void appendBytes(png_structp png, png_bytep data, png_size_t length) {
@@ -179,6 +198,24 @@ bool Screenshot::encodeWindow(unsigned long window, std::vector<unsigned char>& 
   int originX = 0;
   int originY = 0;
   if (!captureWindow(window, picture, originX, originY, error))
+    return false;
+  area = {originX, originY, picture.width, picture.height};
+  png.clear();
+  return encodePng(picture, png, error);
+}
+
+bool Screenshot::encodeArea(const HtmlRectangle& wanted, std::vector<unsigned char>& png,
+                            HtmlRectangle& area, std::string& error) {
+  Picture picture;
+  int originX = 0;
+  int originY = 0;
+  bool captured = withDisplay(
+      [&](Display* display) {
+        return captureScreen(display, wanted.x, wanted.y, wanted.width, wanted.height, picture,
+                             originX, originY, error);
+      },
+      error);
+  if (!captured)
     return false;
   area = {originX, originY, picture.width, picture.height};
   png.clear();

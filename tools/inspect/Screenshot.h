@@ -20,6 +20,10 @@ class Screenshot {
   // pixel for pixel. False with `error` on failure.
   static bool encodeWindow(unsigned long window, std::vector<unsigned char>& png,
                            HtmlRectangle& area, std::string& error);
+  // The same for a rectangle of the screen (such as a top-level object's .bounds): `area` is
+  // the part of `wanted` on the screen.
+  static bool encodeArea(const HtmlRectangle& wanted, std::vector<unsigned char>& png,
+                         HtmlRectangle& area, std::string& error);
 };
 
 #endif

@@ -39,8 +39,8 @@
     return flat.length > limit ? flat.slice(0, limit - 1) + '\u2026' : flat;
   }
 
-  function rectangleOf(standard) {
-    const bounds = standard['.bounds'];
+  function rectangleOf(summary) {
+    const bounds = summary['.bounds'];
     return Array.isArray(bounds) && bounds.length === 4 ? bounds : null;
   }
 
@@ -56,20 +56,20 @@
       const first = nodes.length;
       windowNodes.push([]);
       win.objects.forEach(function (object) {
-        const standard = object.standard || {};
+        const summary = object.summary || {};
         const node = {
           window: w,
           path: object.path,
           depth: object.depth,
           parent: object.parent >= 0 ? nodes[first + object.parent] : null,
           children: [],
-          standard: standard,
+          standard: object.standard || {},
           native: object.native || {},
-          cls: stringOf(standard['.class']),
-          id: stringOf(standard['.id']),
-          name: stringOf(standard['.name']),
-          text: stringOf(standard['.text']),
-          rect: rectangleOf(standard),
+          cls: stringOf(summary['.class']),
+          id: stringOf(summary['.id']),
+          name: stringOf(summary['.name']),
+          text: stringOf(summary['.text']),
+          rect: rectangleOf(summary),
           collapsed: false,
           row: null,
         };
@@ -376,10 +376,16 @@
     return parameters;
   }
 
+  // Lengths for the self-test's result, in hundredths of a CSS pixel: whole numbers, which
+  // any JSON reader takes.
+  function hundredths(length) {
+    return Math.round(length * 100);
+  }
+
   function relativeBox(inner, outer) {
     const a = inner.getBoundingClientRect();
     const b = outer.getBoundingClientRect();
-    return [a.left - b.left, a.top - b.top, a.width, a.height];
+    return [a.left - b.left, a.top - b.top, a.width, a.height].map(hundredths);
   }
 
   // Hovers a tree row as the pointer would and measures where the outline landed.
@@ -396,7 +402,7 @@
       outlineShown: getComputedStyle(picture.hover).display !== 'none',
       outline: relativeBox(picture.hover, picture.img),
       picture: { naturalWidth: picture.img.naturalWidth, naturalHeight: picture.img.naturalHeight,
-                 width: shown.width, height: shown.height },
+                 width: hundredths(shown.width), height: hundredths(shown.height) },
     };
   }
 
