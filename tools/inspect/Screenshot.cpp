@@ -53,15 +53,23 @@ void maskShape(unsigned long mask, int& shift, int& bits) {
   }
 }
 
-unsigned char channel(unsigned long pixel, unsigned long mask) {
-  int shift = 0;
-  int bits = 0;
-  maskShape(mask, shift, bits);
-  if (bits == 0)
-    return 0;
-  unsigned long value = (pixel & mask) >> shift;
-  return static_cast<unsigned char>(value * 255 / ((1UL << bits) - 1));
-}
+// One colour channel of a pixel value, its mask's shape worked out once for the whole image.
+class Channel {
+ public:
+  explicit Channel(unsigned long mask) : m_mask(mask) { maskShape(mask, m_shift, m_bits); }
+
+  unsigned char of(unsigned long pixel) const {
+    if (m_bits == 0)
+      return 0;
+    unsigned long value = (pixel & m_mask) >> m_shift;
+    return static_cast<unsigned char>(value * 255 / ((1UL << m_bits) - 1));
+  }
+
+ private:
+  unsigned long m_mask;
+  int m_shift = 0;
+  int m_bits = 0;
+};
 
 // Reads the part of the rectangle (x, y, width, height) of the screen that lies on it:
 // XGetImage fails for an area that reaches past the root window, and a window larger than the
@@ -91,11 +99,13 @@ bool captureScreen(Display* display, int x, int y, int width, int height, Pictur
   picture.width = right - originX;
   picture.height = bottom - originY;
   picture.rgb.assign(static_cast<size_t>(picture.width) * picture.height * 3, 0);
+  const Channel red(image->red_mask);
+  const Channel green(image->green_mask);
+  const Channel blue(image->blue_mask);
   for (int row = 0; row < picture.height; ++row) {
     for (int column = 0; column < picture.width; ++column) {
       unsigned long pixel = XGetPixel(image, column, row);
-      picture.set(column, row, channel(pixel, image->red_mask), channel(pixel, image->green_mask),
-                  channel(pixel, image->blue_mask));
+      picture.set(column, row, red.of(pixel), green.of(pixel), blue.of(pixel));
     }
   }
   XDestroyImage(image);

@@ -6,6 +6,7 @@
 #include "InspectOptions.h"
 #include "InspectSession.h"
 #include "JsonValue.h"
+#include "XErrorReporter.h"
 
 int main(int argc, char** argv) {
   std::string error;
@@ -28,10 +29,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   InspectSession session(*options);
+  XErrorReporter::install();
   if (!session.start(error)) {
     fprintf(stderr, "nshtml-inspect: %s\n", escapeControls(error).c_str());
     return 2;
   }
+  // The host put its own error handler in place while it started: ours again.
+  XErrorReporter::install();
   int status = InspectCommands(*options, session).run(options->command);
   // The commands have released all they were given; a host object alive after the browser
   // closed is a leaked reference, ours or the library's.
