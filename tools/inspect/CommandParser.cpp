@@ -45,8 +45,9 @@ struct ActionRow {
   size_t arity;
 };
 
-const ActionRow kActions[] = {{"focus", 1},  {"type", 2}, {"select", 2}, {"scroll", 2},
-                              {"cookie", 4}, {"open", 1}, {"dialog", 2}, {"answer", 1}};
+const ActionRow kActions[] = {{"focus", 1},  {"type", 2},   {"select", 2},
+                              {"scroll", 2}, {"cookie", 4}, {"open", 1},
+                              {"dialog", 2}, {"answer", 1}, {"findbar", 1}};
 
 const size_t kSynopsisWidth = 29;
 
@@ -218,7 +219,9 @@ bool CommandParser::checkArguments(InspectCommand& command, std::string& error) 
 
 bool CommandParser::checkAction(const std::vector<std::string>& action, std::string& error) {
   if (action.empty()) {
-    error = "do needs an action: focus, type, select, scroll, cookie, open, dialog or answer";
+    error =
+        "do needs an action: focus, type, select, scroll, cookie, open, dialog, answer or "
+        "findbar";
     return false;
   }
   std::optional<size_t> arity = actionArity(action[0]);

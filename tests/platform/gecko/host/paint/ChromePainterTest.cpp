@@ -102,6 +102,25 @@ TEST_F(ChromePainterTest, ToolbarsFieldsAndButtonStatesArePainted) {
   EXPECT_GT(darkPixels(top, 0, 452 - 22, 100, 22), 5);  // the status text
 }
 
+TEST_F(ChromePainterTest, TheFindBarShowsItsFieldAndButtonsWhenShown) {
+  geckohost::BrowserWindow& window = open();
+  unsigned long top = window.widgetWindow();
+  // H = 452: the find bar, 30 high, sits on the status bar (22 high) when shown.
+  const int barTop = 452 - 22 - 30;
+  EXPECT_NE(pixel(top, 300, barTop + 15), ChromePainter::kToolbarColor);  // the page there
+  window.setFindBarShown(true);
+  nsCOMPtr<nsIDOMElement> field = elementById(window.chromeDocument(), "find-field");
+  ASSERT_TRUE(field);
+  field->SetAttribute(NS_LITERAL_STRING("value"), NS_LITERAL_STRING("needle"));
+  window.paint();
+  EXPECT_EQ(pixel(top, 500, barTop + 15), ChromePainter::kToolbarColor);
+  EXPECT_GT(darkPixels(top, 0, barTop, 24, 30), 5);  // the close glyph
+  EXPECT_EQ(pixel(top, 24 + 150, barTop + 15), ChromePainter::kFieldColor);
+  EXPECT_GT(darkPixels(top, 24, barTop, 200, 30), 20);  // "needle"
+  EXPECT_GT(darkPixels(top, 224, barTop, 60, 30), 5);   // Next
+  EXPECT_GT(darkPixels(top, 284, barTop, 70, 30), 5);   // Previous
+}
+
 TEST_F(ChromePainterTest, ADialogShowsItsTextsAndButtons) {
   geckohost::BrowserWindow& owner = open();
   geckohost::DialogOptions options;
