@@ -29,8 +29,7 @@ const CommandRow kCommands[] = {
     {"screenshot", 1, "screenshot FILE.png [--boxes] [--window N]",
      "a picture of the first window (or of window N)"},
     {"report", 1, "report FILE.html",
-     "one HTML file to explore in a browser: every top-level object's picture, tree and "
-     "properties"},
+     "one page to explore in a browser: pictures, tree, properties"},
     {"cookies", kAnyArity, "cookies [delete [SITE] [--partial]]",
      "the cookie store, or the browser's deleteCookies"},
     {"do", kAnyArity, "do ACTION [ARGS...]", "one of the actions below, now"},
