@@ -233,6 +233,12 @@ TEST_F(InspectReportTest, TheReportShowsEveryObjectAndOutlinesWhatIsHovered) {
   ASSERT_TRUE(browserBounds);
   EXPECT_EQ(written.member("objects")->integerValue(), static_cast<long long>(all.size()));
 
+  ChildResult unwritable = Inspect({"report", "/no/such/dir/report.html"});
+  EXPECT_EQ(unwritable.exitCode, 2);
+  EXPECT_NE(unwritable.err.find("nshtml-inspect: cannot write /no/such/dir/report.html\n"),
+            std::string::npos)
+      << unwritable.err;
+
   // One file, nothing fetched: the pictures travel inside it.
   std::string html = ReadFile(report);
   EXPECT_EQ(html.find("<link"), std::string::npos);
