@@ -335,4 +335,51 @@ TEST_F(InspectReportTest, OutlinesReachIntoFrames) {
   EXPECT_EQ(StringMember(*result.member("point"), "hovered"), query);
 }
 
+// Rows of objects without area, and of objects placed or scrolled outside the window's
+// picture, are marked; the others are not.
+TEST_F(InspectReportTest, EmptyAndOffScreenObjectsAreMarked) {
+  std::string page = m_home / "far.html";
+  WriteFile(page,
+            "<title>Far</title><p id=here>here</p>"
+            "<div id=left style='position:absolute; left:-600px; top:10px; width:100px; "
+            "height:20px'>left</div>"
+            "<div id=below style='position:absolute; left:10px; top:3000px; width:100px; "
+            "height:20px'>below</div><span id=nothing></span>");
+  std::string report = m_home / "far-report.html";
+  const std::vector<std::string> size = {"--page", page, "--size", "500x400"};
+  std::vector<std::string> args = size;
+  args.insert(args.end(), {"report", report});
+  InspectJson(args);
+  JsonValue keep;
+  std::vector<TreeObject> objects = TreeOf(size, 0, keep);
+  JsonValue windows = InspectJson(size);
+  const JsonValue& window = *windows.items()[0].member("bounds");
+  long long x = window.items()[0].integerValue();
+  long long y = window.items()[1].integerValue();
+  long long right = x + window.items()[2].integerValue();
+  long long bottom = y + window.items()[3].integerValue();
+  long long empty = 0;
+  std::set<std::string> outside;
+  for (const TreeObject& object : objects) {
+    if (!HasArea(object.bounds)) {
+      ++empty;
+      continue;
+    }
+    const std::vector<JsonValue>& r = object.bounds->items();
+    long long left = r[0].integerValue();
+    long long top = r[1].integerValue();
+    if (left + r[2].integerValue() <= x || left >= right || top + r[3].integerValue() <= y ||
+        top >= bottom)
+      outside.insert(object.id.empty() ? object.path : "#" + object.id);
+  }
+  EXPECT_EQ(outside, (std::set<std::string>{"#left", "#below"}));
+  if (m_chromium.empty())
+    GTEST_SKIP() << "Chromium not found (scripts/setup-deps.sh --tests installs it)";
+  JsonValue result = SelfTest(report, "");
+  ASSERT_FALSE(result.isNull());
+  EXPECT_EQ(result.member("marked")->member("empty")->integerValue(), empty);
+  EXPECT_EQ(result.member("marked")->member("offscreen")->integerValue(),
+            static_cast<long long>(outside.size()));
+}
+
 }  // namespace

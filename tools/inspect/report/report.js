@@ -352,6 +352,7 @@
     copy.addEventListener('click', function () { copyPath(field, copy); });
     line.append(field, copy);
     details.append(element('h3', null, 'Path'), line,
+                   element('p', 'command', 'nshtml-inspect get \'' + node.path + '\' .bounds'),
                    element('p', 'command', 'nshtml-inspect props \'' + node.path + '\''));
     if (node.empty) {
       details.append(element('p', 'hint', 'Its rectangle is empty: nothing to outline.'));
