@@ -252,8 +252,10 @@ TEST_F(InspectReportTest, TheReportShowsEveryObjectAndOutlinesWhatIsHovered) {
   std::string size = PathOfId(browser, "size");
   std::string name = PathOfId(browser, "name");
   std::string query = "SeLeCt";  // the search ignores case
-  JsonValue result =
-      SelfTest(report, "&hover=" + size + "&point=" + name + "&pin=" + size + "&search=" + query);
+  // Keys after the pin: down to the select's first child, left to the select again (the child
+  // has none to fold), left once more folds the select's children.
+  JsonValue result = SelfTest(report, "&hover=" + size + "&point=" + name + "&pin=" + size +
+                                          "&keys=ArrowDown,ArrowLeft,ArrowLeft&search=" + query);
   ASSERT_FALSE(result.isNull());
 
   EXPECT_EQ(result.member("windows")->integerValue(), 3);
@@ -279,6 +281,14 @@ TEST_F(InspectReportTest, TheReportShowsEveryObjectAndOutlinesWhatIsHovered) {
                              "get", StringMember(pin, "pathField"), ".id"});
   EXPECT_EQ(got.out, "\"size\"\n") << got.err;
   EXPECT_GT(pin.member("propertyRows")->integerValue(), 20);
+
+  const JsonValue& keys = *result.member("keys");
+  EXPECT_EQ(StringMember(keys, "pinned"), size);
+  long long below = 0;
+  for (const TreeObject& object : all)
+    below += object.path.rfind(size + "/", 0) == 0 ? 1 : 0;
+  EXPECT_GT(below, 0);
+  EXPECT_EQ(keys.member("shown")->integerValue(), static_cast<long long>(all.size()) - below);
 
   std::set<std::string> expectedMatches;
   for (const TreeObject& object : all) {

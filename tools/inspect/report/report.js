@@ -4,9 +4,9 @@
 // works from a file, without network.
 //
 // The fragment can ask for a state on load: #pin=@0/3 pins that object, #search=TEXT filters.
-// #selftest (with &hover=PATH, &point=PATH, &pin=PATH, &search=TEXT) drives the page as a
-// person would and writes what it measured as JSON into #selftest-result, for tests that run
-// the page in a headless browser and read its DOM.
+// #selftest (with &hover=PATH, &point=PATH, &pin=PATH, &keys=K1,K2, &search=TEXT) drives the
+// page as a person would and writes what it measured as JSON into #selftest-result, for tests
+// that run the page in a headless browser and read its DOM.
 (function () {
   'use strict';
 
@@ -126,13 +126,49 @@
       const node = nodeOfRow(event.target);
       if (!node) return;
       if (event.target === node.toggle && node.children.length) {
-        node.collapsed = !node.collapsed;
-        node.toggle.textContent = node.collapsed ? '\u25b8' : '\u25be';
-        updateRows();
+        setCollapsed(node, !node.collapsed);
       } else {
         pin(node);
       }
+      tree.focus({ preventScroll: true });
     });
+    tree.tabIndex = 0;
+    tree.addEventListener('keydown', onTreeKey);
+  }
+
+  // The keys of a tree view: up and down move the pin to the previous or next shown row, left
+  // folds the pinned object's children (or goes to its parent), right unfolds them.
+  function onTreeKey(event) {
+    if (!pinned) {
+      const first = nodes.find(function (node) { return !node.row.hidden; });
+      if (first && event.key.indexOf('Arrow') === 0) pin(first);
+      event.preventDefault();
+      return;
+    }
+    const shown = nodes.filter(function (node) { return !node.row.hidden; });
+    const at = shown.indexOf(pinned);
+    if (event.key === 'ArrowDown' && at + 1 < shown.length) {
+      pin(shown[at + 1]);
+    } else if (event.key === 'ArrowUp' && at > 0) {
+      pin(shown[at - 1]);
+    } else if (event.key === 'ArrowLeft') {
+      if (pinned.children.length && !pinned.collapsed) {
+        setCollapsed(pinned, true);
+      } else if (pinned.parent) {
+        pin(pinned.parent);
+      }
+    } else if (event.key === 'ArrowRight' && pinned.collapsed) {
+      setCollapsed(pinned, false);
+    } else {
+      return;
+    }
+    event.preventDefault();
+  }
+
+  function setCollapsed(node, collapsed) {
+    node.collapsed = collapsed;
+    node.toggle.textContent = collapsed ? '\u25b8' : '\u25be';
+    updateRows();
   }
 
   function nodeOfRow(target) {
@@ -290,10 +326,7 @@
       node.row.classList.add('pinned');
       showWindow(node.window);
       for (let up = node.parent; up; up = up.parent) {
-        if (up.collapsed) {
-          up.collapsed = false;
-          up.toggle.textContent = '\u25be';
-        }
+        if (up.collapsed) setCollapsed(up, false);
       }
       updateRows();
       node.row.scrollIntoView({ block: 'nearest' });
@@ -435,6 +468,19 @@
     };
   }
 
+  // Presses keys (such as ArrowDown) in the tree, one after the other: where is the pin then,
+  // and which rows are shown?
+  function keysTest(keys) {
+    keys.forEach(function (key) {
+      tree.dispatchEvent(new KeyboardEvent('keydown', { key: key, bubbles: true }));
+    });
+    return {
+      keys: keys,
+      pinned: pinned && pinned.path,
+      shown: nodes.filter(function (node) { return !node.row.hidden; }).length,
+    };
+  }
+
   function searchTest(query) {
     search.value = query;
     search.dispatchEvent(new Event('input', { bubbles: true }));
@@ -460,6 +506,7 @@
     if (parameters.has('hover')) result.hover = hoverRowTest(parameters.get('hover'));
     if (parameters.has('point')) result.point = pointTest(parameters.get('point'));
     if (parameters.has('pin')) result.pin = pinTest(parameters.get('pin'));
+    if (parameters.has('keys')) result.keys = keysTest(parameters.get('keys').split(','));
     if (parameters.has('search')) result.search = searchTest(parameters.get('search'));
     const out = document.getElementById('selftest-result');
     out.textContent = JSON.stringify(result);
