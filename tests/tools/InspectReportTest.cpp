@@ -4,6 +4,7 @@
 // should show is worked out here from the tool's other commands (tree, get, windows), not
 // from the report's data.
 #include <gtest/gtest.h>
+#include <png.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -38,6 +39,24 @@ std::string StringMember(const JsonValue& object, const std::string& key) {
 bool HasArea(const JsonValue* bounds) {
   return bounds && bounds->kind() == JsonValue::Kind::Array && bounds->items().size() == 4 &&
          bounds->items()[2].integerValue() > 0 && bounds->items()[3].integerValue() > 0;
+}
+
+// The pixels of a PNG file as 0xRRGGBB, row by row; empty when it cannot be read.
+std::vector<uint32_t> ReadPng(const std::string& file, unsigned& width, unsigned& height) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  std::vector<uint32_t> pixels;
+  if (!png_image_begin_read_from_file(&image, file.c_str()))
+    return pixels;
+  image.format = PNG_FORMAT_RGB;
+  std::vector<unsigned char> rgb(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr))
+    return pixels;
+  width = image.width;
+  height = image.height;
+  for (size_t at = 0; at + 2 < rgb.size(); at += 3)
+    pixels.push_back(static_cast<uint32_t>(rgb[at] << 16 | rgb[at + 1] << 8 | rgb[at + 2]));
+  return pixels;
 }
 
 std::string Lowered(std::string text) {
@@ -390,6 +409,50 @@ TEST_F(InspectReportTest, EmptyAndOffScreenObjectsAreMarked) {
   EXPECT_EQ(result.member("marked")->member("empty")->integerValue(), empty);
   EXPECT_EQ(result.member("marked")->member("offscreen")->integerValue(),
             static_cast<long long>(outside.size()));
+}
+
+// Pictures are read from the screen, yet each window is pictured whole: above the others
+// while its picture is taken, and the windows go back to their order after (the order in
+// which windows lists them, and so what @N means).
+TEST_F(InspectReportTest, EachWindowIsPicturedAboveTheOthers) {
+  // Opening the list after the dialog brings the browser above the dialog.
+  const std::string script = "windows\nscreenshot dialog.png --window 0\nwindows\n";
+  WriteFile(m_home / "lines.txt", script);
+  std::vector<std::string> shell = {"-c",
+                                    "exec \"$0\" \"$@\" < lines.txt",
+                                    NSHTML_INSPECT_PATH,
+                                    "--json",
+                                    "--do",
+                                    "dialog",
+                                    "confirm",
+                                    "Really?",
+                                    "--do",
+                                    "open",
+                                    "#size",
+                                    "shell"};
+  ChildResult run = RunChild("/bin/sh", shell, {{"HOME", m_home.path()}, {"PATH", "/usr/bin:/bin"}},
+                             m_home.path());
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  std::istringstream lines(run.out);
+  std::string before;
+  std::string shot;
+  std::string after;
+  std::getline(lines, before);
+  std::getline(lines, shot);
+  std::getline(lines, after);
+  EXPECT_EQ(before, after);
+  ASSERT_NE(before.find("{\"index\": 0, "), std::string::npos);
+  ASSERT_LT(before.find("\"Dialog\""), before.find("\"Navigator\"")) << before;
+
+  unsigned width = 0;
+  unsigned height = 0;
+  std::vector<uint32_t> pixels = ReadPng(m_home / "dialog.png", width, height);
+  ASSERT_FALSE(pixels.empty());
+  // Mostly the dialog's grey (the browser's page there is mostly white), with its buttons.
+  size_t grey = 0;
+  for (uint32_t pixel : pixels)
+    grey += pixel == 0xedebe6 ? 1 : 0;
+  EXPECT_GT(grey, pixels.size() / 2) << width << "x" << height;
 }
 
 }  // namespace

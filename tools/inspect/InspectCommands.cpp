@@ -10,6 +10,7 @@
 #include "DocumentSearch.h"
 #include "InspectShell.h"
 #include "PageActions.h"
+#include "RaisedWindow.h"
 #include "ReportData.h"
 #include "ReportPage.h"
 #include "Screenshot.h"
@@ -442,10 +443,14 @@ int InspectCommands::screenshot(const std::string& file, bool withBoxes, int win
       }
     }
   }
-  paintWindows();
-  if (!Screenshot::writeWindow(handle, boxes, file, error)) {
-    return fail(error);
+  bool written = false;
+  {
+    RaisedWindow raised(handle);
+    paintWindows();
+    written = Screenshot::writeWindow(handle, boxes, file, error);
   }
+  if (!written)
+    return fail(error);
   if (m_options.json) {
     JsonValue answer = JsonValue::object();
     answer.set("file", JsonValue::string(file));
@@ -465,11 +470,13 @@ void InspectCommands::paintWindows() {
 }
 
 int InspectCommands::report(const std::string& file) {
-  paintWindows();
   ReportData data(AgentView::text(m_session.browsers().front(), ".documentName"));
   int index = 0;
   for (const TopLevel& top : topLevels()) {
     std::string kind = top.window.popup ? "popup" : top.window.resourceName;
+    // Each window is pictured whole, above the others; `windows` keeps its order.
+    RaisedWindow raised(top.window.handle);
+    paintWindows();
     data.addWindow(index++, kind, top.window.handle,
                    static_cast<IHtmlTopLevelElement*>(top.object));
   }

@@ -63,6 +63,7 @@
           depth: object.depth,
           parent: object.parent >= 0 ? nodes[first + object.parent] : null,
           children: [],
+          summary: summary,
           standard: object.standard || {},
           native: object.native || {},
           cls: stringOf(summary['.class']),
@@ -337,13 +338,23 @@
 
   // --- Properties ----------------------------------------------------------------------------
 
-  function propertyTable(properties) {
+  // `unlisted`: properties the object answered when asked by name but does not list; they
+  // are shown too, marked, since a test may rely on them.
+  function propertyTable(properties, unlisted) {
     const table = element('table', 'props');
-    Object.keys(properties).forEach(function (name) {
-      const value = properties[name];
+    function add(name, value, mark) {
       const row = element('tr');
-      row.append(element('td', null, name), element('td', null, JSON.stringify(value)));
+      const label = element('td', null, name);
+      if (mark) {
+        label.append(element('span', 'unlisted', '*'));
+        row.title = 'answered when asked by name; the object does not list it';
+      }
+      row.append(label, element('td', null, JSON.stringify(value)));
       table.append(row);
+    }
+    Object.keys(properties).forEach(function (name) { add(name, properties[name], false); });
+    Object.keys(unlisted || {}).forEach(function (name) {
+      if (!(name in properties)) add(name, unlisted[name], true);
     });
     if (!table.firstChild) {
       const none = element('tr');
@@ -393,7 +404,8 @@
       details.append(element('p', 'hint', 'Its rectangle [' + node.rect.join(', ') +
                                               '] lies outside the window\u2019s picture.'));
     }
-    details.append(element('h3', null, 'Standard properties'), propertyTable(node.standard),
+    details.append(element('h3', null, 'Standard properties'),
+                   propertyTable(node.standard, node.summary),
                    element('h3', null, 'Native properties'), propertyTable(node.native));
   }
 
