@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever this project needs and the machine lacks.
 # Safe to run again: it asks apt only for missing packages.
-#   scripts/setup-deps.sh          what the build, the tool and the tests need
-#   scripts/setup-deps.sh --i386   and the 32-bit x86 compilers and libraries for build-i386/
+#   scripts/setup-deps.sh           what building and running the tool need
+#   scripts/setup-deps.sh --tests   that, and what only the tests use (a browser that opens
+#                                   the tool's HTML report)
+#   scripts/setup-deps.sh --i386    that, and the 32-bit x86 compilers and libraries for
+#                                   build-i386/ (the flags combine)
 set -euo pipefail
 
 packages=(
@@ -14,6 +17,22 @@ packages=(
   libgumbo-dev duktape-dev libpugixml-dev libcurl4-openssl-dev
   clang-format valgrind
 )
+
+with_tests=false
+with_i386=false
+for argument in "$@"; do
+  case "$argument" in
+    --tests) with_tests=true ;;
+    --i386) with_i386=true ;;
+    *)
+      echo "usage: scripts/setup-deps.sh [--tests] [--i386]" >&2
+      exit 2
+      ;;
+  esac
+done
+if $with_tests; then
+  packages+=(chromium)
+fi
 
 # The i386 build: gcc -m32 and the same libraries for i386. duktape-dev is not co-installable
 # for two architectures; the 64-bit package's headers serve both, with the i386 runtime.
@@ -30,7 +49,7 @@ if [ "$(id -u)" -ne 0 ]; then
   sudo_cmd=(sudo)
 fi
 
-if [ "${1:-}" = "--i386" ]; then
+if $with_i386; then
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${sudo_cmd[@]}" dpkg --add-architecture i386
     "${sudo_cmd[@]}" apt-get update -q

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 build_dir=build
 cmake_args=()
-setup_args=()
+setup_args=(--tests)
 case "${1:-}" in
   "") ;;
   --sanitize)

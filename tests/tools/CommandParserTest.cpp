@@ -43,8 +43,9 @@ TEST(CommandParserTest, SaysWhatIsWrong) {
   EXPECT_EQ(Failure({"tree", "--depth", "-1"}), "--depth wants a number from 0, not '-1'");
   EXPECT_EQ(Failure({"focus", "--boxes"}), "--boxes belongs to the screenshot command");
   EXPECT_EQ(Failure({"at", "1", "2x"}), "at wants two whole numbers, not '1 2x'");
-  EXPECT_EQ(Failure({"do"}),
-            "do needs an action: focus, type, select, scroll, cookie, open, dialog or answer");
+  EXPECT_EQ(
+      Failure({"do"}),
+      "do needs an action: focus, type, select, scroll, cookie, open, dialog, answer or findbar");
   EXPECT_EQ(Failure({"do", "click", "#x"}), "unknown action 'click'");
   EXPECT_EQ(Failure({"do", "type", "#x"}), "do type takes 2 argument(s), got 1");
   for (const char* name : {"", ".", "a b", "#x", "0/1", ".9", "x=y"}) {

@@ -366,6 +366,26 @@ TEST_F(InspectToolTest, ScreenshotsArePngPicturesOfTheWindow) {
   EXPECT_NE(bad.err.find("cannot write /no/such/dir/x.png"), std::string::npos);
 }
 
+// The private X server's screen is made to hold the windows asked for, so a window larger
+// than the usual screen is pictured whole, its page painted to the bottom-right corner.
+TEST_F(InspectToolTest, ScreenshotsOfWindowsLargerThanTheUsualScreenAreWhole) {
+  std::string picture = m_home / "large.png";
+  ChildResult shot = Inspect({"--size", "2600x1900", "screenshot", picture});
+  ASSERT_EQ(shot.exitCode, 0) << shot.err;
+  EXPECT_EQ(shot.err.find("X error"), std::string::npos) << shot.err;
+  std::string png = ReadFile(picture);
+  ASSERT_GT(png.size(), 24u);
+  auto be32 = [&](size_t at) {
+    return (static_cast<unsigned char>(png[at]) << 24) |
+           (static_cast<unsigned char>(png[at + 1]) << 16) |
+           (static_cast<unsigned char>(png[at + 2]) << 8) | static_cast<unsigned char>(png[at + 3]);
+  };
+  EXPECT_EQ(be32(16), 2600u);
+  EXPECT_EQ(be32(20), 1900u);
+  ChildResult bounds = Inspect({"--size", "2600x1900", "get", ".", ".bounds"});
+  EXPECT_EQ(bounds.out, "[40, 40, 2600, 1900]\n") << bounds.err;
+}
+
 // Paths on the command line are the user's: read and written where the tool was started.
 TEST_F(InspectToolTest, PathsAreRelativeToTheWorkingDirectory) {
   std::string here = m_home / "elsewhere";

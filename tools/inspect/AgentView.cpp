@@ -139,6 +139,21 @@ std::string AgentView::documentUrl(IHtmlElement* object) {
   return holder ? text(holder, ".url") : std::string();
 }
 
+JsonValue AgentView::properties(IHtmlElement* object, PropertySet set) {
+  JsonValue found = JsonValue::object();
+  CHtmlObjectPtr<IHtmlEnumerator> properties =
+      set == PropertySet::Standard ? object->getProperties() : object->getNativeProperties();
+  while (properties && properties->hasMoreElements()) {
+    CHtmlObjectPtr<IHtmlProperty> property = static_cast<IHtmlProperty*>(properties->nextElement());
+    if (!property)
+      continue;
+    // Both are lent by the property, no reference added.
+    found.set(ValueFormatter::utf8(property->getPropertyName()),
+              ValueFormatter::toJson(property->getPropertyValue()));
+  }
+  return found;
+}
+
 JsonValue AgentView::summary(IHtmlElement* object, const char* const* names, size_t count) {
   JsonValue props = JsonValue::object();
   for (size_t i = 0; i < count; ++i) {

@@ -36,6 +36,11 @@ class AgentView {
   // The .url of the document that holds the element; empty when it is in none.
   static std::string documentUrl(IHtmlElement* object);
 
+  // Every property the object lists as standard (getProperties) or native
+  // (getNativeProperties), name to value, in the object's order: {".tag": "DIV", ...}.
+  enum class PropertySet { Standard, Native };
+  static JsonValue properties(IHtmlElement* object, PropertySet set);
+
   // A JSON object with the named properties the object answers.
   static JsonValue summary(IHtmlElement* object, const char* const* names, size_t count);
 

@@ -28,6 +28,8 @@ const CommandRow kCommands[] = {
     {"at", 2, "at X Y", "the hit-test path to a screen point"},
     {"screenshot", 1, "screenshot FILE.png [--boxes] [--window N]",
      "a picture of the first window (or of window N)"},
+    {"report", 1, "report FILE.html",
+     "one page to explore in a browser: pictures, tree, properties"},
     {"cookies", kAnyArity, "cookies [delete [SITE] [--partial]]",
      "the cookie store, or the browser's deleteCookies"},
     {"do", kAnyArity, "do ACTION [ARGS...]", "one of the actions below, now"},
@@ -42,8 +44,9 @@ struct ActionRow {
   size_t arity;
 };
 
-const ActionRow kActions[] = {{"focus", 1},  {"type", 2}, {"select", 2}, {"scroll", 2},
-                              {"cookie", 4}, {"open", 1}, {"dialog", 2}, {"answer", 1}};
+const ActionRow kActions[] = {{"focus", 1},  {"type", 2},   {"select", 2},
+                              {"scroll", 2}, {"cookie", 4}, {"open", 1},
+                              {"dialog", 2}, {"answer", 1}, {"findbar", 1}};
 
 const size_t kSynopsisWidth = 29;
 
@@ -215,7 +218,9 @@ bool CommandParser::checkArguments(InspectCommand& command, std::string& error) 
 
 bool CommandParser::checkAction(const std::vector<std::string>& action, std::string& error) {
   if (action.empty()) {
-    error = "do needs an action: focus, type, select, scroll, cookie, open, dialog or answer";
+    error =
+        "do needs an action: focus, type, select, scroll, cookie, open, dialog, answer or "
+        "findbar";
     return false;
   }
   std::optional<size_t> arity = actionArity(action[0]);

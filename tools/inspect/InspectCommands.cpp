@@ -10,6 +10,9 @@
 #include "DocumentSearch.h"
 #include "InspectShell.h"
 #include "PageActions.h"
+#include "RaisedWindow.h"
+#include "ReportData.h"
+#include "ReportPage.h"
 #include "Screenshot.h"
 #include "StandardPropertyNames.h"
 #include "ToolOutput.h"
@@ -104,6 +107,8 @@ int InspectCommands::run(const InspectCommand& command) {
     return at(command.x, command.y);
   if (name == "screenshot")
     return screenshot(args[0], command.boxes, command.window);
+  if (name == "report")
+    return report(args[0]);
   if (name == "do")
     return act(args);
   if (name == "eval")
@@ -321,21 +326,8 @@ int InspectCommands::props(const std::string& path) {
   CHtmlObjectPtr<IHtmlElement> object = resolve(path, error);
   if (!object)
     return fail(error);
-  JsonValue standard = JsonValue::object();
-  JsonValue native = JsonValue::object();
-  for (int pass = 0; pass < 2; ++pass) {
-    JsonValue& into = pass == 0 ? standard : native;
-    CHtmlObjectPtr<IHtmlEnumerator> properties =
-        pass == 0 ? object->getProperties() : object->getNativeProperties();
-    while (properties && properties->hasMoreElements()) {
-      CHtmlObjectPtr<IHtmlProperty> property =
-          static_cast<IHtmlProperty*>(properties->nextElement());
-      if (!property)
-        continue;
-      into.set(ValueFormatter::utf8(property->getPropertyName()),
-               ValueFormatter::toJson(property->getPropertyValue()));
-    }
-  }
+  JsonValue standard = AgentView::properties(object, AgentView::PropertySet::Standard);
+  JsonValue native = AgentView::properties(object, AgentView::PropertySet::Native);
   if (m_options.json) {
     JsonValue answer = JsonValue::object();
     answer.set("standard", standard);
@@ -455,14 +447,14 @@ int InspectCommands::screenshot(const std::string& file, bool withBoxes, int win
       }
     }
   }
-  // Painting is not kept up to date: paint every window (their open lists too) and dialog.
-  for (geckohost::BrowserWindow* browser : m_session.windows())
-    browser->paint();
-  if (geckohost::DialogWindow* dialog = m_session.host().lastOpenDialog())
-    dialog->paint();
-  if (!Screenshot::writeWindow(handle, boxes, file, error)) {
-    return fail(error);
+  bool written = false;
+  {
+    RaisedWindow raised(handle);
+    paintWindows();
+    written = Screenshot::writeWindow(handle, boxes, file, error);
   }
+  if (!written)
+    return fail(error);
   if (m_options.json) {
     JsonValue answer = JsonValue::object();
     answer.set("file", JsonValue::string(file));
@@ -470,6 +462,40 @@ int InspectCommands::screenshot(const std::string& file, bool withBoxes, int win
     print(answer);
   } else {
     fprintf(ToolOutput::stream(), "%s (%zu boxes)\n", escapeControls(file).c_str(), boxes.size());
+  }
+  return 0;
+}
+
+void InspectCommands::paintWindows() {
+  for (geckohost::BrowserWindow* browser : m_session.windows())
+    browser->paint();
+  if (geckohost::DialogWindow* dialog = m_session.host().lastOpenDialog())
+    dialog->paint();
+}
+
+int InspectCommands::report(const std::string& file) {
+  ReportData data(AgentView::text(m_session.browsers().front(), ".documentName"));
+  int index = 0;
+  for (const TopLevel& top : topLevels()) {
+    std::string kind = top.window.popup ? "popup" : top.window.resourceName;
+    // Each window is pictured whole, above the others; `windows` keeps its order.
+    RaisedWindow raised(top.window.handle);
+    paintWindows();
+    data.addWindow(index++, kind, top.window.handle,
+                   static_cast<IHtmlTopLevelElement*>(top.object));
+  }
+  std::string error;
+  if (!ReportPage::write(data.json(), file, error))
+    return fail(error);
+  if (m_options.json) {
+    JsonValue answer = JsonValue::object();
+    answer.set("file", JsonValue::string(file));
+    answer.set("windows", JsonValue::integer(data.windowCount()));
+    answer.set("objects", JsonValue::integer(data.objectCount()));
+    print(answer);
+  } else {
+    printf("%s (%lld windows, %lld objects)\n", escapeControls(file).c_str(), data.windowCount(),
+           data.objectCount());
   }
   return 0;
 }

@@ -38,6 +38,10 @@ class InspectCommands {
   int focus();
   int at(int x, int y);
   int screenshot(const std::string& file, bool withBoxes, int window);
+  int report(const std::string& file);
+  // Painting is not kept up to date, nor kept where a window was covered: paints every window
+  // (their open lists too) and the open dialog, before a picture is read from the screen.
+  void paintWindows();
   int act(const std::vector<std::string>& action);
   int eval(const std::string& script);
   int wait(int ms);

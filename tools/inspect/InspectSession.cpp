@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -23,6 +24,12 @@ std::unique_ptr<geckohost::PrivateXServer> g_privateServer;
 
 // How much of a page file is looked at to tell text from binary.
 const size_t kSniffedBytes = 4096;
+
+// Where the windows go: the first at (40, 40), each next one 30 pixels further down and right.
+const int kFirstWindowAt = 40;
+const int kWindowStep = 30;
+// Room right and below the last window, as on a desktop.
+const int kScreenMargin = 40;
 
 int removeEntry(const char* path, const struct stat*, int, struct FTW*) {
   return remove(path);
@@ -60,7 +67,13 @@ bool InspectSession::startXServer(std::string& error) {
   const char* display = getenv("DISPLAY");
   if (display && *display)
     return true;
-  g_privateServer = geckohost::PrivateXServer::start(&error);
+  // A screen that holds every window whole, so that their pictures can be read entire.
+  int reach = kFirstWindowAt +
+              kWindowStep * static_cast<int>(std::max<size_t>(m_options.pages.size(), 1) - 1) +
+              kScreenMargin;
+  int width = std::max(geckohost::PrivateXServer::kDefaultWidth, m_options.width + reach);
+  int height = std::max(geckohost::PrivateXServer::kDefaultHeight, m_options.height + reach);
+  g_privateServer = geckohost::PrivateXServer::start(width, height, &error);
   if (!g_privateServer) {
     error = "cannot start a private X server: " + error;
     return false;
@@ -159,14 +172,14 @@ bool InspectSession::openWindows(std::string& error) {
     if (url.empty())
       return false;
     geckohost::BrowserWindowOptions window;
-    window.x = 40 + offset;
-    window.y = 40 + offset;
+    window.x = kFirstWindowAt + offset;
+    window.y = kFirstWindowAt + offset;
     window.width = m_options.width;
     window.height = m_options.height;
     window.urls = {url};
     window.zoom = static_cast<float>(m_options.zoomPercent) / 100.0f;
     m_windows.push_back(&m_host->openBrowserWindow(window));
-    offset += 30;
+    offset += kWindowStep;
   }
   return true;
 }

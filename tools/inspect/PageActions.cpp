@@ -190,6 +190,21 @@ bool PageActions::answer(const std::string& what, std::string& error) {
   return true;
 }
 
+bool PageActions::findBar(const std::string& text, std::string& error) {
+  nsCOMPtr<nsIDOMDocument> chrome = m_window.chromeDocument();
+  nsCOMPtr<nsIDOMElement> field;
+  if (chrome)
+    chrome->GetElementById(NS_LITERAL_STRING("find-field"), getter_AddRefs(field));
+  if (!field) {
+    error = "the browser has no find bar";
+    return false;
+  }
+  m_window.setFindBarShown(true);
+  field->SetAttribute(NS_LITERAL_STRING("value"), NS_ConvertUTF8toUTF16(text.c_str()));
+  m_window.paint();
+  return true;
+}
+
 bool PageActions::run(const std::vector<std::string>& action, std::string& error) {
   const std::string& verb = action[0];
   bool done = false;
@@ -209,6 +224,8 @@ bool PageActions::run(const std::vector<std::string>& action, std::string& error
     done = dialog(action[1], action[2], error);
   } else if (verb == "answer") {
     done = answer(action[1], error);
+  } else if (verb == "findbar") {
+    done = findBar(action[1], error);
   } else {
     error = "unknown action '" + verb + "'";
   }

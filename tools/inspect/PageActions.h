@@ -9,6 +9,7 @@
 //                       helperapp, find or cookie, with its message ("" for the kind's own)
 //   answer accept       presses the open dialog's button by dlgtype or label; "text:Ada" types
 //                       Ada into its text box and accepts
+//   findbar "needle"    shows the browser's find bar with the text in its field
 #ifndef TOOLS_INSPECT_PAGEACTIONS_H
 #define TOOLS_INSPECT_PAGEACTIONS_H
 
@@ -39,6 +40,7 @@ class PageActions {
   bool open(const std::string& selector, std::string& error);
   bool dialog(const std::string& kind, const std::string& message, std::string& error);
   bool answer(const std::string& what, std::string& error);
+  bool findBar(const std::string& text, std::string& error);
 
   geckohost::Host& m_host;
   geckohost::BrowserWindow& m_window;

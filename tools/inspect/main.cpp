@@ -7,6 +7,7 @@
 #include "InspectSession.h"
 #include "JsonValue.h"
 #include "ToolOutput.h"
+#include "XErrorReporter.h"
 
 int main(int argc, char** argv) {
   std::string error;
@@ -34,10 +35,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   InspectSession session(*options);
+  XErrorReporter::install();
   if (!session.start(error)) {
     fprintf(stderr, "nshtml-inspect: %s\n", escapeControls(error).c_str());
     return 2;
   }
+  // The host put its own error handler in place while it started: ours again.
+  XErrorReporter::install();
   int status = InspectCommands(*options, session).run(options->command);
   // The commands have released all they were given; a host object alive after the browser
   // closed is a leaked reference, ours or the library's.

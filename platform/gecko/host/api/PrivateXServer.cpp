@@ -129,12 +129,12 @@ int candidateDisplay(unsigned& seed) {
 
 // Runs Xvfb on `number`; it writes the number to `readyFd` once it accepts connections and
 // gets SIGTERM should this process die first, so a crashed test leaves no server behind.
-pid_t spawnServer(int number, int readyFd, int logFd) {
-  std::vector<std::string> arguments = {"Xvfb",         ":" + std::to_string(number),
-                                        "-displayfd",   std::to_string(readyFd),
-                                        "-screen",      "0",
-                                        "1280x1024x24", "-nolisten",
-                                        "tcp",          "-noreset"};
+pid_t spawnServer(int number, int readyFd, int logFd, const std::string& screen) {
+  std::vector<std::string> arguments = {"Xvfb",       ":" + std::to_string(number),
+                                        "-displayfd", std::to_string(readyFd),
+                                        "-screen",    "0",
+                                        screen,       "-nolisten",
+                                        "tcp",        "-noreset"};
   std::vector<char*> argv;
   for (auto& argument : arguments)
     argv.push_back(argument.data());
@@ -158,6 +158,11 @@ pid_t spawnServer(int number, int readyFd, int logFd) {
 }  // namespace
 
 std::unique_ptr<PrivateXServer> PrivateXServer::start(std::string* error) {
+  return start(kDefaultWidth, kDefaultHeight, error);
+}
+
+std::unique_ptr<PrivateXServer> PrivateXServer::start(int width, int height, std::string* error) {
+  std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
   // Xvfb's complaints go to an unlinked temporary file, shown only if the start fails.
   char logPath[] = "/tmp/geckohost-xvfb-XXXXXX";
   ScopedFd log(mkstemp(logPath));
@@ -184,7 +189,7 @@ std::unique_ptr<PrivateXServer> PrivateXServer::start(std::string* error) {
     ScopedFd readEnd(ends[0]);
     ScopedFd writeEnd(ends[1]);
     fcntl(readEnd.get(), F_SETFD, FD_CLOEXEC);
-    pid_t process = spawnServer(candidate, writeEnd.get(), log.get());
+    pid_t process = spawnServer(candidate, writeEnd.get(), log.get(), screen);
     if (process < 0) {
       fail(error, std::string("fork: ") + std::strerror(errno));
       return nullptr;

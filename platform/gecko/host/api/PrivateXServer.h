@@ -23,10 +23,15 @@ namespace geckohost {
 
 class GECKOHOST_API PrivateXServer {
  public:
+  static constexpr int kDefaultWidth = 1280;
+  static constexpr int kDefaultHeight = 1024;
+
   // Starts `Xvfb :<n> -displayfd <fd> -screen 0 1280x1024x24 -nolisten tcp -noreset` and
   // returns once the server accepts connections. Null when it could not be started; `error` (when
   // given) then says why, with what Xvfb wrote on its error output.
   static std::unique_ptr<PrivateXServer> start(std::string* error = nullptr);
+  // The same with a screen of width x height pixels, for windows larger than the default's.
+  static std::unique_ptr<PrivateXServer> start(int width, int height, std::string* error);
 
   // Stops the server (SIGTERM, then SIGKILL if it lingers) and waits for it. DISPLAY, when
   // makeDefault() set it and it still names this server, gets its earlier value back.

@@ -1,6 +1,7 @@
 #include "XULWindow.h"
 
 #include "paint/ChromePainter.h"
+#include "paint/FramePainter.h"
 #include "paint/PagePainter.h"
 
 #include <algorithm>
@@ -261,6 +262,11 @@ void XULWindow::paint() {
   if (const ChromeBox* chrome = layOutChrome()) {
     paint::ChromePainter::paintDrawable(*chrome, mContext.connection().display(),
                                         mMainWidget->nativeWindowId());
+  }
+  if (x11::XWindow frame = mMainWidget->frameWindowId()) {
+    nsIntRect outer = mMainWidget->outerBounds();
+    paint::FramePainter::paintDrawable(mContext.connection().display(), frame, outer.width,
+                                       outer.height, mTitle);
   }
   std::vector<nsCOMPtr<DocShell>> pending{mChromeShell};
   while (!pending.empty()) {

@@ -123,10 +123,13 @@ void HTMLDocument::setTitle(std::u16string_view text) {
 }
 
 net::URI HTMLDocument::baseURL() const {
-  for (Node* node = firstChild(); node; node = node->nextInTreeOrder(this)) {
-    if (!node->isElement() || !static_cast<Element*>(node)->isHTML(u"base"))
+  // Every link's href resolves against this: the base elements come from the tag-name index,
+  // which walks the tree once per change of it, not once per question.
+  auto& self = const_cast<HTMLDocument&>(*this);
+  for (Element* element : self.elementsByTagName(u"base")) {
+    if (!element->isHTML(u"base"))
       continue;
-    const std::u16string* href = static_cast<Element*>(node)->attributeValue(u"href");
+    const std::u16string* href = element->attributeValue(u"href");
     if (!href)
       continue;
     std::optional<net::URI> base = url().resolve(utf16ToUTF8(*href));

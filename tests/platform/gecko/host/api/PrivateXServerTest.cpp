@@ -50,4 +50,14 @@ TEST(PrivateXServerTest, StartsOnAFreeDisplayAndStopsOnDestruction) {
   EXPECT_STREQ(std::getenv("DISPLAY"), environmentDisplay.c_str());
 }
 
+// Windows larger than the default screen get a screen to fit them.
+TEST(PrivateXServerTest, StartsWithTheScreenSizeAskedFor) {
+  std::string error;
+  auto server = geckohost::PrivateXServer::start(3000, 2200, &error);
+  ASSERT_TRUE(server) << error;
+  XObserver observer(server->displayName());
+  ASSERT_TRUE(observer.connected());
+  EXPECT_EQ(observer.screenSize(), (ScreenRect{0, 0, 3000, 2200}));
+}
+
 }  // namespace

@@ -119,6 +119,15 @@ TEST_F(ElementTest, ReflectionRules) {
   EXPECT_EQ(u8(p->urlAttribute(u"link")), "http://cdn.test/img/a%20b.png");
   EXPECT_EQ(u8(p->urlAttribute(u"empty-link")), "http://cdn.test/base/");
   EXPECT_EQ(u8(p->urlAttribute(u"absent")), "");
+  // The base follows the document: its href changed, then a base with a href put before it.
+  Element* base = page->elementsByTagName(u"base").front();
+  base->setAttribute(u"href", u"http://other.test/a/b/");
+  EXPECT_EQ(u8(p->urlAttribute(u"link")), "http://other.test/a/img/a%20b.png");
+  DOMError error = DOMError::None;
+  RefPtr<Element> first = page->createElement(u"base", error);
+  first->setAttribute(u"href", u"http://first.test/x/");
+  base->parentNode()->insertBefore(*first, base);
+  EXPECT_EQ(u8(p->urlAttribute(u"link")), "http://first.test/img/a%20b.png");
 
   EXPECT_EQ(u8(p->enumAttribute(u"t", {u"submit", u"reset"}, u"submit")), "reset");
   EXPECT_EQ(u8(p->enumAttribute(u"bad", {u"submit", u"reset"}, u"submit")), "submit");

@@ -9,6 +9,7 @@
 #include "XULWindow.h"
 #include "nsIDOMDocument.h"
 #include "paint/ChromePainter.h"
+#include "paint/FramePainter.h"
 
 // Last: Xlib's macros (None, Bool, ...) must not reach the headers above.
 #include "XPixels.h"
@@ -16,6 +17,7 @@
 namespace {
 
 using geckohost::paint::ChromePainter;
+using geckohost::paint::FramePainter;
 
 class ChromePainterTest : public HostFixture {
  protected:
@@ -61,6 +63,19 @@ class ChromePainterTest : public HostFixture {
     return dark;
   }
 
+  // Pixels of `rect` drawn in a light ink (the frame's title and buttons).
+  int lightPixels(unsigned long window, int x, int y, int width, int height) {
+    int light = 0;
+    for (int row = y; row < y + height; ++row) {
+      for (int column = x; column < x + width; ++column) {
+        uint32_t rgb = pixel(window, column, row);
+        if ((rgb >> 16 & 0xff) > 0xc0 && (rgb >> 8 & 0xff) > 0xc0 && (rgb & 0xff) > 0xc0)
+          ++light;
+      }
+    }
+    return light;
+  }
+
   static std::string attribute(nsIDOMDocument* chrome, const char* id, const char* name) {
     nsCOMPtr<nsIDOMElement> element = elementById(chrome, id);
     nsString value;
@@ -100,6 +115,43 @@ TEST_F(ChromePainterTest, ToolbarsFieldsAndButtonStatesArePainted) {
   EXPECT_EQ(attribute(chrome, "urlbar", "value"), "http://test/b.html");
   EXPECT_EQ(attribute(chrome, "tab-0", "label"), "Page B");
   EXPECT_GT(darkPixels(top, 0, 452 - 22, 100, 22), 5);  // the status text
+}
+
+// The frame stands for the window manager's decoration: a title bar (24 high) with the
+// window's title on the left and three buttons on the right, a border around.
+TEST_F(ChromePainterTest, TheFrameShowsTheTitleAndTheWindowButtons) {
+  geckohost::BrowserWindow& window = open();
+  unsigned long frame = window.frameWindow();
+  EXPECT_EQ(pixel(frame, 400, 4), FramePainter::kTitleBarColor);
+  EXPECT_EQ(pixel(frame, 0, 200), FramePainter::kBorderColor);
+  EXPECT_EQ(pixel(frame, 639, 479), FramePainter::kBorderColor);
+  // "Page A - Mozilla Firefox": 24 characters from x = 8.
+  EXPECT_GT(lightPixels(frame, 8, 0, 24 * 7, 24), 60);
+  EXPECT_EQ(lightPixels(frame, 8 + 25 * 7, 0, 200, 24), 0);
+  const int close = 640 - 4 - FramePainter::kButtonWidth;
+  EXPECT_GT(lightPixels(frame, close, 0, FramePainter::kButtonWidth, 24), 5);
+  EXPECT_GT(
+      lightPixels(frame, close - 2 * FramePainter::kButtonWidth, 0, FramePainter::kButtonWidth, 24),
+      2);
+}
+
+TEST_F(ChromePainterTest, TheFindBarShowsItsFieldAndButtonsWhenShown) {
+  geckohost::BrowserWindow& window = open();
+  unsigned long top = window.widgetWindow();
+  // H = 452: the find bar, 30 high, sits on the status bar (22 high) when shown.
+  const int barTop = 452 - 22 - 30;
+  EXPECT_NE(pixel(top, 300, barTop + 15), ChromePainter::kToolbarColor);  // the page there
+  window.setFindBarShown(true);
+  nsCOMPtr<nsIDOMElement> field = elementById(window.chromeDocument(), "find-field");
+  ASSERT_TRUE(field);
+  field->SetAttribute(NS_LITERAL_STRING("value"), NS_LITERAL_STRING("needle"));
+  window.paint();
+  EXPECT_EQ(pixel(top, 500, barTop + 15), ChromePainter::kToolbarColor);
+  EXPECT_GT(darkPixels(top, 0, barTop, 24, 30), 5);  // the close glyph
+  EXPECT_EQ(pixel(top, 24 + 150, barTop + 15), ChromePainter::kFieldColor);
+  EXPECT_GT(darkPixels(top, 24, barTop, 200, 30), 20);  // "needle"
+  EXPECT_GT(darkPixels(top, 224, barTop, 60, 30), 5);   // Next
+  EXPECT_GT(darkPixels(top, 284, barTop, 70, 30), 5);   // Previous
 }
 
 TEST_F(ChromePainterTest, ADialogShowsItsTextsAndButtons) {
