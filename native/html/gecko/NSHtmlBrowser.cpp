@@ -226,7 +226,7 @@ nsRect CNSHtmlBrowser::getScreenRect() {
     }
     return result;
   }
-  if (!ns_zv_display)
+  if (!ns_zv_usableDisplay())
     return result;
   // The window manager's frame around the top-level window, and the frame's parent.
   Window root = 0;

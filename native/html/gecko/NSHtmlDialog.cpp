@@ -93,7 +93,7 @@ bool containsHtml(nsCOMPtr<nsISupports> xulWindow) {
 }
 
 bool CNSHtmlDialog::isHtmlDialog(long windowHandle) {
-  if (!ns_zv_display || !windowHandle)
+  if (!windowHandle || !ns_zv_usableDisplay())
     return false;
   Window window = static_cast<Window>(windowHandle);
   XWindowAttributes attributes;

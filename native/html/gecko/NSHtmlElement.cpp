@@ -741,7 +741,7 @@ bool CNSHtmlElement::scrollIntoView() {
 }
 
 bool CNSHtmlElement::getWindowBounds(long windowHandle, nsRect& bounds) {
-  if (!ns_zv_display || !windowHandle)
+  if (!windowHandle || !ns_zv_usableDisplay())
     return false;
   Window window = static_cast<Window>(windowHandle);
   XWindowAttributes attributes;

@@ -1,15 +1,39 @@
 // The browser module's share of loading the library: open the display connection that every
 // Xlib call of the library goes through, and close it when the process exits.
+#include <errno.h>
+#include <poll.h>
+#include <sys/socket.h>
+
 #include <cstdlib>
 
 #include "NSXlib.h"
+#include "Tracer.h"
 
 Display* ns_zv_display = nullptr;
 
 namespace {
 
+bool s_displayLost = false;
+
+// Whether the peer closed the socket: without reading anything Xlib has not read. Data that is
+// waiting (events, replies) leaves the connection usable unless the peer has hung up as well.
+bool peerHungUp(int socket) {
+  struct pollfd connection = {socket, POLLIN | POLLRDHUP, 0};
+  int ready;
+  do {
+    ready = poll(&connection, 1, 0);
+  } while (ready < 0 && errno == EINTR);
+  if (ready <= 0)
+    return false;
+  if (connection.revents & (POLLERR | POLLHUP | POLLNVAL | POLLRDHUP))
+    return true;
+  char next;
+  ssize_t peeked = recv(socket, &next, 1, MSG_PEEK | MSG_DONTWAIT);
+  return peeked == 0;
+}
+
 void closeDisplayAtExit() {
-  if (ns_zv_display && XCloseDisplay)
+  if (ns_zv_usableDisplay() && XCloseDisplay)
     XCloseDisplay(ns_zv_display);
   ns_zv_display = nullptr;
 }
@@ -28,8 +52,21 @@ DisplayOpener s_displayOpener __attribute__((init_priority(2000)));
 
 }  // namespace
 
+Display* ns_zv_usableDisplay() {
+  if (!ns_zv_display || s_displayLost)
+    return nullptr;
+  if (peerHungUp(ConnectionNumber(ns_zv_display))) {
+    s_displayLost = true;
+    CTracer::debugTrace(
+        "The connection to the X display was lost; window handles and window "
+        "positions are unavailable from now on\n");
+    return nullptr;
+  }
+  return ns_zv_display;
+}
+
 Window ns_zv_topLevelWindowHandle(Window window) {
-  if (!ns_zv_display || !window)
+  if (!window || !ns_zv_usableDisplay())
     return 0;
   for (;;) {
     XClassHint hint;

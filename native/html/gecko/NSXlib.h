@@ -21,6 +21,14 @@
 // is no X server (or no Xlib in the process).
 extern Display* ns_zv_display;
 
+// The library's display when it can still be used; null when there is none or its connection
+// is gone (the X server went away, or closed this client). Call it before every Xlib call:
+// Xlib meets a dead connection by calling the process's I/O error handler, which is the
+// browser's and, by default, ends the process. The library is a guest there and installs no
+// handler of its own; it finds out first and answers without the display instead. Once lost,
+// the connection is never used again, not even to close it at exit.
+Display* ns_zv_usableDisplay();
+
 // The window handle, as the window manager sees it, of the top-level window that contains
 // the X window `window`: the nearest window, going up from `window`, that carries a WM_CLASS
 // hint; failing that, the window just below the root. 0 without a display.
