@@ -1,6 +1,5 @@
 #include "InspectSession.h"
 
-#include <ftw.h>
 #include <limits.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -31,10 +30,6 @@ const int kWindowStep = 30;
 // Room right and below the last window, as on a desktop.
 const int kScreenMargin = 40;
 
-int removeEntry(const char* path, const struct stat*, int, struct FTW*) {
-  return remove(path);
-}
-
 bool startsWith(const std::string& text, const char* prefix) {
   return text.compare(0, std::string(prefix).size(), prefix) == 0;
 }
@@ -45,9 +40,6 @@ InspectSession::InspectSession(const InspectOptions& options) : m_options(option
 
 InspectSession::~InspectSession() {
   close();
-  if (!m_optionsDirectory.empty()) {
-    nftw(m_optionsDirectory.c_str(), removeEntry, 8, FTW_DEPTH | FTW_PHYS);
-  }
 }
 
 long InspectSession::close() {
@@ -85,25 +77,13 @@ bool InspectSession::startXServer(std::string& error) {
 // The product reads its install options from "pellam.properties" in the directory that
 // KESTRIX_TAMAROL_ZAV_INSTALL_DIR names, once, while it loads.
 bool InspectSession::writeInstallOptions(std::string& error) {
+  // Runs killed outright left theirs behind.
+  OptionsDirectory::sweepStale(OptionsDirectory::temporaryParent());
   if (m_options.installOptions.empty())
     return true;
-  char pattern[] = "/tmp/nshtml-inspect-XXXXXX";
-  if (!mkdtemp(pattern)) {
-    error = "cannot make a directory for the install options";
+  if (!m_optionsDirectory.create(m_options.installOptions, error))
     return false;
-  }
-  m_optionsDirectory = pattern;
-  std::string file = m_optionsDirectory + "/pellam.properties";
-  FILE* out = fopen(file.c_str(), "w");
-  if (!out) {
-    error = "cannot write " + file;
-    return false;
-  }
-  for (const auto& option : m_options.installOptions) {
-    fprintf(out, "%s=%s\n", option.first.c_str(), option.second.c_str());
-  }
-  fclose(out);
-  setenv("KESTRIX_TAMAROL_ZAV_INSTALL_DIR", m_optionsDirectory.c_str(), 1);
+  setenv("KESTRIX_TAMAROL_ZAV_INSTALL_DIR", m_optionsDirectory.path().c_str(), 1);
   unsetenv("TAMAROL_ZV_INSTALL_DIRECTORY");
   return true;
 }

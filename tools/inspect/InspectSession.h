@@ -14,6 +14,7 @@
 #include "Host.h"
 #include "HtmlObject.h"
 #include "InspectOptions.h"
+#include "OptionsDirectory.h"
 
 class InspectSession {
  public:
@@ -48,7 +49,7 @@ class InspectSession {
   static std::string unshowableFile(const std::string& path);
 
   const InspectOptions& m_options;
-  std::string m_optionsDirectory;
+  OptionsDirectory m_optionsDirectory;
   std::unique_ptr<geckohost::Host> m_host;
   std::vector<geckohost::BrowserWindow*> m_windows;  // owned by m_host
   AgentLibrary m_library;

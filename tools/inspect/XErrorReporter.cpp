@@ -8,6 +8,8 @@
 
 namespace {
 
+void (*s_lostConnectionCleanup)() = nullptr;
+
 int reportError(Display* display, XErrorEvent* event) {
   std::string line = XErrorReporter::describe(display, event->error_code, event->request_code,
                                               event->minor_code, event->resourceid);
@@ -21,6 +23,8 @@ int reportLostConnection(Display* display) {
   const char* name = display ? DisplayString(display) : nullptr;
   fflush(stdout);
   fprintf(stderr, "nshtml-inspect: lost the connection to the X server %s\n", name ? name : "");
+  if (s_lostConnectionCleanup)
+    s_lostConnectionCleanup();
   _exit(2);
 }
 
@@ -29,6 +33,10 @@ int reportLostConnection(Display* display) {
 void XErrorReporter::install() {
   XSetErrorHandler(reportError);
   XSetIOErrorHandler(reportLostConnection);
+}
+
+void XErrorReporter::setLostConnectionCleanup(void (*cleanup)()) {
+  s_lostConnectionCleanup = cleanup;
 }
 
 std::string XErrorReporter::describe(Display* display, int errorCode, int requestCode,

@@ -20,6 +20,9 @@ class XErrorReporter {
   // Makes these the process's handlers. The host installs an error handler of its own when it
   // starts: call again after that.
   static void install();
+  // `cleanup` runs before the tool exits on a lost connection. It runs inside Xlib's handler,
+  // so it must not talk to the X server; the tool passes the removal of its temporary folder.
+  static void setLostConnectionCleanup(void (*cleanup)());
 
   // The line for an error event (without the tool's prefix and the line end).
   static std::string describe(_XDisplay* display, int errorCode, int requestCode, int minorCode,

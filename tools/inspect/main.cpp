@@ -6,6 +6,8 @@
 #include "InspectOptions.h"
 #include "InspectSession.h"
 #include "JsonValue.h"
+#include "OptionsDirectory.h"
+#include "TerminationSignals.h"
 #include "ToolOutput.h"
 #include "XErrorReporter.h"
 
@@ -35,6 +37,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   InspectSession session(*options);
+  // The session's destructor removes its temporary folder on every return below; these cover
+  // the ways out that skip destructors.
+  TerminationSignals::install(OptionsDirectory::removeNow);
+  XErrorReporter::setLostConnectionCleanup(OptionsDirectory::removeNow);
   XErrorReporter::install();
   if (!session.start(error)) {
     fprintf(stderr, "nshtml-inspect: %s\n", escapeControls(error).c_str());
