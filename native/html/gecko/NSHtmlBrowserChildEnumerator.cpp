@@ -3,6 +3,7 @@
 #include "NSHtmlBrowser.h"
 #include "NSHtmlBrowserToolbar.h"
 #include "NSHtmlDocument.h"
+#include "Tracer.h"
 #include "nsIDOMDocument.h"
 #include "nsIDOMElement.h"
 #include "nsIDOMNode.h"
@@ -12,6 +13,10 @@
 #include "nsIXULWindow.h"
 
 namespace {
+
+void reportException(unsigned int line) {
+  CTracer::debugTrace("%s %s:%d\n", "Unknown exception", "NSHtmlBrowserChildEnumerator", line);
+}
 
 PRUint32 lengthOf(nsIDOMNodeList* list) {
   PRUint32 length = 0;
@@ -134,6 +139,15 @@ IHtmlObject* CNSHtmlBrowserChildEnumerator::nextNavigationItem() {
 }
 
 IHtmlObject* CNSHtmlBrowserChildEnumerator::nextElement() {
+  try {
+    return makeNextElement();
+  } catch (...) {
+    reportException(__LINE__);
+  }
+  return nullptr;
+}
+
+IHtmlObject* CNSHtmlBrowserChildEnumerator::makeNextElement() {
   if (m_navigationPosition < lengthOf(m_navigationItems))
     return nextNavigationItem();
   if (m_bookmarksPosition < lengthOf(m_bookmarksItems)) {
@@ -144,7 +158,7 @@ IHtmlObject* CNSHtmlBrowserChildEnumerator::nextElement() {
     if (item && className.Find("bookmark-item") >= 0) {
       return new CNSHtmlBrowserToolbar(item, m_window);
     }
-    return nextElement();  // separators and spacers are not items
+    return makeNextElement();  // separators and spacers are not items
   }
   if (m_findPosition < lengthOf(m_findItems)) {
     nsCOMPtr<nsIDOMXULElement> item = xulItem(m_findItems, m_findPosition++);

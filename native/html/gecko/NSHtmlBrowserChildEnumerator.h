@@ -29,6 +29,8 @@ class CNSHtmlBrowserChildEnumerator
   virtual ~CNSHtmlBrowserChildEnumerator();
 
  private:
+  // nextElement without its catch-all.
+  IHtmlObject* makeNextElement();
   // getToolbarElement by walking the tree below `node`.
   static nsCOMPtr<nsIDOMNodeList> findToolbarElement(nsCOMPtr<nsIDOMNode> node, const char* id);
   IHtmlObject* nextNavigationItem();

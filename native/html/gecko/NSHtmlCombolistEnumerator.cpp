@@ -1,7 +1,14 @@
 #include "NSHtmlCombolistEnumerator.h"
 
 #include "NSHtmlCombolistItem.h"
+#include "Tracer.h"
 #include "nsStringAPI.h"
+
+namespace {
+void reportException(unsigned int line) {
+  CTracer::debugTrace("%s %s:%d\n", "Unknown exception", "NSHtmlCombolistEnumerator", line);
+}
+}  // namespace
 
 CNSHtmlCombolistEnumerator::CNSHtmlCombolistEnumerator(IHtmlEnumerator* selectChildren)
     : m_children(selectChildren) {
@@ -24,7 +31,13 @@ IHtmlElement* CNSHtmlCombolistEnumerator::fetchEntry() {
 }
 
 IHtmlObject* CNSHtmlCombolistEnumerator::nextElement() {
-  CHtmlObjectPtr<IHtmlElement> current = m_next.detach();
-  m_next = fetchEntry();
-  return new CNSHtmlCombolistItem(current, m_index++);
+  try {
+    CHtmlObjectPtr<IHtmlElement> current = m_next.detach();
+    m_next = fetchEntry();
+    return new CNSHtmlCombolistItem(current, m_index++);
+  } catch (...) {
+    m_next = nullptr;
+    reportException(__LINE__);
+  }
+  return nullptr;
 }

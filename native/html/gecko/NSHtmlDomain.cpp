@@ -8,10 +8,16 @@
 #include "NSHtmlCombolist.h"
 #include "NSNoOpTopWindow.h"
 #include "NSTopLevelObjectEnumerator.h"
+#include "Tracer.h"
 
 namespace {
 const char kImplementationName[] = "Firefox 3.6";
 const unsigned int kWindowPropertyId = 45;
+const char kModule[] = "NSHtmlDomain";
+
+void reportException(unsigned int line) {
+  CTracer::debugTrace("%s %s:%d\n", "Unknown exception", kModule, line);
+}
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) IHtmlDomain* GetHtmlDomain() {
@@ -23,22 +29,26 @@ CNSHtmlDomain::CNSHtmlDomain() : m_creatorThread(pthread_self()) {
 }
 
 IHtmlTopLevelElement* CNSHtmlDomain::getTopLevelObject(long windowHandle) {
+  try {
+    return findTopLevelObject(windowHandle);
+  } catch (...) {
+    reportException(__LINE__);
+  }
+  return nullptr;
+}
+
+IHtmlTopLevelElement* CNSHtmlDomain::findTopLevelObject(long windowHandle) {
   const long long handle = static_cast<long long>(windowHandle);
-  IHtmlTopLevelElement* found = nullptr;
   CHtmlObjectPtr<CNSTopLevelObjectEnumerator> windows = new CNSTopLevelObjectEnumerator();
-  while (!found && windows->hasMoreElements()) {
-    IHtmlTopLevelElement* candidate = static_cast<IHtmlTopLevelElement*>(windows->nextElement());
+  while (windows->hasMoreElements()) {
+    CHtmlObjectPtr<IHtmlTopLevelElement> candidate =
+        static_cast<IHtmlTopLevelElement*>(windows->nextElement());
     if (!candidate)
       continue;
     CHtmlObjectPtr<IHtmlPropertyValue> window = candidate->getProperty(kWindowPropertyId);
-    if (window && window->longValue() == handle) {
-      found = candidate;
-    } else {
-      candidate->release();
-    }
+    if (window && window->longValue() == handle)
+      return candidate.detach();
   }
-  if (found)
-    return found;
   if (CNSHtmlCombolist::isCombolist(windowHandle))
     return new CNSHtmlCombolist(windowHandle);
   if (CNSNoOpTopWindow::isNoOpTopWindow(windowHandle))
@@ -54,13 +64,28 @@ int CNSHtmlDomain::getImplementationName(char* buffer, int size) {
 }
 
 IHtmlEnumerator* CNSHtmlDomain::enumBrowsers() {
-  return new CNSTopLevelObjectEnumerator();
+  try {
+    return new CNSTopLevelObjectEnumerator();
+  } catch (...) {
+    reportException(__LINE__);
+  }
+  return nullptr;
 }
 
 IHtmlEnumerator* CNSHtmlDomain::enumBrowserThreads() {
-  return new CNSHtmlBrowserThreadEnumerator();
+  try {
+    return new CNSHtmlBrowserThreadEnumerator();
+  } catch (...) {
+    reportException(__LINE__);
+  }
+  return nullptr;
 }
 
 bool CNSHtmlDomain::isBrowserWindow(long windowHandle) {
-  return CNSHtmlBrowser::isBrowserWindow(windowHandle);
+  try {
+    return CNSHtmlBrowser::isBrowserWindow(windowHandle);
+  } catch (...) {
+    reportException(__LINE__);
+  }
+  return false;
 }

@@ -28,6 +28,9 @@ class CNSHtmlDomain final : public CHtmlRefCounted<CNSHtmlDomain, IHtmlDomain> {
   void onEmbeddedBrowserDestroyed(long windowHandle) override {}
 
  private:
+  // getTopLevelObject without its catch-all.
+  IHtmlTopLevelElement* findTopLevelObject(long windowHandle);
+
   pthread_t m_creatorThread;
 };
 

@@ -12,6 +12,11 @@ bool CNSHtmlFormElement::isForm(nsIDOMHTMLElement* element) {
 IHtmlPropertyValue* CNSHtmlFormElement::getProperty(unsigned int id) {
   if (id != PROP_name)
     return CNSHtmlElement::getProperty(id);
-  nsCOMPtr<nsIDOMHTMLFormElement> form = do_QueryInterface(m_element);
-  return NSStringRead(form.get(), &nsIDOMHTMLFormElement::GetName);
+  try {
+    nsCOMPtr<nsIDOMHTMLFormElement> form = do_QueryInterface(m_element);
+    return NSStringRead(form.get(), &nsIDOMHTMLFormElement::GetName);
+  } catch (...) {
+    reportException(__LINE__);
+  }
+  return nullptr;
 }

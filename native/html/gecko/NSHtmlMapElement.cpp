@@ -12,6 +12,11 @@ bool CNSHtmlMapElement::isMap(nsIDOMHTMLElement* element) {
 IHtmlPropertyValue* CNSHtmlMapElement::getProperty(unsigned int id) {
   if (id != PROP_name)
     return CNSHtmlElement::getProperty(id);
-  nsCOMPtr<nsIDOMHTMLMapElement> map = do_QueryInterface(m_element);
-  return NSStringRead(map.get(), &nsIDOMHTMLMapElement::GetName);
+  try {
+    nsCOMPtr<nsIDOMHTMLMapElement> map = do_QueryInterface(m_element);
+    return NSStringRead(map.get(), &nsIDOMHTMLMapElement::GetName);
+  } catch (...) {
+    reportException(__LINE__);
+  }
+  return nullptr;
 }

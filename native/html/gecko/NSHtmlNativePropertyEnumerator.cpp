@@ -5,6 +5,12 @@
 #include "Tracer.h"
 #include "nsIDOMAttr.h"
 
+namespace {
+void reportException(unsigned int line) {
+  CTracer::debugTrace("%s %s:%d\n", "Unknown exception", "NSHtmlNativePropertyEnumerator", line);
+}
+}  // namespace
+
 CNSHtmlNativePropertyEnumerator::CNSHtmlNativePropertyEnumerator(nsCOMPtr<nsIDOMNode>& node) {
   if (!node || NS_FAILED(node->GetAttributes(getter_AddRefs(m_attributes))) || !m_attributes) {
     m_attributes = nullptr;
@@ -18,6 +24,16 @@ CNSHtmlNativePropertyEnumerator::CNSHtmlNativePropertyEnumerator(nsCOMPtr<nsIDOM
 IHtmlObject* CNSHtmlNativePropertyEnumerator::nextElement() {
   if (!hasMoreElements())
     return nullptr;
+  try {
+    return makeProperty();
+  } catch (...) {
+    m_nextAttribute = m_attributeCount;  // attributes that threw are not read further
+    reportException(__LINE__);
+  }
+  return nullptr;
+}
+
+IHtmlObject* CNSHtmlNativePropertyEnumerator::makeProperty() {
   nsCOMPtr<nsIDOMNode> item;
   m_attributes->Item(m_nextAttribute++, getter_AddRefs(item));
   if (!item)

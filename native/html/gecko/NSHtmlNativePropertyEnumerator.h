@@ -20,6 +20,8 @@ class CNSHtmlNativePropertyEnumerator final
   bool hasMoreElements() override { return m_nextAttribute < m_attributeCount; }
 
  private:
+  // The property of the next attribute; nextElement without its catch-all.
+  IHtmlObject* makeProperty();
   unsigned int m_nextAttribute = 0;
   nsCOMPtr<nsIDOMNamedNodeMap> m_attributes;
   unsigned int m_attributeCount = 0;

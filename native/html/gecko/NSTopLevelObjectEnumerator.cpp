@@ -12,6 +12,12 @@
 #include "nsIXULWindow.h"
 #include "nsServiceManagerUtils.h"
 
+namespace {
+void reportException(unsigned int line) {
+  CTracer::debugTrace("%s %s:%d\n", "Unknown exception", "NSTopLevelObjectEnumerator", line);
+}
+}  // namespace
+
 long CNSTopLevelObjectEnumerator::findPopup() {
   nsCOMPtr<nsIDOMHTMLElement> focused = do_QueryInterface(CNSHtmlCombolist::getAssociatedSelect());
   if (!focused || !CNSHtmlSelectElement::isSelect(focused))
@@ -34,18 +40,35 @@ CNSTopLevelObjectEnumerator::CNSTopLevelObjectEnumerator() : m_popupHandle(findP
   }
 }
 
+// A window enumerator that threw once is not asked again: the enumeration ends there.
 bool CNSTopLevelObjectEnumerator::hasMoreElements() {
   if (m_popupHandle)
     return true;
   if (!m_ienum)
     return false;
-  PRBool more = PR_FALSE;
-  if (NS_FAILED(m_ienum->HasMoreElements(&more)))
-    return false;
-  return more;
+  try {
+    PRBool more = PR_FALSE;
+    if (NS_FAILED(m_ienum->HasMoreElements(&more)))
+      return false;
+    return more;
+  } catch (...) {
+    m_ienum = nullptr;
+    reportException(__LINE__);
+  }
+  return false;
 }
 
 IHtmlObject* CNSTopLevelObjectEnumerator::nextElement() {
+  try {
+    return makeNextElement();
+  } catch (...) {
+    m_ienum = nullptr;
+    reportException(__LINE__);
+  }
+  return nullptr;
+}
+
+IHtmlObject* CNSTopLevelObjectEnumerator::makeNextElement() {
   if (m_popupHandle) {
     long handle = m_popupHandle;
     m_popupHandle = 0;

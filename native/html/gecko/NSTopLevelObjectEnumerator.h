@@ -21,6 +21,8 @@ class CNSTopLevelObjectEnumerator final
   bool hasMoreElements() override;
 
  private:
+  // nextElement without its catch-all.
+  IHtmlObject* makeNextElement();
   // The popup window of the focused select's open drop-down list; 0 when there is none.
   static long findPopup();
 
