@@ -682,7 +682,7 @@ nsRect CNSHtmlDocument::screenToDocument(const nsRect& rect, float) {
     return nsRect();
   nsRect origin;
   WidgetToScreen(widget, nsRect(0, 0, 0, 0), &origin);
-  return nsRect(rect.x - origin.x, rect.y - origin.y, 0, 0);
+  return nsRect(OffsetFromOrigin(rect.x, origin.x), OffsetFromOrigin(rect.y, origin.y), 0, 0);
 }
 
 nsPoint CNSHtmlDocument::screenToDocument(const nsPoint& point) {
@@ -950,7 +950,8 @@ IHtmlElement* CNSHtmlDocument::getChildAtPoint(int x, int y) {
         bounds.y = frame.y;
         nsCOMPtr<nsIDOMElement> hit;
         if (layout)
-          layout->ElementFromPoint(x - bounds.x, y - bounds.y, getter_AddRefs(hit));
+          layout->ElementFromPoint(OffsetFromOrigin(x, bounds.x), OffsetFromOrigin(y, bounds.y),
+                                   getter_AddRefs(hit));
         if (hit) {
           IHtmlElement* answer = wrapLayoutAnswer(hit);
           if (answer)

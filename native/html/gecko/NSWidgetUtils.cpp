@@ -1,5 +1,7 @@
 #include "NSWidgetUtils.h"
 
+#include <climits>
+
 #include "nsIWidget.h"
 
 namespace {
@@ -17,6 +19,15 @@ void moveToScreen(nsIWidget* widget, const Rect& rect, Rect* out) {
 }
 
 }  // namespace
+
+int OffsetFromOrigin(int coordinate, int origin) {
+  long long offset = static_cast<long long>(coordinate) - origin;
+  if (offset < INT_MIN)
+    return INT_MIN;
+  if (offset > INT_MAX)
+    return INT_MAX;
+  return static_cast<int>(offset);
+}
 
 void WidgetToScreen(nsIWidget* widget, nsRect rect, nsRect* out) {
   moveToScreen(widget, rect, out);

@@ -12,4 +12,8 @@ class nsIWidget;
 void WidgetToScreen(nsIWidget* widget, nsRect rect, nsRect* out);
 void WidgetToScreen(nsIWidget* widget, nsIntRect rect, nsIntRect* out);
 
+// `coordinate` - `origin`, held to the int range: an agent's point far off the screen stays far
+// off instead of wrapping round to the other side. (INT_MIN, 100) -> INT_MIN; (150, 100) -> 50.
+int OffsetFromOrigin(int coordinate, int origin);
+
 #endif

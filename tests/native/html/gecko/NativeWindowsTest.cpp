@@ -1,6 +1,8 @@
 // The window-handle walk and WidgetToScreen, on real X windows of the private X server.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "HostFixture.h"
 #include "NSWidgetUtils.h"
 #include "nsIBaseWindow.h"
@@ -70,6 +72,17 @@ TEST_F(NativeWindowsTest, TheWalkStopsAtWmClassOrBelowTheRoot) {
   // Without a display there is no walk.
   ns_zv_display = nullptr;
   EXPECT_EQ(ns_zv_topLevelWindowHandle(leaf), 0u);
+}
+
+// Agents' points far off the screen stay far off; they never wrap round into the page.
+TEST(OffsetFromOriginTest, HoldsTheDifferenceToTheIntRange) {
+  EXPECT_EQ(OffsetFromOrigin(150, 100), 50);
+  EXPECT_EQ(OffsetFromOrigin(-5, 100), -105);
+  EXPECT_EQ(OffsetFromOrigin(INT_MIN, 100), INT_MIN);
+  EXPECT_EQ(OffsetFromOrigin(INT_MIN + 50, 100), INT_MIN);
+  EXPECT_EQ(OffsetFromOrigin(INT_MAX, -100), INT_MAX);
+  EXPECT_EQ(OffsetFromOrigin(INT_MAX, INT_MAX), 0);
+  EXPECT_EQ(OffsetFromOrigin(0, INT_MIN), INT_MAX);
 }
 
 TEST_F(NativeWindowsTest, WidgetToScreenAddsTheWidgetsScreenOffset) {
