@@ -237,6 +237,18 @@ class HostileInputTest : public PageAgentFixture {
       EXPECT_FALSE(object->setProperty(settable, nullptr)) << where << " " << settable;
     }
     EXPECT_EQ(text->getReferenceCount(), 1) << where;
+    // Values of the wrong kind or out of range: whatever the answer, the value is neither kept
+    // nor released by the object.
+    CHtmlObjectPtr<IHtmlPropertyValue> lowest = AgentPropertyValue::integer(INT_MIN);
+    CHtmlObjectPtr<IHtmlPropertyValue> highest = AgentPropertyValue::integer(INT_MAX);
+    CHtmlObjectPtr<IHtmlPropertyValue> longText = AgentPropertyValue::text(m_longAscii);
+    for (IHtmlPropertyValue* value :
+         {lowest.operator IHtmlPropertyValue*(), highest.operator IHtmlPropertyValue*(),
+          longText.operator IHtmlPropertyValue*()}) {
+      for (const char* settable : {".value", ".checked", ".selected", ".selectedIndex", ".text"})
+        object->setProperty(settable, value);
+      EXPECT_EQ(value->getReferenceCount(), 1) << where;
+    }
 
     for (int index : {INT_MIN, -1, INT_MAX}) {
       expectNull(object->getOption(index, nullptr), where + " option");
@@ -336,7 +348,8 @@ class HostileInputTest : public PageAgentFixture {
 
   void sweepDomain(const std::vector<long>& deadHandles) {
     int count = domain->getReferenceCount();
-    std::vector<long> handles = {LONG_MIN, LONG_MAX, -1, 0, static_cast<long>(observer.root())};
+    std::vector<long> handles = {LONG_MIN, LONG_MAX,    -1,
+                                 0,        0xdeadbeefL, static_cast<long>(observer.root())};
     handles.insert(handles.end(), deadHandles.begin(), deadHandles.end());
     for (long handle : handles) {
       std::string where = "domain handle " + std::to_string(handle);
