@@ -348,8 +348,9 @@ class HostileInputTest : public PageAgentFixture {
 
   void sweepDomain(const std::vector<long>& deadHandles) {
     int count = domain->getReferenceCount();
-    std::vector<long> handles = {LONG_MIN, LONG_MAX,    -1,
-                                 0,        0xdeadbeefL, static_cast<long>(observer.root())};
+    // Handles of no window: extremes, an arbitrary number, the root; then the dead ones.
+    std::vector<long> handles = {LONG_MIN, LONG_MAX, -1, 0, 0x1eadbeefL};
+    handles.push_back(static_cast<long>(observer.root()));
     handles.insert(handles.end(), deadHandles.begin(), deadHandles.end());
     for (long handle : handles) {
       std::string where = "domain handle " + std::to_string(handle);

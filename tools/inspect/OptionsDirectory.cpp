@@ -33,7 +33,7 @@ pid_t pidOfName(const char* name) {
   const char* digits = name + sizeof kPrefix - 1;
   char* end = nullptr;
   errno = 0;
-  long pid = strtol(digits, &end, 10);
+  long long pid = strtoll(digits, &end, 10);
   if (errno || end == digits || *end != '-' || strlen(end + 1) != 6 || pid <= 0 || pid > INT_MAX)
     return 0;
   return static_cast<pid_t>(pid);
