@@ -457,6 +457,19 @@ TEST_F(HostileInputTest, ObjectsOfWindowsThatClosedStillAnswerEverySlot) {
 
   sweepFound();
   sweepDomain(handles);
+  // A browser without its window loads nothing and goes nowhere, whatever it is asked.
+  std::string longUrl = "http://test/" + std::string(kLongName, 'u');
+  for (const FoundObject& each : m_found) {
+    if (each.className != "Html.HtmlBrowser")
+      continue;
+    IHtmlBrowser* browser = static_cast<IHtmlBrowser*>(static_cast<IHtmlElement*>(each.object));
+    EXPECT_FALSE(browser->loadUrl(longUrl.c_str(), nullptr));
+    EXPECT_FALSE(browser->loadUrl("http://test/page.html", "_self"));
+    for (auto command : {IHtmlBrowser::BrowserBack, IHtmlBrowser::BrowserForward,
+                         IHtmlBrowser::BrowserRefresh, IHtmlBrowser::BrowserHome}) {
+      EXPECT_FALSE(browser->executeCommand(command)) << command;
+    }
+  }
   CHtmlObjectPtr<IHtmlEnumerator> tops = domain->enumBrowsers();
   ASSERT_TRUE(tops);
   EXPECT_FALSE(tops->hasMoreElements());
