@@ -139,6 +139,16 @@ TEST(nsStringAPITest, UTF8AndUTF16ConvertBothWays) {
   nsCString narrow;
   EXPECT_EQ(NS_UTF16ToCString(out, NS_CSTRING_ENCODING_UTF8, narrow), NS_OK);
   EXPECT_EQ(Narrow(narrow), utf8);
+
+  // Appending keeps what the string held; an ASCII run and what follows it both arrive.
+  nsString appended;
+  appended.AssignLiteral("Html.");
+  AppendUTF8toUTF16("TD \xC3\xA9t\xC3\xA9 end", PR_UINT32_MAX, appended);
+  EXPECT_EQ(U16(appended), u"Html.TD \u00E9t\u00E9 end");
+  AppendUTF8toUTF16("xyz", 2, appended);
+  EXPECT_EQ(U16(appended), u"Html.TD \u00E9t\u00E9 endxy");
+  AppendUTF8toUTF16("", 0, appended);
+  EXPECT_EQ(appended.Length(), 17u);
 }
 
 TEST(nsStringAPITest, MalformedInputBecomesReplacementCharacters) {

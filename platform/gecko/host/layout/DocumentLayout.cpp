@@ -86,6 +86,7 @@ void DocumentLayout::relayout() {
 
   mHitIndex.reset();
   mPaintOrder.clear();
+  mOffsetBoxes.clear();
   mViewport = std::move(viewport);
   mPrimaryBoxes = std::move(primary);
   mDirty = false;
@@ -318,11 +319,16 @@ std::string DocumentLayout::dump() {
 
 OffsetBox DocumentLayout::offsetBox(dom::Element& element) {
   flush();
+  auto known = mOffsetBoxes.find(&element);
+  if (known != mOffsetBoxes.end())
+    return known->second;
   Box* box = boxFor(element);
   Box* root = rootBox();
-  if (!box || !root || !box->hasGeometry())
-    return OffsetBox();
-  return OffsetGeometry::offsetBox(*box, *root);
+  OffsetBox result;
+  if (box && root && box->hasGeometry())
+    result = OffsetGeometry::offsetBox(*box, *root);
+  mOffsetBoxes.emplace(&element, result);
+  return result;
 }
 
 ScrollBox DocumentLayout::scrollBox(dom::Element& element) {

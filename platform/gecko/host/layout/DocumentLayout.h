@@ -153,6 +153,9 @@ class DocumentLayout final : public LayoutQuery {
   // Derived from mViewport: emptied with every layout (the index also by every scroll).
   std::vector<Box*> mPaintOrder;
   std::unique_ptr<HitIndex> mHitIndex;
+  // Offset boxes asked for since the last layout: offsetLeft, offsetTop, offsetWidth,
+  // offsetHeight and offsetParent each ask for the same one.
+  std::unordered_map<const dom::Element*, OffsetBox> mOffsetBoxes;
   nsPoint mViewportScroll;
   // Scroll positions of elements' scroll containers, kept across layouts.
   std::vector<std::pair<RefPtr<dom::Element>, nsPoint>> mScrollPositions;

@@ -78,6 +78,31 @@ TEST_F(OffsetsAndScrollingTest, OffsetParentsFollowGeckosRules) {
   EXPECT_EQ(page.layout().borderBoxInDocument(*page.byId(u"bold")), nsRect(13, 33, 8, 16));
 }
 
+// The layout remembers offset boxes between questions; every change that moves an element
+// must show in the next answer, and a removed element's box must not answer for another.
+TEST_F(OffsetsAndScrollingTest, RememberedOffsetsFollowEveryChange) {
+  ShownPage page(
+      "<div id=first style='height:10px'></div>"
+      "<div id=box style='margin-left:10px;width:40px;height:10px'></div>");
+  dom::Element* box = page.byId(u"box");
+  EXPECT_EQ(page.offsets(u"box").left, 18);
+  EXPECT_EQ(page.offsets(u"box").top, 18);
+  box->setAttribute(u"style", u"margin-left:30px;width:40px;height:10px");
+  EXPECT_EQ(page.offsets(u"box").left, 38);
+  EXPECT_EQ(page.offsets(u"box").width, 40);
+  page.byId(u"first")->setAttribute(u"style", u"height:50px");
+  EXPECT_EQ(page.offsets(u"box").top, 58);
+  page.byId(u"first")->parentNode()->removeChild(*page.byId(u"first"));
+  EXPECT_EQ(page.offsets(u"box").top, 8);
+  page.layout().setZoom(2.0);
+  EXPECT_EQ(page.offsets(u"box").left, 38);  // CSS pixels: zoom does not move offsets
+  RefPtr<dom::Node> removed = box;
+  box->parentNode()->removeChild(*box);
+  OffsetBox gone = box->offsetBox();
+  EXPECT_EQ(nsRect(gone.left, gone.top, gone.width, gone.height), nsRect());
+  EXPECT_EQ(gone.offsetParent, nullptr);
+}
+
 TEST_F(OffsetsAndScrollingTest, TextNodesAreTheUnionOfTheirLines) {
   ShownPage page("<div style='width:80px'>aaaa bbbb cccccc</div><p id=p>x<!-- c --></p>",
                  nsIntSize(400, 300));
