@@ -21,10 +21,32 @@ Node::Node(NodeType type, Document* document) : mType(type) {
     mDocumentLink = document->mDocumentLink;
 }
 
+namespace {
+
+// Children of nodes being destroyed, while the outermost destructor releases them one by one:
+// releasing a child from inside its parent's destructor would nest one destructor per level of
+// the tree, and pages nest deeper than the stack allows.
+thread_local std::vector<RefPtr<Node>>* t_orphans = nullptr;
+
+}  // namespace
+
 Node::~Node() {
   // Children that someone else still holds become roots of their own.
   for (auto& child : mChildren)
     child->mParent = nullptr;
+  // Last child first onto the stack, so that they go in document order.
+  std::vector<RefPtr<Node>> own;
+  std::vector<RefPtr<Node>>& orphans = t_orphans ? *t_orphans : own;
+  for (auto child = mChildren.rbegin(); child != mChildren.rend(); ++child)
+    orphans.push_back(std::move(*child));
+  if (t_orphans)
+    return;
+  t_orphans = &own;
+  while (!own.empty()) {
+    RefPtr<Node> next = std::move(own.back());
+    own.pop_back();
+  }
+  t_orphans = nullptr;
 }
 
 void Node::linkToSelf(Document& self) {
@@ -125,7 +147,8 @@ bool Node::allowsChild(const Node& child, const Node* replacing) const {
 
 bool Node::canInsert(const Node& newChild, const Node* replacing, DOMError& error) const {
   error = DOMError::HierarchyRequest;
-  if (newChild.contains(*this))
+  // A node without children holds no ancestor of this one: no walk up for the common append.
+  if (newChild.hasChildNodes() ? newChild.contains(*this) : &newChild == this)
     return false;
   if (newChild.mType != NodeType::DocumentFragment)
     return allowsChild(newChild, replacing);
@@ -227,6 +250,18 @@ DOMError Node::replaceChild(Node& newChild, Node& oldChild) {
     reference = newChild.nextSibling();
   removeChild(oldChild);
   return insertBefore(newChild, reference);
+}
+
+void Node::appendParsedChild(Node& child, const TreePlace& place) {
+  RefPtr<Node> keep(&child);
+  MutationBatch batch(documentOrSelf());
+  insertChildAt(keep, childCount());
+  childrenChanged();
+  if (place.treeDocument)
+    place.treeDocument->subtreeEnteredTree(child);
+  if (place.inDocument)
+    child.insertedIntoDocument();
+  notifyChanged();
 }
 
 void Node::removeAllChildren() {

@@ -117,6 +117,15 @@ class Node : public CountedObject, public nsIDOMNode, public nsIDOM3Node {
   DOMError removeChild(Node& oldChild);
   DOMError replaceChild(Node& newChild, Node& oldChild);
   void removeAllChildren();
+  // Where a tree being filled by a parser lies, worked out once for the whole parse.
+  struct TreePlace {
+    Document* treeDocument = nullptr;  // weak; as treeDocument() of the node filled
+    bool inDocument = false;           // as isInDocument() of the node filled
+  };
+  // A parser's append of a node it just made in this node's document, without parent or
+  // children, below a node inside the tree `place` describes. appendChild's checks walk every
+  // ancestor; here every append costs the same however deep the page nests.
+  void appendParsedChild(Node& child, const TreePlace& place);
   // Tells this node that the data of one of its text children changed.
   void childDataChanged() { childrenChanged(); }
 
