@@ -293,9 +293,12 @@ void Node::renumberChildrenFrom(uint32_t index) {
 }
 
 void Node::setOwnerDocument(Document& document) {
+  for (Node* node = this; node; node = node->nextInTreeOrder(this))
+    node->moveOwnLinkTo(document);
+}
+
+void Node::moveOwnLinkTo(Document& document) {
   mDocumentLink = document.mDocumentLink;
-  for (auto& child : mChildren)
-    child->setOwnerDocument(document);
 }
 
 void Node::attachAnonymousChild(Node& child) {

@@ -200,9 +200,12 @@ class Node : public CountedObject, public nsIDOMNode, public nsIDOM3Node {
   // Reports a change of this node (or its subtree) to the owner document.
   void notifyChanged();
 
-  // Moves this node (and what it owns) to another document's link. Elements override it to
-  // move their attributes and anonymous content along.
-  virtual void setOwnerDocument(Document& document);
+  // Moves this node and its subtree to another document's link, walking the subtree without
+  // recursion.
+  void setOwnerDocument(Document& document);
+  // Moves this one node, and what it holds besides its children, to another document's link.
+  // Elements override it to move their attributes and anonymous content along.
+  virtual void moveOwnLinkTo(Document& document);
 
   // Anonymous content (XBL-style) hangs below its host without being one of its children: its
   // parent is the host, it has no siblings, and the host's child list does not show it.
