@@ -361,14 +361,19 @@ void Node::setTextContent(std::u16string_view text) {
 
 void Node::normalize() {
   MutationBatch batch(documentOrSelf());
+  // Each node's own children first, then on down in tree order: merging one node's text
+  // children changes nothing below its other children, and nothing nests on the call stack.
+  for (Node* node = this; node; node = node->nextInTreeOrder(this))
+    node->mergeTextChildren();
+}
+
+void Node::mergeTextChildren() {
   for (uint32_t i = 0; i < mChildren.size();) {
-    Node& child = *mChildren[i];
-    if (child.mType != NodeType::Text) {
-      child.normalize();
+    if (mChildren[i]->mType != NodeType::Text) {
       ++i;
       continue;
     }
-    auto& text = static_cast<CharacterData&>(child);
+    auto& text = static_cast<CharacterData&>(*mChildren[i]);
     while (Node* next = text.nextSibling()) {
       if (next->mType != NodeType::Text)
         break;
@@ -383,6 +388,9 @@ void Node::normalize() {
   }
 }
 
+// The copy of each node goes below the copy of its parent as the walk reaches it, and each
+// copy hears that its children changed once the walk leaves it: the original's subtree is
+// walked in tree order with a stack of the copies being filled, not one call per level.
 RefPtr<Node> Node::cloneNode(bool deep) const {
   Document* document = documentOrSelf();
   if (!document)
@@ -390,12 +398,27 @@ RefPtr<Node> Node::cloneNode(bool deep) const {
   RefPtr<Node> copy = cloneSelf(*document);
   if (!copy || !deep)
     return copy;
-  for (const auto& child : mChildren) {
-    if (RefPtr<Node> childCopy = child->cloneNode(true)) {
-      copy->insertChildAt(childCopy, copy->childCount());
+  struct Open {
+    const Node* original;
+    Node* copy;  // weak; its parent copy (or `copy`) holds it
+    uint32_t next;
+  };
+  std::vector<Open> open{{this, copy.get(), 0}};
+  while (!open.empty()) {
+    Open& top = open.back();
+    if (top.next == top.original->childCount()) {
+      top.copy->childrenChanged();
+      open.pop_back();
+      continue;
     }
+    const Node& child = *top.original->mChildren[top.next++];
+    RefPtr<Node> childCopy = child.cloneSelf(*document);
+    if (!childCopy)
+      continue;
+    Node* parentCopy = top.copy;
+    parentCopy->insertChildAt(childCopy, parentCopy->childCount());
+    open.push_back({&child, childCopy.get(), 0});
   }
-  copy->childrenChanged();
   return copy;
 }
 

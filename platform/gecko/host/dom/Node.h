@@ -219,6 +219,8 @@ class Node : public CountedObject, public nsIDOMNode, public nsIDOM3Node {
   RefPtr<Node> removeChildAt(uint32_t index);
   void renumberChildrenFrom(uint32_t index);
   void appendTextTo(std::u16string& out) const;
+  // normalize() for this node's own children: adjacent texts merged, empty ones removed.
+  void mergeTextChildren();
 
   static constexpr uint32_t kAnonymous = UINT32_MAX;
 

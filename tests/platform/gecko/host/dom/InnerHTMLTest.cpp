@@ -84,8 +84,8 @@ TEST_F(InnerHTMLTest, SettingIsOneChangeForTheShell) {
 }
 
 // 100,000 nested spans: the parser builds them, innerHTML writes them back in order, another
-// document adopts them, and they are taken apart when the last reference goes, none of it one
-// call per level.
+// document adopts, clones and normalises them, and they are taken apart when the last reference
+// goes, none of it one call per level.
 TEST_F(InnerHTMLTest, DeepTreesParseSerialiseAndFreeWithoutRecursion) {
   const int depth = 100000;
   std::string inner;
@@ -108,6 +108,15 @@ TEST_F(InnerHTMLTest, DeepTreesParseSerialiseAndFreeWithoutRecursion) {
     bottom = bottom->firstChild();
   EXPECT_EQ(u8(bottom->nodeValue().value_or(u"")), "x");
   EXPECT_EQ(bottom->ownerDocument(), other.get());
+
+  // Cloned whole; normalised, merging texts at the bottom.
+  RefPtr<dom::Node> copy = deep->cloneNode(true);
+  ASSERT_TRUE(copy);
+  EXPECT_EQ(u8(static_cast<HTMLElement&>(*copy).innerHTML()), inner);
+  ASSERT_EQ(bottom->parentNode()->appendChild(*other->createTextNode(u"z")), dom::DOMError::None);
+  deep->normalize();
+  EXPECT_EQ(u8(bottom->nodeValue().value_or(u"")), "xz");
+  EXPECT_EQ(bottom->nextSibling(), nullptr);
   page = nullptr;
   deep = nullptr;
 }
