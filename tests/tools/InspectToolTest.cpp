@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <sstream>
@@ -749,4 +750,73 @@ TEST_F(InspectToolTest, AShellSessionTracesRequestsAndWaitsForThem) {
                                               "0", "2", "4", "\"1\""}))
       << result.out;
   EXPECT_TRUE(LeakedNothing(result));
+}
+
+// Pages that are no pages stop the tool at once: a FIFO (opening it would wait for a writer),
+// a device that never ends, a file larger than the browser reads.
+TEST_F(InspectToolTest, OnlyRegularFilesOfBoundedSizeArePages) {
+  std::string fifo = m_home / "fifo.html";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::string huge = m_home / "huge.html";
+  WriteFile(huge, "<p>");
+  ASSERT_EQ(truncate(huge.c_str(), off_t(65) << 20), 0);  // sparse: no disk space taken
+  struct Case {
+    std::string page;
+    std::string message;
+  } failures[] = {
+      {fifo, "not a regular file (a FIFO or a device)"},
+      {"/dev/zero", "not a regular file (a FIFO or a device)"},
+      {huge, "larger than 64 MiB, the most a page may hold"},
+  };
+  for (const Case& c : failures) {
+    ChildResult result = Inspect({"--page", c.page, "windows"});
+    EXPECT_EQ(result.exitCode, 2) << c.page;
+    EXPECT_EQ(ToolMessages(result.err),
+              "nshtml-inspect: cannot load page " + c.page + ": " + c.message + "\n");
+    EXPECT_EQ(result.out, "");
+  }
+  // In a frame, each shows the error page; the page around it loads.
+  std::string framing = Page("framing.html",
+                             "<iframe id=zero src='/dev/zero'></iframe>"
+                             "<iframe id=fifo src='fifo.html'></iframe>");
+  ChildResult framed = Inspect({"--page", framing, "get", "#zero/#errorTitle", ".text"});
+  EXPECT_EQ(framed.exitCode, 0) << framed.err;
+  EXPECT_EQ(framed.out, "\"Problem loading page\"\n");
+  EXPECT_TRUE(LeakedNothing(framed));
+}
+
+// 20,000 and 50,000 elements deep: the tool loads the page and answers get, find, at and a
+// tree of the top levels; a 2,000 deep tree comes out whole, one line per level.
+TEST_F(InspectToolTest, DeepPagesAnswerWithoutOverflowingTheStack) {
+  for (int depth : {20000, 50000}) {
+    std::string markup = "<body><span id=top>";
+    for (int i = 0; i < depth; ++i)
+      markup += "<span>";
+    markup += "<b id=leaf>leaf</b>";
+    for (int i = 0; i < depth; ++i)
+      markup += "</span>";
+    std::string page = Page("deep" + std::to_string(depth) + ".html", markup + "</span></body>");
+    ChildResult text = Inspect({"--page", page, "get", "#top", ".text"});
+    EXPECT_EQ(text.exitCode, 0) << depth << text.err;
+    EXPECT_EQ(text.out, "\"leaf\"\n") << depth;
+    ChildResult found = Inspect({"--page", page, "find", "id", "leaf"});
+    EXPECT_EQ(found.exitCode, 0) << depth << found.err;
+    EXPECT_NE(found.out.find(".id=\"leaf\""), std::string::npos) << depth << found.out;
+    ChildResult at = Inspect({"--page", page, "at", "60", "160"});
+    EXPECT_EQ(at.exitCode, 0) << depth << at.err;
+    ChildResult top = Inspect({"--page", page, "tree", "--depth", "4", "--props", ".tag"});
+    EXPECT_EQ(top.exitCode, 0) << depth << top.err;
+    EXPECT_NE(top.out.find("      Html.BODY"), std::string::npos) << depth << top.out;
+    EXPECT_TRUE(LeakedNothing(top));
+  }
+  std::string markup = "<body>";
+  for (int i = 0; i < 2000; ++i)
+    markup += "<i>";
+  ChildResult whole = Inspect({"--page", Page("tree.html", markup), "tree", "--props", ".tag"});
+  ASSERT_EQ(whole.exitCode, 0) << whole.err;
+  std::vector<std::string> lines = Lines(whole.out);
+  // The browser, 14 toolbar items, document, html, head, body, then the 2,000 nested i's.
+  ASSERT_EQ(lines.size(), 1u + 14 + 1 + 1 + 1 + 1 + 2000);
+  EXPECT_EQ(lines.back(),
+            std::string(2 * (2000 + 3), ' ') + "Html.I .tag=\"I\" .id=\"\" .text=\"\"");
 }

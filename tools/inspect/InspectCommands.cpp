@@ -280,27 +280,53 @@ int InspectCommands::set(const std::string& path, const std::string& name,
   return done ? 0 : 1;  // a refusal is an answer, not a failure, but scripts may test it
 }
 
-JsonValue InspectCommands::treeOf(IHtmlElement* object, int depth,
-                                  const InspectCommand& command) const {
-  JsonValue node = summary(object, command.treeProperties);
-  JsonValue children = JsonValue::array();
-  if (command.treeDepth < 0 || depth < command.treeDepth) {
-    CHtmlObjectPtr<IHtmlEnumerator> items = object->getChildren();
-    while (items && items->hasMoreElements()) {
-      CHtmlObjectPtr<IHtmlElement> child = static_cast<IHtmlElement*>(items->nextElement());
+JsonValue InspectCommands::treeOf(IHtmlElement* top, const InspectCommand& command) const {
+  struct Open {
+    JsonValue node;
+    JsonValue children;
+    CHtmlObjectPtr<IHtmlEnumerator> items;  // null below the depth asked for
+    int depth;
+  };
+  std::vector<Open> open;
+  auto enter = [&](IHtmlElement* object, int depth) {
+    bool deeper = command.treeDepth < 0 || depth < command.treeDepth;
+    open.push_back({summary(object, command.treeProperties), JsonValue::array(),
+                    deeper ? object->getChildren() : nullptr, depth});
+  };
+  enter(top, 0);
+  while (true) {
+    Open& current = open.back();
+    if (current.items && current.items->hasMoreElements()) {
+      CHtmlObjectPtr<IHtmlElement> child = static_cast<IHtmlElement*>(current.items->nextElement());
       if (child)
-        children.push(treeOf(child, depth + 1, command));
+        enter(child, current.depth + 1);
+      continue;
     }
+    current.node.set("children", std::move(current.children));
+    JsonValue finished = std::move(current.node);
+    open.pop_back();
+    if (open.empty())
+      return finished;
+    open.back().children.push(std::move(finished));
   }
-  node.set("children", children);
-  return node;
 }
 
-void InspectCommands::printTree(const JsonValue& node, int indent) const {
-  fprintf(ToolOutput::stream(), "%*s%s\n", indent * 2, "", line(node).c_str());
-  if (const JsonValue* children = node.member("children")) {
-    for (const JsonValue& child : children->items())
-      printTree(child, indent + 1);
+void InspectCommands::printTree(const JsonValue& root) const {
+  struct Pending {
+    const JsonValue* node;
+    int indent;
+  };
+  std::vector<Pending> pending{{&root, 0}};
+  while (!pending.empty()) {
+    Pending next = pending.back();
+    pending.pop_back();
+    fprintf(ToolOutput::stream(), "%*s%s\n", next.indent * 2, "", line(*next.node).c_str());
+    const JsonValue* children = next.node->member("children");
+    if (!children)
+      continue;
+    // Last child first onto the stack, so that they print in order.
+    for (auto child = children->items().rbegin(); child != children->items().rend(); ++child)
+      pending.push_back({&*child, next.indent + 1});
   }
 }
 
@@ -312,11 +338,11 @@ int InspectCommands::tree(const InspectCommand& command) {
     return fail(error);
   if (!top)
     return fail("the library answers nothing for window " + std::to_string(command.window));
-  JsonValue root = treeOf(top, 0, command);
+  JsonValue root = treeOf(top, command);
   if (m_options.json) {
     print(root);
   } else {
-    printTree(root, 0);
+    printTree(root);
   }
   return 0;
 }
@@ -494,8 +520,8 @@ int InspectCommands::report(const std::string& file) {
     answer.set("objects", JsonValue::integer(data.objectCount()));
     print(answer);
   } else {
-    printf("%s (%lld windows, %lld objects)\n", escapeControls(file).c_str(), data.windowCount(),
-           data.objectCount());
+    fprintf(ToolOutput::stream(), "%s (%lld windows, %lld objects)\n", escapeControls(file).c_str(),
+            data.windowCount(), data.objectCount());
   }
   return 0;
 }

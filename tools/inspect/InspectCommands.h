@@ -73,8 +73,10 @@ class InspectCommands {
   JsonValue located(IHtmlElement* object) const;
   // The .url of the document that holds the object; null when it is in none.
   static JsonValue documentOf(IHtmlElement* object);
-  JsonValue treeOf(IHtmlElement* object, int depth, const InspectCommand& command) const;
-  void printTree(const JsonValue& node, int indent) const;
+  // The object tree below `top`, down to the command's depth. Both walk with a stack of their
+  // own: object trees are as deep as the pages they show.
+  JsonValue treeOf(IHtmlElement* top, const InspectCommand& command) const;
+  void printTree(const JsonValue& root) const;
   // `value` as JSON with --json (on one line in the shell), else as one line of text.
   void print(const JsonValue& value) const;
 

@@ -12,6 +12,7 @@
 #include "ExecutableDirectory.h"
 #include "LiveObjects.h"
 #include "PageActions.h"
+#include "PageLimits.h"
 #include "PrivateXServer.h"
 #include "TopLevelWindows.h"
 
@@ -118,11 +119,21 @@ std::string InspectSession::pageUrl(const std::string& page, std::string& error)
   return std::string("file://") + resolved;
 }
 
-// Why the file is no page: a directory, or binary (a NUL byte near its start); empty if neither.
+// Why the file is no page: a directory, not a regular file (a FIFO, a device), larger than the
+// browser reads, or binary (a NUL byte near its start); empty if none of these. Nothing here
+// opens what is not a regular file: opening a FIFO waits for a writer.
 std::string InspectSession::unshowableFile(const std::string& path) {
   struct stat info;
-  if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
-    return "it is a directory";
+  if (stat(path.c_str(), &info) == 0) {
+    if (S_ISDIR(info.st_mode))
+      return "it is a directory";
+    if (!S_ISREG(info.st_mode))
+      return "not a regular file (a FIFO or a device)";
+    if (size_t(info.st_size) > geckohost::kLargestPageBytes) {
+      return "larger than " + std::to_string(geckohost::kLargestPageBytes >> 20) +
+             " MiB, the most a page may hold";
+    }
+  }
   FILE* in = fopen(path.c_str(), "rb");
   if (!in)
     return "cannot read it";

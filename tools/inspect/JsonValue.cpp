@@ -1,6 +1,7 @@
 #include "JsonValue.h"
 
 #include <cstdio>
+#include <vector>
 
 JsonValue JsonValue::boolean(bool value) {
   JsonValue v;
@@ -33,6 +34,26 @@ JsonValue JsonValue::object() {
   JsonValue v;
   v.m_kind = Kind::Object;
   return v;
+}
+
+JsonValue::~JsonValue() {
+  if (m_items.empty() && m_members.empty())
+    return;
+  std::vector<JsonValue> doomed;
+  auto takeChildren = [&doomed](JsonValue& value) {
+    for (JsonValue& item : value.m_items)
+      doomed.push_back(std::move(item));
+    for (auto& member : value.m_members)
+      doomed.push_back(std::move(member.second));
+    value.m_items.clear();
+    value.m_members.clear();
+  };
+  takeChildren(*this);
+  while (!doomed.empty()) {
+    JsonValue last = std::move(doomed.back());
+    doomed.pop_back();
+    takeChildren(last);
+  }
 }
 
 JsonValue& JsonValue::push(JsonValue value) {
@@ -107,11 +128,19 @@ bool JsonValue::isScalar() const {
   return m_kind != Kind::Array && m_kind != Kind::Object;
 }
 
-void JsonValue::write(std::string& out, int indent) const {
-  const bool oneLine = indent < 0;
-  const int inner = oneLine ? indent : indent + 1;
-  const std::string pad(oneLine ? 0 : static_cast<size_t>(indent) * 2, ' ');
-  const std::string innerPad(oneLine ? 0 : static_cast<size_t>(inner) * 2, ' ');
+bool JsonValue::writesFlat(int indent) const {
+  if (indent < 0)
+    return true;
+  if (m_kind == Kind::Object || m_items.size() > 8)
+    return false;
+  for (const JsonValue& item : m_items) {
+    if (!item.isScalar())
+      return false;
+  }
+  return true;
+}
+
+void JsonValue::writeScalar(std::string& out) const {
   switch (m_kind) {
     case Kind::Null:
       out += "null";
@@ -125,38 +154,82 @@ void JsonValue::write(std::string& out, int indent) const {
     case Kind::String:
       out += jsonQuote(m_string);
       return;
-    case Kind::Array: {
-      bool flat = oneLine || m_items.size() <= 8;
-      for (const JsonValue& item : m_items)
-        flat = flat && (oneLine || item.isScalar());
-      if (m_items.empty()) {
-        out += "[]";
-        return;
-      }
-      out += flat ? "[" : "[\n";
-      for (size_t i = 0; i < m_items.size(); ++i) {
-        if (!flat)
-          out += innerPad;
-        m_items[i].write(out, inner);
-        if (i + 1 < m_items.size())
-          out += flat ? ", " : ",\n";
-      }
-      out += flat ? "]" : "\n" + pad + "]";
-      return;
-    }
+    case Kind::Array:
     case Kind::Object:
-      if (m_members.empty()) {
-        out += "{}";
-        return;
+      return;
+  }
+}
+
+// Arrays and objects open on a stack of their own rather than the call stack: the tool writes
+// object trees as deep as the pages they show.
+void JsonValue::write(std::string& out, int indent) const {
+  struct Open {
+    const JsonValue* value;
+    size_t next;  // the item or member to write next
+    int indent;   // < 0: all on one line
+    bool flat;
+  };
+  auto pad = [&out](int level) {
+    if (level > 0)
+      out.append(static_cast<size_t>(level) * 2, ' ');
+  };
+  std::vector<Open> open;
+  const JsonValue* value = this;
+  int level = indent;
+  while (true) {
+    // Write `value` at `level`: a scalar or an empty container whole, otherwise its opening.
+    if (value->isScalar()) {
+      value->writeScalar(out);
+    } else if (value->m_items.empty() && value->m_members.empty()) {
+      out += value->m_kind == Kind::Array ? "[]" : "{}";
+    } else {
+      bool flat = value->writesFlat(level);
+      out += value->m_kind == Kind::Array ? (flat ? "[" : "[\n") : (level < 0 ? "{" : "{\n");
+      open.push_back({value, 0, level, flat});
+    }
+    // Then close what is complete, and find the next value to write.
+    value = nullptr;
+    while (!open.empty() && !value) {
+      Open& top = open.back();
+      const JsonValue& container = *top.value;
+      const bool oneLine = top.indent < 0;
+      const int inner = oneLine ? top.indent : top.indent + 1;
+      const bool isArray = container.m_kind == Kind::Array;
+      const size_t count = isArray ? container.m_items.size() : container.m_members.size();
+      if (top.next > 0 && top.next < count)
+        out += isArray && top.flat ? ", " : (oneLine ? ", " : ",\n");
+      if (top.next == count) {
+        if (isArray) {
+          if (top.flat) {
+            out += "]";
+          } else {
+            out += "\n";
+            pad(top.indent);
+            out += "]";
+          }
+        } else if (oneLine) {
+          out += "}";
+        } else {
+          out += "\n";
+          pad(top.indent);
+          out += "}";
+        }
+        open.pop_back();
+        continue;
       }
-      out += oneLine ? "{" : "{\n";
-      for (size_t i = 0; i < m_members.size(); ++i) {
-        out += innerPad + jsonQuote(m_members[i].first) + ": ";
-        m_members[i].second.write(out, inner);
-        if (i + 1 < m_members.size())
-          out += oneLine ? ", " : ",\n";
+      if (isArray) {
+        if (!top.flat)
+          pad(inner);
+        value = &container.m_items[top.next];
+      } else {
+        pad(oneLine ? 0 : inner);
+        out += jsonQuote(container.m_members[top.next].first) + ": ";
+        value = &container.m_members[top.next].second;
       }
-      out += oneLine ? "}" : "\n" + pad + "}";
+      level = inner;
+      ++top.next;
+    }
+    if (!value)
       return;
   }
 }

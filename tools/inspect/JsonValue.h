@@ -12,6 +12,13 @@ class JsonValue {
   enum class Kind { Null, Boolean, Integer, String, Array, Object };
 
   JsonValue() = default;
+  JsonValue(const JsonValue&) = default;
+  JsonValue(JsonValue&&) noexcept = default;
+  JsonValue& operator=(const JsonValue&) = default;
+  JsonValue& operator=(JsonValue&&) noexcept = default;
+  // Takes nested values apart on a stack of its own, so that a value nested as deep as a page
+  // is freed without one destructor call per level.
+  ~JsonValue();
   static JsonValue boolean(bool value);
   static JsonValue integer(long long value);
   static JsonValue string(std::string utf8);
@@ -39,6 +46,10 @@ class JsonValue {
  private:
   // `indent` < 0 writes everything on one line.
   void write(std::string& out, int indent) const;
+  void writeScalar(std::string& out) const;
+  // Whether an array goes on one line at `indent`: up to eight scalars, or everything when
+  // the whole value does.
+  bool writesFlat(int indent) const;
   bool isScalar() const;
 
   Kind m_kind = Kind::Null;

@@ -1,5 +1,7 @@
 #include "NSHtmlBrowserChildEnumerator.h"
 
+#include <vector>
+
 #include "NSHtmlBrowser.h"
 #include "NSHtmlBrowserToolbar.h"
 #include "NSHtmlDocument.h"
@@ -82,27 +84,32 @@ nsCOMPtr<nsIDOMNodeList> CNSHtmlBrowserChildEnumerator::getToolbarElement(nsCOMP
   return findToolbarElement(node, id);
 }
 
+// The first XUL element with the id in tree order below and including `node`, with the
+// element's children as the answer. The walk keeps the nodes still to visit on a stack of its
+// own, last child lowest, so that it visits in document order without recursing.
 nsCOMPtr<nsIDOMNodeList> CNSHtmlBrowserChildEnumerator::findToolbarElement(
     nsCOMPtr<nsIDOMNode> node, const char* id) {
   nsCOMPtr<nsIDOMNodeList> result;
-  if (!node)
-    return result;
-  nsCOMPtr<nsIDOMXULElement> element = do_QueryInterface(node);
-  if (element && attribute(element, "id").Equals(NS_ConvertASCIItoUTF16(id))) {
-    node->GetChildNodes(getter_AddRefs(result));
-    return result;
-  }
-  PRBool hasChildren = PR_FALSE;
-  node->HasChildNodes(&hasChildren);
-  if (!hasChildren)
-    return result;
-  nsCOMPtr<nsIDOMNodeList> children;
-  node->GetChildNodes(getter_AddRefs(children));
-  PRUint32 count = lengthOf(children);
-  for (PRUint32 i = 0; i < count && !result; ++i) {
-    nsCOMPtr<nsIDOMNode> child;
-    children->Item(i, getter_AddRefs(child));
-    result = findToolbarElement(child, id);
+  const NS_ConvertASCIItoUTF16 wanted(id);
+  std::vector<nsCOMPtr<nsIDOMNode>> pending;
+  if (node)
+    pending.push_back(node);
+  while (!pending.empty()) {
+    nsCOMPtr<nsIDOMNode> next = pending.back();
+    pending.pop_back();
+    nsCOMPtr<nsIDOMXULElement> element = do_QueryInterface(next);
+    if (element && attribute(element, "id").Equals(wanted)) {
+      next->GetChildNodes(getter_AddRefs(result));
+      return result;
+    }
+    nsCOMPtr<nsIDOMNodeList> children;
+    next->GetChildNodes(getter_AddRefs(children));
+    for (PRUint32 i = lengthOf(children); i > 0; --i) {
+      nsCOMPtr<nsIDOMNode> child;
+      children->Item(i - 1, getter_AddRefs(child));
+      if (child)
+        pending.push_back(child);
+    }
   }
   return result;
 }

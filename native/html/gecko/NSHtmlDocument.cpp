@@ -901,20 +901,28 @@ IHtmlElement* CNSHtmlDocument::wrapLayoutAnswer(nsIDOMElement* element) {
   return text ? new CNSHtmlTextNode(text) : nullptr;
 }
 
+// The first of `children` whose rectangle holds the point, then the first of its children that
+// does, and so on down: the last one found, or null. A loop, as the tree is as deep as the page.
 IHtmlElement* CNSHtmlDocument::searchChildrenAtPoint(IHtmlEnumerator* children, int x, int y) {
+  CHtmlObjectPtr<IHtmlElement> found;
+  CHtmlObjectPtr<IHtmlEnumerator> below;  // the children of `found`
+  IHtmlEnumerator* level = children;
+  while (IHtmlElement* hit = firstChildAtPoint(level, x, y)) {
+    found = hit;
+    below = found->getChildren();
+    level = below;
+  }
+  return found.detach();
+}
+
+IHtmlElement* CNSHtmlDocument::firstChildAtPoint(IHtmlEnumerator* children, int x, int y) {
   while (children && children->hasMoreElements()) {
     IHtmlElement* child = static_cast<IHtmlElement*>(children->nextElement());
     if (!child)
       continue;
-    if (!child->isPointInObject(x, y)) {
-      child->release();
-      continue;
-    }
-    IHtmlElement* deeper = getElementAtPoint(child, x, y);
-    if (!deeper)
+    if (child->isPointInObject(x, y))
       return child;
     child->release();
-    return deeper;
   }
   return nullptr;
 }

@@ -145,6 +145,8 @@ class CNSHtmlDocument final : public CHtmlRefCounted<CNSHtmlDocument, IHtmlDocum
   int evaluateInteger(const char* script);
   nsCOMPtr<nsIDOMNode> wrapperScriptContainer();
   IHtmlElement* searchChildrenAtPoint(IHtmlEnumerator* children, int x, int y);
+  // The first of `children` whose rectangle holds the screen point (a new reference), or null.
+  static IHtmlElement* firstChildAtPoint(IHtmlEnumerator* children, int x, int y);
   IHtmlBrowser* getBrowserByFocus();
   IHtmlBrowser* getBrowserByWidget();
 

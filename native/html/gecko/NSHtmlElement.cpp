@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "HtmlStandardPropertySet.h"
 #include "NSHtmlBrowser.h"
@@ -474,11 +475,60 @@ long CNSHtmlElement::getElementWindowHandle() {
 
 // --- Text ------------------------------------------------------------------------------------
 
-bool CNSHtmlElement::getText(nsCOMPtr<nsIDOMNode>& node, nsString_external& text) {
+namespace {
+
+nsString_external tagOf(nsIDOMNode* node) {
+  nsString_external tag;
+  nsCOMPtr<nsIDOMHTMLElement> element = do_QueryInterface(node);
+  if (element)
+    element->GetTagName(tag);
+  return tag;
+}
+
+// What an element adds after its children's text: a space for line breaks, options and header
+// cells, a text area's value.
+void appendAfterElement(nsIDOMNode* element, const nsString_external& tag,
+                        nsString_external& text) {
+  if (tag.LowerCaseEqualsLiteral("br") || tag.LowerCaseEqualsLiteral("option") ||
+      tag.LowerCaseEqualsLiteral("th")) {
+    text.Append(PRUnichar(' '));
+  } else if (tag.LowerCaseEqualsLiteral("textarea")) {
+    nsCOMPtr<nsIDOMHTMLTextAreaElement> area = do_QueryInterface(element);
+    nsString_external value;
+    if (area && NS_SUCCEEDED(area->GetValue(value)))
+      text.Append(value);
+  }
+}
+
+nsCOMPtr<nsIDOMNode> firstChildOf(nsIDOMNode* node) {
   nsCOMPtr<nsIDOMNode> child;
-  if (node)
-    node->GetFirstChild(getter_AddRefs(child));
-  while (child) {
+  if (node && NS_FAILED(node->GetFirstChild(getter_AddRefs(child))))
+    child = nullptr;
+  return child;
+}
+
+nsCOMPtr<nsIDOMNode> nextSiblingOf(nsIDOMNode* node) {
+  nsCOMPtr<nsIDOMNode> next;
+  if (NS_FAILED(node->GetNextSibling(getter_AddRefs(next))))
+    next = nullptr;
+  return next;
+}
+
+}  // namespace
+
+// Depth first in document order, with the elements being walked on a stack of their own rather
+// than the call stack: pages nest tens of thousands of elements deep.
+bool CNSHtmlElement::getText(nsCOMPtr<nsIDOMNode>& node, nsString_external& text) {
+  std::vector<nsCOMPtr<nsIDOMNode>> open;  // the elements whose children are being walked
+  nsCOMPtr<nsIDOMNode> child = firstChildOf(node);
+  while (child || !open.empty()) {
+    if (!child) {
+      nsCOMPtr<nsIDOMNode> finished = open.back();
+      open.pop_back();
+      appendAfterElement(finished, tagOf(finished), text);
+      child = nextSiblingOf(finished);
+      continue;
+    }
     PRUint16 type = 0;
     child->GetNodeType(&type);
     if (type == nsIDOMNode::TEXT_NODE) {
@@ -489,27 +539,17 @@ bool CNSHtmlElement::getText(nsCOMPtr<nsIDOMNode>& node, nsString_external& text
         text.Append(data);
       }
     } else if (type == nsIDOMNode::ELEMENT_NODE) {
-      nsCOMPtr<nsIDOMHTMLElement> element = do_QueryInterface(child);
-      nsString_external tag;
-      if (element)
-        element->GetTagName(tag);
-      if (!tag.LowerCaseEqualsLiteral("script") && !tag.LowerCaseEqualsLiteral("style")) {
-        getText(child, text);
+      nsString_external tag = tagOf(child);
+      bool skipsText = tag.LowerCaseEqualsLiteral("script") || tag.LowerCaseEqualsLiteral("style");
+      nsCOMPtr<nsIDOMNode> first = skipsText ? nullptr : firstChildOf(child);
+      if (first) {
+        open.push_back(child);
+        child = first;
+        continue;
       }
-      if (tag.LowerCaseEqualsLiteral("br") || tag.LowerCaseEqualsLiteral("option") ||
-          tag.LowerCaseEqualsLiteral("th")) {
-        text.Append(PRUnichar(' '));
-      } else if (tag.LowerCaseEqualsLiteral("textarea")) {
-        nsCOMPtr<nsIDOMHTMLTextAreaElement> area = do_QueryInterface(child);
-        nsString_external value;
-        if (area && NS_SUCCEEDED(area->GetValue(value)))
-          text.Append(value);
-      }
+      appendAfterElement(child, tag, text);
     }
-    nsCOMPtr<nsIDOMNode> next;
-    if (NS_FAILED(child->GetNextSibling(getter_AddRefs(next))))
-      break;
-    child = next;
+    child = nextSiblingOf(child);
   }
   return !text.IsEmpty();
 }

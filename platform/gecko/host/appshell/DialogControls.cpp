@@ -11,15 +11,23 @@ bool isTrue(const dom::Element& element, const char16_t* name) {
   return element.stringAttribute(name) == u"true";
 }
 
+// `element` and every element below it, its own children before its anonymous ones, depth
+// first; the elements still to visit wait on a stack, next one on top.
 void collect(dom::Element& element, std::vector<dom::Element*>& found) {
-  found.push_back(&element);
-  for (dom::Node* child = element.firstChild(); child; child = child->nextSibling()) {
-    if (child->isElement())
-      collect(*static_cast<dom::Element*>(child), found);
-  }
-  for (const auto& generated : element.anonymousChildren()) {
-    if (generated->isElement())
-      collect(*static_cast<dom::Element*>(generated.get()), found);
+  std::vector<dom::Element*> pending{&element};
+  while (!pending.empty()) {
+    dom::Element* next = pending.back();
+    pending.pop_back();
+    found.push_back(next);
+    const auto& generated = next->anonymousChildren();
+    for (auto child = generated.rbegin(); child != generated.rend(); ++child) {
+      if ((*child)->isElement())
+        pending.push_back(static_cast<dom::Element*>(child->get()));
+    }
+    for (dom::Node* child = next->lastChild(); child; child = child->previousSibling()) {
+      if (child->isElement())
+        pending.push_back(static_cast<dom::Element*>(child));
+    }
   }
 }
 

@@ -439,8 +439,24 @@ nsCOMPtr<DocShell> DocShell::createFrame(dom::Element& frameElement) {
   // An object names its document with "data", frames and iframes with "src".
   bool isObject = frameElement.isHTML() && frameElement.localName() == u"object";
   std::u16string source = frameElement.urlAttribute(isObject ? u"data" : u"src");
-  child->loadUrl(source.empty() ? "about:blank" : dom::utf16ToUTF8(source));
+  std::string url = source.empty() ? "about:blank" : dom::utf16ToUTF8(source);
+  child->loadUrl(mayLoadInFrame(url) ? url : "about:blank");
   return child;
+}
+
+bool DocShell::mayLoadInFrame(const std::string& url) const {
+  auto withoutFragment = [](const std::string& address) {
+    return address.substr(0, address.find('#'));
+  };
+  const std::string page = withoutFragment(url);
+  int depth = 1;  // the new frame's shell, below this one
+  for (const DocShell* shell = this; shell; shell = shell->sameTypeParent(), ++depth) {
+    if (depth > kMaxFrameDepth)
+      return false;
+    if (page != "about:blank" && withoutFragment(shell->mCurrentUrl) == page)
+      return false;
+  }
+  return true;
 }
 
 nsIntRect DocShell::frameBounds(dom::Element& frameElement, bool& shown) {

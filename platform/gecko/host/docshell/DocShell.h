@@ -53,6 +53,10 @@ class DocShell final : public XPCOMObject<nsIDocShell, nsIDocShellTreeItem, nsID
                                           nsIWebNavigation, nsIBaseWindow, nsIInterfaceRequestor>,
                        public dom::DocumentContainer {
  public:
+  // How many frame shells may nest below a page (Gecko's MAX_DEPTH_CONTENT_FRAMES): a frame
+  // deeper than that stays blank, as one whose page a shell above it already shows does.
+  static constexpr int kMaxFrameDepth = 10;
+
   enum class Type { Chrome, Content };
   enum class LoadMode {
     Complete,  // the document is complete when loadUrl returns
@@ -165,6 +169,9 @@ class DocShell final : public XPCOMObject<nsIDocShell, nsIDocShellTreeItem, nsID
   void removeChild(DocShell& child);
   // Shell and widget for a frame element found in the document.
   nsCOMPtr<DocShell> createFrame(dom::Element& frameElement);
+  // Whether a new frame of this shell may load `url`: a page that frames itself, or two that
+  // frame each other, would otherwise open shells (and X windows) without end.
+  bool mayLoadInFrame(const std::string& url) const;
   // Where a frame's widget goes (relative to this shell's widget) and whether it shows.
   nsIntRect frameBounds(dom::Element& frameElement, bool& shown);
   void appendTree(PRInt32 itemType, std::vector<nsCOMPtr<nsISupports>>& shells);

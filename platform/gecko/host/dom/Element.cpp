@@ -444,8 +444,8 @@ void Element::removedFromDocument(Document& document) {
   document.elementRemoved(*this);
 }
 
-void Element::setOwnerDocument(Document& document) {
-  Node::setOwnerDocument(document);
+void Element::moveOwnLinkTo(Document& document) {
+  Node::moveOwnLinkTo(document);
   for (auto& attr : mAttributes)
     attr->adoptInto(document);
   for (auto& child : mAnonymousChildren)

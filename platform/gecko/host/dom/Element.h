@@ -153,7 +153,7 @@ class Element : public ContentNode, public nsIDOMElement, public nsIDOMNSElement
   // Node
   void* interfaceFor(const nsIID& iid) override;
   RefPtr<Node> cloneSelf(Document& document) const override;
-  void setOwnerDocument(Document& document) override;
+  void moveOwnLinkTo(Document& document) override;
   void removedFromDocument(Document& document) override;
 
   LayoutQuery* layout() const;

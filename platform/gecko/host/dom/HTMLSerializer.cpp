@@ -79,45 +79,74 @@ std::u16string HTMLSerializer::serializeNode(const Node& node) {
   return std::move(serializer.mOut);
 }
 
-void HTMLSerializer::appendChildren(const Node& node) {
-  if (node.isElement() && isVoidElement(static_cast<const Element&>(node)))
+void HTMLSerializer::appendChildren(const Node& root) {
+  if (root.isElement() && isVoidElement(static_cast<const Element&>(root)))
     return;
-  for (Node* child = node.firstChild(); child; child = child->nextSibling())
-    appendNode(*child);
-}
-
-void HTMLSerializer::appendNode(const Node& node) {
-  switch (node.nodeType()) {
-    case NodeType::Element:
-      appendElement(static_cast<const Element&>(node));
-      break;
-    case NodeType::Text:
-    case NodeType::CDATASection:
-      appendText(node);
-      break;
-    case NodeType::Comment:
-      mOut += u"<!--" + static_cast<const CharacterData&>(node).data() + u"-->";
-      break;
-    case NodeType::ProcessingInstruction: {
-      const auto& pi = static_cast<const ProcessingInstruction&>(node);
-      mOut += u"<?" + pi.target() + u" " + pi.data() + u">";
-      break;
+  const Node* node = root.firstChild();
+  while (node) {
+    if (appendStart(*node)) {
+      if (const Node* child = node->firstChild()) {
+        node = child;
+        continue;
+      }
+      appendEnd(*node);
     }
-    case NodeType::DocumentType:
-      mOut += u"<!DOCTYPE " + static_cast<const DocumentType&>(node).name() + u">";
-      break;
-    case NodeType::Document:
-    case NodeType::DocumentFragment:
-      appendChildren(node);
-      break;
-    case NodeType::Attribute:
-      break;
+    // Up to the nearest node with a next sibling, leaving (and closing) each parent passed.
+    while (!node->nextSibling()) {
+      node = node->parentNode();
+      if (!node || node == &root)
+        return;
+      appendEnd(*node);
+    }
+    node = node->nextSibling();
   }
 }
 
-void HTMLSerializer::appendElement(const Element& element) {
-  std::u16string name = serialisedName(element);
-  mOut += u"<" + name;
+void HTMLSerializer::appendNode(const Node& node) {
+  if (appendStart(node)) {
+    appendChildren(node);
+    appendEnd(node);
+  }
+}
+
+bool HTMLSerializer::appendStart(const Node& node) {
+  switch (node.nodeType()) {
+    case NodeType::Element: {
+      const auto& element = static_cast<const Element&>(node);
+      appendStartTag(element);
+      return !isVoidElement(element);
+    }
+    case NodeType::Text:
+    case NodeType::CDATASection:
+      appendText(node);
+      return false;
+    case NodeType::Comment:
+      mOut += u"<!--" + static_cast<const CharacterData&>(node).data() + u"-->";
+      return false;
+    case NodeType::ProcessingInstruction: {
+      const auto& pi = static_cast<const ProcessingInstruction&>(node);
+      mOut += u"<?" + pi.target() + u" " + pi.data() + u">";
+      return false;
+    }
+    case NodeType::DocumentType:
+      mOut += u"<!DOCTYPE " + static_cast<const DocumentType&>(node).name() + u">";
+      return false;
+    case NodeType::Document:
+    case NodeType::DocumentFragment:
+      return true;
+    case NodeType::Attribute:
+      break;
+  }
+  return false;
+}
+
+void HTMLSerializer::appendEnd(const Node& node) {
+  if (node.isElement())
+    mOut += u"</" + serialisedName(static_cast<const Element&>(node)) + u">";
+}
+
+void HTMLSerializer::appendStartTag(const Element& element) {
+  mOut += u"<" + serialisedName(element);
   for (uint32_t i = 0; i < element.attributeCount(); ++i) {
     const Attr& attr = *element.attributeAt(i);
     mOut += u" " + serialisedAttributeName(attr) + u"=\"";
@@ -136,8 +165,6 @@ void HTMLSerializer::appendElement(const Element& element) {
       mOut += u"\n";
     }
   }
-  appendChildren(element);
-  mOut += u"</" + name + u">";
 }
 
 void HTMLSerializer::appendText(const Node& text) {

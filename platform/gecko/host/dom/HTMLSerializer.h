@@ -21,9 +21,15 @@ class HTMLSerializer {
   static std::u16string serializeNode(const Node& node);
 
  private:
+  // Depth first in document order with no recursion (pages nest deeper than the stack goes):
+  // an element's end tag is written when the walk leaves it.
   void appendChildren(const Node& node);
   void appendNode(const Node& node);
-  void appendElement(const Element& element);
+  // Writes what comes before a node's children; answers whether its children follow.
+  bool appendStart(const Node& node);
+  // Writes what comes after a node's children: an element's end tag.
+  void appendEnd(const Node& node);
+  void appendStartTag(const Element& element);
   void appendText(const Node& text);
   void appendEscaped(std::u16string_view text, bool inAttribute);
 

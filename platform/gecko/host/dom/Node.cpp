@@ -21,10 +21,32 @@ Node::Node(NodeType type, Document* document) : mType(type) {
     mDocumentLink = document->mDocumentLink;
 }
 
+namespace {
+
+// Children of nodes being destroyed, while the outermost destructor releases them one by one:
+// releasing a child from inside its parent's destructor would nest one destructor per level of
+// the tree, and pages nest deeper than the stack allows.
+thread_local std::vector<RefPtr<Node>>* t_orphans = nullptr;
+
+}  // namespace
+
 Node::~Node() {
   // Children that someone else still holds become roots of their own.
   for (auto& child : mChildren)
     child->mParent = nullptr;
+  // Last child first onto the stack, so that they go in document order.
+  std::vector<RefPtr<Node>> own;
+  std::vector<RefPtr<Node>>& orphans = t_orphans ? *t_orphans : own;
+  for (auto child = mChildren.rbegin(); child != mChildren.rend(); ++child)
+    orphans.push_back(std::move(*child));
+  if (t_orphans)
+    return;
+  t_orphans = &own;
+  while (!own.empty()) {
+    RefPtr<Node> next = std::move(own.back());
+    own.pop_back();
+  }
+  t_orphans = nullptr;
 }
 
 void Node::linkToSelf(Document& self) {
@@ -125,7 +147,8 @@ bool Node::allowsChild(const Node& child, const Node* replacing) const {
 
 bool Node::canInsert(const Node& newChild, const Node* replacing, DOMError& error) const {
   error = DOMError::HierarchyRequest;
-  if (newChild.contains(*this))
+  // A node without children holds no ancestor of this one: no walk up for the common append.
+  if (newChild.hasChildNodes() ? newChild.contains(*this) : &newChild == this)
     return false;
   if (newChild.mType != NodeType::DocumentFragment)
     return allowsChild(newChild, replacing);
@@ -229,6 +252,18 @@ DOMError Node::replaceChild(Node& newChild, Node& oldChild) {
   return insertBefore(newChild, reference);
 }
 
+void Node::appendParsedChild(Node& child, const TreePlace& place) {
+  RefPtr<Node> keep(&child);
+  MutationBatch batch(documentOrSelf());
+  insertChildAt(keep, childCount());
+  childrenChanged();
+  if (place.treeDocument)
+    place.treeDocument->subtreeEnteredTree(child);
+  if (place.inDocument)
+    child.insertedIntoDocument();
+  notifyChanged();
+}
+
 void Node::removeAllChildren() {
   if (mChildren.empty())
     return;
@@ -258,9 +293,12 @@ void Node::renumberChildrenFrom(uint32_t index) {
 }
 
 void Node::setOwnerDocument(Document& document) {
+  for (Node* node = this; node; node = node->nextInTreeOrder(this))
+    node->moveOwnLinkTo(document);
+}
+
+void Node::moveOwnLinkTo(Document& document) {
   mDocumentLink = document.mDocumentLink;
-  for (auto& child : mChildren)
-    child->setOwnerDocument(document);
 }
 
 void Node::attachAnonymousChild(Node& child) {
@@ -323,14 +361,19 @@ void Node::setTextContent(std::u16string_view text) {
 
 void Node::normalize() {
   MutationBatch batch(documentOrSelf());
+  // Each node's own children first, then on down in tree order: merging one node's text
+  // children changes nothing below its other children, and nothing nests on the call stack.
+  for (Node* node = this; node; node = node->nextInTreeOrder(this))
+    node->mergeTextChildren();
+}
+
+void Node::mergeTextChildren() {
   for (uint32_t i = 0; i < mChildren.size();) {
-    Node& child = *mChildren[i];
-    if (child.mType != NodeType::Text) {
-      child.normalize();
+    if (mChildren[i]->mType != NodeType::Text) {
       ++i;
       continue;
     }
-    auto& text = static_cast<CharacterData&>(child);
+    auto& text = static_cast<CharacterData&>(*mChildren[i]);
     while (Node* next = text.nextSibling()) {
       if (next->mType != NodeType::Text)
         break;
@@ -345,6 +388,9 @@ void Node::normalize() {
   }
 }
 
+// The copy of each node goes below the copy of its parent as the walk reaches it, and each
+// copy hears that its children changed once the walk leaves it: the original's subtree is
+// walked in tree order with a stack of the copies being filled, not one call per level.
 RefPtr<Node> Node::cloneNode(bool deep) const {
   Document* document = documentOrSelf();
   if (!document)
@@ -352,12 +398,27 @@ RefPtr<Node> Node::cloneNode(bool deep) const {
   RefPtr<Node> copy = cloneSelf(*document);
   if (!copy || !deep)
     return copy;
-  for (const auto& child : mChildren) {
-    if (RefPtr<Node> childCopy = child->cloneNode(true)) {
-      copy->insertChildAt(childCopy, copy->childCount());
+  struct Open {
+    const Node* original;
+    Node* copy;  // weak; its parent copy (or `copy`) holds it
+    uint32_t next;
+  };
+  std::vector<Open> open{{this, copy.get(), 0}};
+  while (!open.empty()) {
+    Open& top = open.back();
+    if (top.next == top.original->childCount()) {
+      top.copy->childrenChanged();
+      open.pop_back();
+      continue;
     }
+    const Node& child = *top.original->mChildren[top.next++];
+    RefPtr<Node> childCopy = child.cloneSelf(*document);
+    if (!childCopy)
+      continue;
+    Node* parentCopy = top.copy;
+    parentCopy->insertChildAt(childCopy, parentCopy->childCount());
+    open.push_back({&child, childCopy.get(), 0});
   }
-  copy->childrenChanged();
   return copy;
 }
 

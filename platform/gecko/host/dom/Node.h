@@ -117,6 +117,15 @@ class Node : public CountedObject, public nsIDOMNode, public nsIDOM3Node {
   DOMError removeChild(Node& oldChild);
   DOMError replaceChild(Node& newChild, Node& oldChild);
   void removeAllChildren();
+  // Where a tree being filled by a parser lies, worked out once for the whole parse.
+  struct TreePlace {
+    Document* treeDocument = nullptr;  // weak; as treeDocument() of the node filled
+    bool inDocument = false;           // as isInDocument() of the node filled
+  };
+  // A parser's append of a node it just made in this node's document, without parent or
+  // children, below a node inside the tree `place` describes. appendChild's checks walk every
+  // ancestor; here every append costs the same however deep the page nests.
+  void appendParsedChild(Node& child, const TreePlace& place);
   // Tells this node that the data of one of its text children changed.
   void childDataChanged() { childrenChanged(); }
 
@@ -191,9 +200,12 @@ class Node : public CountedObject, public nsIDOMNode, public nsIDOM3Node {
   // Reports a change of this node (or its subtree) to the owner document.
   void notifyChanged();
 
-  // Moves this node (and what it owns) to another document's link. Elements override it to
-  // move their attributes and anonymous content along.
-  virtual void setOwnerDocument(Document& document);
+  // Moves this node and its subtree to another document's link, walking the subtree without
+  // recursion.
+  void setOwnerDocument(Document& document);
+  // Moves this one node, and what it holds besides its children, to another document's link.
+  // Elements override it to move their attributes and anonymous content along.
+  virtual void moveOwnLinkTo(Document& document);
 
   // Anonymous content (XBL-style) hangs below its host without being one of its children: its
   // parent is the host, it has no siblings, and the host's child list does not show it.
@@ -207,6 +219,8 @@ class Node : public CountedObject, public nsIDOMNode, public nsIDOM3Node {
   RefPtr<Node> removeChildAt(uint32_t index);
   void renumberChildrenFrom(uint32_t index);
   void appendTextTo(std::u16string& out) const;
+  // normalize() for this node's own children: adjacent texts merged, empty ones removed.
+  void mergeTextChildren();
 
   static constexpr uint32_t kAnonymous = UINT32_MAX;
 

@@ -53,6 +53,18 @@ ComputedStyle gridStyle(const ComputedStyle& table) {
   return style;
 }
 
+// Counts one level of element boxes for as long as it lives.
+class DepthScope {
+ public:
+  explicit DepthScope(int& depth) : mDepth(depth) { ++mDepth; }
+  ~DepthScope() { --mDepth; }
+  DepthScope(const DepthScope&) = delete;
+  DepthScope& operator=(const DepthScope&) = delete;
+
+ private:
+  int& mDepth;
+};
+
 }  // namespace
 
 BoxTreeBuilder::BoxTreeBuilder(const dom::Document& document, const StyleResolver& styles,
@@ -108,6 +120,9 @@ bool BoxTreeBuilder::acceptsChild(const Box& box, const dom::Element& element, D
 }
 
 void BoxTreeBuilder::buildElement(dom::Element& element, Box& parentBox, Box* positionedAncestor) {
+  if (mDepth >= kMaxBoxDepth)
+    return;
+  DepthScope scope(mDepth);
   ComputedStyle style = mStyles.resolve(element, parentBox.style());
   if (style.display == Display::None || !acceptsChild(parentBox, element, style.display))
     return;

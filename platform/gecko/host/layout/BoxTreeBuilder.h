@@ -12,7 +12,10 @@
 //   (ImageSizing) is an inline box (or a block) whose one Text box carries that text;
 // - a table gets a wrapper box (its margins, position and captions) around a grid box (its
 //   border, padding, background, row groups and rows); rows take cells only, groups rows only;
-// - framesets take frame and frameset children only; a frame outside a frameset gets no box.
+// - framesets take frame and frameset children only; a frame outside a frameset gets no box;
+// - elements nested deeper than kMaxBoxDepth boxes get no box, as Gecko of this era stopped
+//   reflowing frames past its reflow depth limit: every walk over boxes stays shallow, however
+//   deep the DOM.
 #ifndef GECKOHOST_LAYOUT_BOXTREEBUILDER_H
 #define GECKOHOST_LAYOUT_BOXTREEBUILDER_H
 
@@ -39,6 +42,9 @@ class StyleResolver;
 
 class BoxTreeBuilder {
  public:
+  // Gecko 1.9.2's MAX_REFLOW_DEPTH: the deepest box nesting that is laid out.
+  static constexpr int kMaxBoxDepth = 200;
+
   BoxTreeBuilder(const dom::Document& document, const StyleResolver& styles,
                  DropDownStates& dropDowns, image::ImageCache& images);
 
@@ -68,6 +74,7 @@ class BoxTreeBuilder {
   DropDownStates& mDropDowns;
   image::ImageCache& mImages;  // weak; the document's layout owns it
   Box* mViewport = nullptr;    // weak; build() hands it out
+  int mDepth = 0;              // element boxes open around the one being built
   std::unordered_map<const dom::Node*, Box*> mPrimary;
 };
 

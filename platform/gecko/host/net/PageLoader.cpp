@@ -1,9 +1,12 @@
 #include "PageLoader.h"
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "PageLimits.h"
 
 #include "net/HttpFetcher.h"
 #include "net/URI.h"
@@ -49,6 +52,36 @@ std::string localPath(const net::URI& url) {
   if (!url.host().empty() && url.host() != "localhost")
     return {};
   return percentDecoded(url.filePath());
+}
+
+// The bytes of a regular file of at most `maxBytes` bytes; nothing for anything else. Opened
+// without blocking and checked on the open descriptor, so that a FIFO put where a file was is
+// never waited on; read up to one byte past the limit, so that a file growing meanwhile is
+// refused rather than read without end.
+std::optional<std::string> readRegularFile(const std::string& path, size_t maxBytes) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0)
+    return std::nullopt;
+  struct stat info;
+  std::optional<std::string> bytes;
+  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && size_t(info.st_size) <= maxBytes) {
+    std::string content(size_t(info.st_size) + 1, '\0');
+    size_t length = 0;
+    while (length < content.size()) {
+      ssize_t got = ::read(fd, content.data() + length, content.size() - length);
+      if (got < 0 && errno == EINTR)
+        continue;
+      if (got <= 0)
+        break;
+      length += size_t(got);
+    }
+    if (length <= maxBytes) {
+      content.resize(length);
+      bytes = std::move(content);
+    }
+  }
+  ::close(fd);
+  return bytes;
 }
 
 std::string escapeHtml(const std::string& text) {
@@ -112,11 +145,8 @@ LoadedPage PageLoader::loadLocal(const std::string& url) const {
   }
   std::string path = localPath(*parsed);
   if (!path.empty()) {
-    std::ifstream file(path, std::ios::binary);
-    if (file) {
-      std::ostringstream content;
-      content << file.rdbuf();
-      page.content = content.str();
+    if (std::optional<std::string> content = readRegularFile(path, kLargestPageBytes)) {
+      page.content = std::move(*content);
       if (endsWith(path, ".xul"))
         page.contentType = kXulType;
       page.status = LoadStatus::Found;
@@ -135,19 +165,9 @@ std::optional<std::string> PageLoader::loadBytes(const std::string& url, size_t 
   }
   std::optional<net::URI> parsed = net::URI::parse(url);
   std::string path = parsed ? localPath(*parsed) : std::string();
-  std::error_code error;
-  if (path.empty() || !std::filesystem::is_regular_file(path, error))
+  if (path.empty())
     return std::nullopt;
-  std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error || size > maxBytes)
-    return std::nullopt;
-  std::ifstream file(path, std::ios::binary);
-  if (!file)
-    return std::nullopt;
-  std::string bytes(size_t(size), '\0');
-  file.read(bytes.data(), std::streamsize(bytes.size()));
-  bytes.resize(size_t(file.gcount()));
-  return bytes;
+  return readRegularFile(path, maxBytes);
 }
 
 std::string PageLoader::errorPage(const std::string& url) {

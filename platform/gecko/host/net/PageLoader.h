@@ -1,7 +1,8 @@
 // Fetches what a URL names: a page of the page table, a file for a file: URL, the empty
 // about:blank, or (where the network policy allows) an http: or https: URL over the network.
 // Whatever cannot be fetched becomes an error page, as Gecko shows one (the load itself still
-// succeeds and the document is complete).
+// succeeds and the document is complete); so does a file that is no regular file or is larger
+// than kLargestPageBytes (PageLimits.h).
 //
 //   PageLoader loader(table);
 //   LoadedPage page = loader.load("file:///tmp/a.html#part");
@@ -42,7 +43,7 @@ class PageLoader {
 
   // The bytes of a resource (an image): the page table's content at `url`, or a local file
   // for a file: URL; nothing for anything else, and nothing rather than more than `maxBytes`
-  // bytes (a file's size is checked before it is read). Never an error page.
+  // bytes (a file's size is checked before it is read, and no more is read). Never an error page.
   std::optional<std::string> loadBytes(const std::string& url, size_t maxBytes) const;
 
   // The error page shown for a URL that nothing answers.

@@ -92,6 +92,7 @@ void GumboTreeConverter::appendChildren(const GumboVector& children, dom::Node& 
     unsigned next;
     dom::Node* parent;  // weak: held by its own parent, up to `target`
   };
+  const dom::Node::TreePlace place{target.treeDocument(), target.isInDocument()};
   std::vector<Pending> stack{{&children, 0, &target}};
   while (!stack.empty()) {
     Pending& top = stack.back();
@@ -104,7 +105,7 @@ void GumboTreeConverter::appendChildren(const GumboVector& children, dom::Node& 
     if (!node)
       continue;
     dom::Node* parent = top.parent;
-    parent->appendChild(*node);
+    parent->appendParsedChild(*node, place);
     bool hasChildren = source->type == GUMBO_NODE_ELEMENT || source->type == GUMBO_NODE_TEMPLATE;
     if (hasChildren)
       stack.push_back({&source->v.element.children, 0, node.get()});

@@ -83,5 +83,43 @@ TEST_F(InnerHTMLTest, SettingIsOneChangeForTheShell) {
   page->setContainer(nullptr);
 }
 
+// 100,000 nested spans: the parser builds them, innerHTML writes them back in order, another
+// document adopts, clones and normalises them, and they are taken apart when the last reference
+// goes, none of it one call per level.
+TEST_F(InnerHTMLTest, DeepTreesParseSerialiseAndFreeWithoutRecursion) {
+  const int depth = 100000;
+  std::string inner;
+  for (int i = 0; i < depth; ++i)
+    inner += "<span>";
+  inner += "<i>x</i><br>";
+  for (int i = 0; i < depth; ++i)
+    inner += "</span>";
+  auto page = parsePage("<div id=d>" + inner + "</div><p id=after>y</p>");
+  EXPECT_EQ(u8(byId(*page, u"d")->innerHTML()), inner);
+  EXPECT_EQ(u8(byId(*page, u"after")->innerHTML()), "y");
+
+  // Taken out and adopted by another document, all the way down.
+  RefPtr<dom::Node> deep = byId(*page, u"d");
+  ASSERT_EQ(deep->parentNode()->removeChild(*deep), dom::DOMError::None);
+  auto other = parsePage("<p>other</p>");
+  deep->adoptInto(*other);
+  dom::Node* bottom = deep.get();
+  while (bottom->firstChild())
+    bottom = bottom->firstChild();
+  EXPECT_EQ(u8(bottom->nodeValue().value_or(u"")), "x");
+  EXPECT_EQ(bottom->ownerDocument(), other.get());
+
+  // Cloned whole; normalised, merging texts at the bottom.
+  RefPtr<dom::Node> copy = deep->cloneNode(true);
+  ASSERT_TRUE(copy);
+  EXPECT_EQ(u8(static_cast<HTMLElement&>(*copy).innerHTML()), inner);
+  ASSERT_EQ(bottom->parentNode()->appendChild(*other->createTextNode(u"z")), dom::DOMError::None);
+  deep->normalize();
+  EXPECT_EQ(u8(bottom->nodeValue().value_or(u"")), "xz");
+  EXPECT_EQ(bottom->nextSibling(), nullptr);
+  page = nullptr;
+  deep = nullptr;
+}
+
 }  // namespace
 }  // namespace geckohost::testing

@@ -1,11 +1,13 @@
 // Loading from the page table, from files, about:blank, and the error page; resource bytes.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
 #include <string>
 
+#include "PageLimits.h"
 #include "PageLoader.h"
 #include "PageTable.h"
 
@@ -89,6 +91,40 @@ TEST(PageLoaderTest, ResourceBytesComeFromTheTableOrAFileWithinTheLimit) {
   EXPECT_EQ(loader.loadBytes("file:///tmp", 100), std::nullopt);  // a directory
   std::remove(path);
   EXPECT_EQ(loader.loadBytes(url, 7), std::nullopt);
+}
+
+// A page is a regular file of bounded size. A FIFO nobody writes would block the load, a device
+// such as /dev/zero would be read without end, and a huge file would be read whole: each gives
+// the error page at once instead, and a file at the limit still loads.
+TEST(PageLoaderTest, OnlyRegularFilesUpToTheLimitArePages) {
+  char directory[] = "/tmp/geckohost-pages-XXXXXX";
+  ASSERT_TRUE(mkdtemp(directory));
+  const std::string fifo = std::string(directory) + "/fifo.html";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const std::string huge = std::string(directory) + "/huge.html";
+  const std::string largest = std::string(directory) + "/largest.html";
+  // Sparse files: their size is what counts, no disk space is taken.
+  std::ofstream(huge).close();
+  ASSERT_EQ(truncate(huge.c_str(), off_t(geckohost::kLargestPageBytes + 1)), 0);
+  std::ofstream(largest).close();
+  ASSERT_EQ(truncate(largest.c_str(), off_t(geckohost::kLargestPageBytes)), 0);
+  PageTable pages;
+  PageLoader loader(pages);
+
+  for (const std::string& path : {fifo, std::string("/dev/zero"), huge, std::string(directory)}) {
+    auto page = loader.load("file://" + path);
+    EXPECT_EQ(page.status, LoadStatus::NotFound) << path;
+    EXPECT_NE(page.content.find("could not be found"), std::string::npos) << path;
+    EXPECT_EQ(loader.loadBytes("file://" + path, 1 << 20), std::nullopt) << path;
+  }
+  auto atLimit = loader.load("file://" + largest);
+  EXPECT_EQ(atLimit.status, LoadStatus::Found);
+  EXPECT_EQ(atLimit.content.size(), geckohost::kLargestPageBytes);
+
+  std::remove(fifo.c_str());
+  std::remove(huge.c_str());
+  std::remove(largest.c_str());
+  rmdir(directory);
 }
 
 }  // namespace

@@ -1,0 +1,108 @@
+// What deep pages cost, as the agent meets them: loading and laying out a page of nested spans
+// (BM_DeepPageLoad, per load, through the host), and the product's text walk down such a page
+// (BM_DeepPageText, per call). Both should grow in proportion to the depth: the "Complexity" line
+// each prints names the fit (O(N) expected).
+//
+//   build/bench/deep_page_bench --benchmark_filter=Text
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "AgentSession.h"
+#include "PrivateXServer.h"
+#include "nsIDOMElement.h"
+#include "nsIDOMNSHTMLElement.h"
+#include "nsStringAPI.h"
+
+namespace {
+
+std::unique_ptr<geckohost::PrivateXServer> g_server;
+
+// `depth` spans, each inside the last, the outermost with id "top" and its own text first, a
+// "leaf" text at the bottom.
+std::string nestedSpans(int depth) {
+  std::string markup = "<body><span id=top>top";
+  for (int i = 1; i < depth; ++i)
+    markup += "<span>";
+  markup += "leaf";
+  for (int i = 0; i < depth; ++i)
+    markup += "</span>";
+  return markup + "</body>";
+}
+
+void BM_DeepPageLoad(benchmark::State& state) {
+  const int depth = int(state.range(0));
+  AgentSession& session = AgentSession::instance();
+  const std::string name = "load-" + std::to_string(depth);
+  AgentSession::Page& page = session.show(name, nestedSpans(depth));
+  for (auto _ : state) {
+    page.window->loadUrl("http://bench/" + name + ".html");
+    // Layout runs on the first question that needs it: the width of #top asks for it.
+    nsCOMPtr<nsIDOMDocument> document = page.window->document(0);
+    nsCOMPtr<nsIDOMElement> top;
+    if (document)
+      document->GetElementById(NS_LITERAL_STRING("top"), getter_AddRefs(top));
+    nsCOMPtr<nsIDOMNSHTMLElement> measured = do_QueryInterface(top);
+    PRInt32 width = 0;
+    if (!measured || NS_FAILED(measured->GetOffsetWidth(&width)) || width <= 0) {
+      state.SkipWithError("the page shows no #top");
+      break;
+    }
+  }
+  state.SetComplexityN(depth);
+}
+BENCHMARK(BM_DeepPageLoad)
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Arg(50000)
+    ->ArgName("depth")
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+
+void BM_DeepPageText(benchmark::State& state) {
+  const int depth = int(state.range(0));
+  AgentSession::Page& page =
+      AgentSession::instance().show("text-" + std::to_string(depth), nestedSpans(depth));
+  CHtmlObjectPtr<IHtmlElement> top = AgentSession::byId(page.document, "top");
+  if (!top) {
+    state.SkipWithError("the page has no #top");
+    return;
+  }
+  for (auto _ : state) {
+    CHtmlObjectPtr<IHtmlPropertyValue> text = top->getProperty(".text");
+    benchmark::DoNotOptimize(text->string());
+  }
+  state.SetComplexityN(depth);
+}
+BENCHMARK(BM_DeepPageText)
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Arg(50000)
+    ->ArgName("depth")
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const char* display = getenv("DISPLAY");
+  if (!display || !*display) {
+    std::string error;
+    g_server = geckohost::PrivateXServer::start(&error);
+    if (!g_server) {
+      fprintf(stderr, "no private X server: %s\n", error.c_str());
+      return 1;
+    }
+    g_server->makeDefault();
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  AgentSession::end();
+  benchmark::Shutdown();
+  return 0;
+}
