@@ -18,7 +18,7 @@ extern "C" __attribute__((visibility("default"))) IHtmlDomain* GetHtmlDomain() {
   return new CNSHtmlDomain();
 }
 
-CNSHtmlDomain::CNSHtmlDomain() : m_creatorThread(pthread_self()) {
+CNSHtmlDomain::CNSHtmlDomain() {
   CHtmlStandardPropertySet::getStandardSet();
 }
 

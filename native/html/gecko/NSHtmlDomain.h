@@ -4,8 +4,6 @@
 #ifndef NATIVE_HTML_GECKO_NSHTMLDOMAIN_H
 #define NATIVE_HTML_GECKO_NSHTMLDOMAIN_H
 
-#include <pthread.h>
-
 #include "HtmlObject.h"
 #include "HtmlRefCounted.h"
 
@@ -26,9 +24,6 @@ class CNSHtmlDomain final : public CHtmlRefCounted<CNSHtmlDomain, IHtmlDomain> {
   void* getNativeProxy(long windowHandle) override { return nullptr; }
   void* getEmbeddedProxy(long windowHandle) override { return nullptr; }
   void onEmbeddedBrowserDestroyed(long windowHandle) override {}
-
- private:
-  pthread_t m_creatorThread;
 };
 
 #endif

@@ -14,7 +14,7 @@ bool CNSNoOpTopWindow::isNoOpTopWindow(long) {
   return false;
 }
 
-CNSNoOpTopWindow::CNSNoOpTopWindow(long windowHandle) : m_windowHandle(windowHandle) {}
+CNSNoOpTopWindow::CNSNoOpTopWindow(long windowHandle) {}
 
 IHtmlPropertyValue* CNSNoOpTopWindow::getProperty(const char* canonicalName) {
   unsigned int id = CHtmlStandardPropertySet::getPropertyId(canonicalName);

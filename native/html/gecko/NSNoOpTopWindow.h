@@ -16,7 +16,7 @@ class CNSNoOpTopWindow final : public CHtmlRefCounted<CNSNoOpTopWindow, IHtmlTop
   // False for every handle.
   static bool isNoOpTopWindow(long windowHandle);
 
-  // Precondition: `windowHandle` is not 0.
+  // Precondition: `windowHandle` is not 0. The placeholder keeps nothing of it.
   explicit CNSNoOpTopWindow(long windowHandle);
 
   // IHtmlElement
@@ -45,7 +45,6 @@ class CNSNoOpTopWindow final : public CHtmlRefCounted<CNSNoOpTopWindow, IHtmlTop
 
   nsCOMPtr<nsIWidget> m_widget;
   nsCOMPtr<nsISupports> m_nativeObject;
-  long m_windowHandle;
 };
 
 #endif
