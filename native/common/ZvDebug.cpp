@@ -778,9 +778,7 @@ bool ZvDebug::BackupName(const char* path, const char* suffix, unsigned counter,
   } else {
     snprintf(tag, sizeof tag, "_c_%s_%u", suffix, counter);
   }
-  // The extension is the file's own: "/home/j.doe/zav_trace" has none.
-  const char* slash = strrchr(path, '/');
-  const char* dot = strrchr(slash ? slash + 1 : path, '.');
+  const char* dot = strrchr(path, '.');
   const int length =
       dot ? snprintf(out, size, "%.*s%s%s", static_cast<int>(dot - path), path, tag, dot)
           : snprintf(out, size, "%s%s.txt", path, tag);
