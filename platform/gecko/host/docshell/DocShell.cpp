@@ -35,6 +35,11 @@ namespace geckohost {
 
 namespace {
 
+// "http://a/b.html#c" -> "http://a/b.html"
+std::string withoutFragment(const std::string& url) {
+  return url.substr(0, url.find('#'));
+}
+
 // Answered by QueryInterface with the DocShell itself, so that the host can tell its own
 // shells from others behind nsIDocShellTreeItem pointers.
 const nsIID kDocShellImplIID = {
@@ -439,8 +444,25 @@ nsCOMPtr<DocShell> DocShell::createFrame(dom::Element& frameElement) {
   // An object names its document with "data", frames and iframes with "src".
   bool isObject = frameElement.isHTML() && frameElement.localName() == u"object";
   std::u16string source = frameElement.urlAttribute(isObject ? u"data" : u"src");
-  child->loadUrl(source.empty() ? "about:blank" : dom::utf16ToUTF8(source));
+  std::string url = source.empty() ? "about:blank" : dom::utf16ToUTF8(source);
+  child->loadUrl(refusesFrameLoad(type, url) ? "about:blank" : url);
   return child;
+}
+
+// nsFrameLoader's check for recursive loads, with its limits (10 levels, the same URL once).
+bool DocShell::refusesFrameLoad(Type type, const std::string& url) const {
+  constexpr int kMaxSameTypeAncestors = 10;
+  if (type != mType)
+    return false;  // the top of a tree of its own type, like a tab in the chrome
+  const std::string page = withoutFragment(url);
+  int ancestors = 0;
+  for (const DocShell* shell = this; shell; shell = shell->sameTypeParent()) {
+    if (++ancestors >= kMaxSameTypeAncestors)
+      return true;
+    if (page != "about:blank" && withoutFragment(shell->mCurrentUrl) == page)
+      return true;
+  }
+  return false;
 }
 
 nsIntRect DocShell::frameBounds(dom::Element& frameElement, bool& shown) {

@@ -165,6 +165,11 @@ class DocShell final : public XPCOMObject<nsIDocShell, nsIDocShellTreeItem, nsID
   void removeChild(DocShell& child);
   // Shell and widget for a frame element found in the document.
   nsCOMPtr<DocShell> createFrame(dom::Element& frameElement);
+  // Whether a frame of `type` under this shell must not load `url`, as Gecko refuses it: the
+  // frame would have 10 or more ancestors of its type, or one of them shows `url` (fragments
+  // aside; about:blank is never refused). A page that frames itself would otherwise nest
+  // without end.
+  bool refusesFrameLoad(Type type, const std::string& url) const;
   // Where a frame's widget goes (relative to this shell's widget) and whether it shows.
   nsIntRect frameBounds(dom::Element& frameElement, bool& shown);
   void appendTree(PRInt32 itemType, std::vector<nsCOMPtr<nsISupports>>& shells);
