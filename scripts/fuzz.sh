@@ -28,7 +28,7 @@ fi
 build_dir=build-sanitize
 scripts/setup-deps.sh --tests --sanitize
 if [ -f "$build_dir/CMakeCache.txt" ] &&
-  ! grep -q '^CMAKE_CXX_COMPILER:[A-Z]*=.*clang++' "$build_dir/CMakeCache.txt"; then
+  ! grep -Eq '^CMAKE_CXX_COMPILER:[A-Z]*=(.*/)?clang\+\+-14$' "$build_dir/CMakeCache.txt"; then
   rm -f "$build_dir/CMakeCache.txt"  # configured with gcc before: CMake would keep that
 fi
 cmake -S . -B "$build_dir" -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
@@ -43,9 +43,9 @@ for name in "${targets[@]}"; do
   echo "== $name: $seconds s"
   work="$build_dir/fuzz/work/$name"
   mkdir -p "$work"
-  # The input bound the tests use (fuzz/CMakeLists.txt writes it).
-  max_len="$(cat "$build_dir/fuzz/$name.max_len")"
-  HOME="$home" "$build_dir/fuzz/fuzz_$name" -max_len="$max_len" -timeout=20 \
+  # The options the tests use: input bound, timeout, dictionary (fuzz/CMakeLists.txt writes them).
+  mapfile -t options <"$build_dir/fuzz/$name.options"
+  HOME="$home" "$build_dir/fuzz/fuzz_$name" "${options[@]}" \
     -max_total_time="$seconds" -print_final_stats=1 \
     -artifact_prefix="$build_dir/fuzz/artifacts/$name-" "$work" "fuzz/corpus/$name" || status=1
 done

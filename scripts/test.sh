@@ -31,10 +31,10 @@ case "${1:-}" in
 esac
 
 scripts/setup-deps.sh "${setup_args[@]}"
-# CMake keeps the compiler a tree was first configured with: a sanitizer tree of gcc's days is
-# configured afresh for clang.
+# CMake keeps the compiler a tree was first configured with (and drops the other settings when
+# it is changed): a sanitizer tree made with another compiler is configured afresh.
 if [ "$build_dir" = build-sanitize ] && [ -f "$build_dir/CMakeCache.txt" ] &&
-  ! grep -q '^CMAKE_CXX_COMPILER:[A-Z]*=.*clang++' "$build_dir/CMakeCache.txt"; then
+  ! grep -Eq '^CMAKE_CXX_COMPILER:[A-Z]*=(.*/)?clang\+\+-14$' "$build_dir/CMakeCache.txt"; then
   rm -f "$build_dir/CMakeCache.txt"
 fi
 cmake -S . -B "$build_dir" "${cmake_args[@]}" >/dev/null
