@@ -21,10 +21,11 @@ IHtmlDomain* loadProductDomain() {
   void* library = dlopen(NSHTML_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
   if (!library)
     throw std::runtime_error(std::string("dlopen failed: ") + dlerror());
-  auto getDomain = reinterpret_cast<void* (*)()>(dlsym(library, "GetHtmlDomain"));
+  // Called through its own type: UBSan checks the type of every indirect call.
+  auto getDomain = reinterpret_cast<IHtmlDomain* (*)()>(dlsym(library, "GetHtmlDomain"));
   if (!getDomain)
     throw std::runtime_error("GetHtmlDomain is not exported");
-  return static_cast<IHtmlDomain*>(getDomain());
+  return getDomain();
 }
 
 std::vector<unsigned short> utf16(const char* ascii) {

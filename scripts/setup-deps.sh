@@ -5,7 +5,9 @@
 #   scripts/setup-deps.sh --tests   that, and what only the tests use (a browser that opens
 #                                   the tool's HTML report)
 #   scripts/setup-deps.sh --i386    that, and the 32-bit x86 compilers and libraries for
-#                                   build-i386/ (the flags combine)
+#                                   build-i386/
+#   scripts/setup-deps.sh --sanitize  that, and clang with its sanitizer and libFuzzer runtimes
+#                                   for build-sanitize/ (the flags combine)
 set -euo pipefail
 
 packages=(
@@ -20,18 +22,25 @@ packages=(
 
 with_tests=false
 with_i386=false
+with_sanitize=false
 for argument in "$@"; do
   case "$argument" in
     --tests) with_tests=true ;;
     --i386) with_i386=true ;;
+    --sanitize) with_sanitize=true ;;
     *)
-      echo "usage: scripts/setup-deps.sh [--tests] [--i386]" >&2
+      echo "usage: scripts/setup-deps.sh [--tests] [--i386] [--sanitize]" >&2
       exit 2
       ;;
   esac
 done
 if $with_tests; then
   packages+=(chromium)
+fi
+# The sanitizer tree is built with clang, whose runtimes carry AddressSanitizer, UBSan and
+# libFuzzer.
+if $with_sanitize; then
+  packages+=(clang-14 libclang-rt-14-dev)
 fi
 
 # The i386 build: gcc -m32 and the same libraries for i386. duktape-dev is not co-installable

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+class IHtmlDomain;
+
 class ProductLibrary {
  public:
   // NSHTML_LIBRARY_PATH is defined by the build for the tests that load the product.
@@ -14,7 +16,8 @@ class ProductLibrary {
       : m_handle(dlopen(path, RTLD_NOW | RTLD_LOCAL)) {
     if (!m_handle)
       throw std::runtime_error(std::string("dlopen failed: ") + dlerror());
-    m_getHtmlDomain = reinterpret_cast<void* (*)()>(dlsym(m_handle, "GetHtmlDomain"));
+    // Called through its own type: UBSan checks the type of every indirect call.
+    m_getHtmlDomain = reinterpret_cast<IHtmlDomain* (*)()>(dlsym(m_handle, "GetHtmlDomain"));
     if (!m_getHtmlDomain)
       throw std::runtime_error("GetHtmlDomain is not exported");
   }
@@ -23,11 +26,11 @@ class ProductLibrary {
   ProductLibrary& operator=(const ProductLibrary&) = delete;
 
   // A new domain object, one reference owned by the caller.
-  void* getHtmlDomain() const { return m_getHtmlDomain(); }
+  void* getHtmlDomain() const { return static_cast<void*>(m_getHtmlDomain()); }
 
  private:
   void* m_handle;
-  void* (*m_getHtmlDomain)();
+  IHtmlDomain* (*m_getHtmlDomain)();
 };
 
 #endif

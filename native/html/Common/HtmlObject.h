@@ -151,7 +151,14 @@ class IHtmlTopLevelElement : public IHtmlElement {
 
 class IHtmlBrowser : public IHtmlTopLevelElement {
  public:
-  enum BrowserCommand { BrowserBack = 0, BrowserForward = 1, BrowserRefresh = 2, BrowserHome = 3 };
+  // Any int the agent passes is a value of the type (a fixed underlying type, same size and
+  // passing as before), so an unknown command is answered false rather than being undefined.
+  enum BrowserCommand : int {
+    BrowserBack = 0,
+    BrowserForward = 1,
+    BrowserRefresh = 2,
+    BrowserHome = 3
+  };
 
   virtual bool isValid() = 0;                                                   // slot 29
   virtual bool executeCommand(BrowserCommand command) = 0;                      // slot 30

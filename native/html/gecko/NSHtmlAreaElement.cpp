@@ -188,8 +188,12 @@ bool CNSHtmlAreaElement::containsOffset(int x, int y) {
   if (shape == SHAPE_CIRCLE) {
     if (count < 3 || L[2] <= 0)
       return false;
-    long long dx = x - static_cast<long long>(L[0]), dy = y - static_cast<long long>(L[1]);
-    return dx * dx + dy * dy <= static_cast<long long>(L[2]) * L[2];
+    const long long r = L[2];
+    const long long dx = x - static_cast<long long>(L[0]), dy = y - static_cast<long long>(L[1]);
+    // Outside the circle's box first: within it the squares stay below 2^63 (r < 2^31).
+    if (dx < -r || dx > r || dy < -r || dy > r)
+      return false;
+    return dx * dx + dy * dy <= r * r;
   }
   if (count >= 6 && (shape == SHAPE_POLYGON || shape == SHAPE_DEFAULT))
     return polygonContains(L, count, x, y);

@@ -31,7 +31,8 @@ class CNSHtmlDomain final : public CHtmlRefCounted<CNSHtmlDomain, IHtmlDomain> {
   // getTopLevelObject without its catch-all.
   IHtmlTopLevelElement* findTopLevelObject(long windowHandle);
 
-  pthread_t m_creatorThread;
+  // The thread that created the domain; the browser calls it from that thread only.
+  [[maybe_unused]] pthread_t m_creatorThread;
 };
 
 #endif

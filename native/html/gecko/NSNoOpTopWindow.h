@@ -45,7 +45,7 @@ class CNSNoOpTopWindow final : public CHtmlRefCounted<CNSNoOpTopWindow, IHtmlTop
 
   nsCOMPtr<nsIWidget> m_widget;
   nsCOMPtr<nsISupports> m_nativeObject;
-  long m_windowHandle;
+  [[maybe_unused]] long m_windowHandle;  // kept with the object, asked by nothing yet
 };
 
 #endif

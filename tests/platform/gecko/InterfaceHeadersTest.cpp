@@ -209,7 +209,11 @@ std::string text(const nsIID& iid) {
 TEST(InterfaceHeadersTest, EveryInterfaceHasItsOwnIID) {
   const std::vector<IIDEntry>& entries = allInterfaces();
   // A header added to the folder without an entry here would go unchecked.
-  EXPECT_EQ(entries.size() + NS_ARRAY_LENGTH(kHeadersWithoutIID), size_t(GECKO_HEADER_COUNT));
+  std::string withoutIID;
+  for (const char* header : kHeadersWithoutIID)
+    withoutIID += std::string(" ") + header;
+  EXPECT_EQ(entries.size() + NS_ARRAY_LENGTH(kHeadersWithoutIID), size_t(GECKO_HEADER_COUNT))
+      << "headers: one entry each here, but for those without an IID:" << withoutIID;
 
   std::vector<nsIID> fallbacks;
   for (const char* fallbackText : kFallbackIIDs) {

@@ -130,4 +130,12 @@ TEST_F(AreaElementTest, OffsetRectanglesStayInRangeForExtremeCoords) {
   CHtmlObjectPtr<CNSHtmlAreaElement> round = Area(circle);
   EXPECT_EQ(round->getOffsetRect().width, INT_MAX);
   EXPECT_TRUE(round->containsOffset(1000, 1000));
+  EXPECT_FALSE(round->containsOffset(INT_MIN, INT_MIN));
+  // Offsets far from a circle's centre are outside it; their squared distance is not taken
+  // (it would pass the 64-bit range; found by fuzz_area_coords).
+  HostPage corner(Page("circle", "2147483647,-2147483648,5"));
+  CHtmlObjectPtr<CNSHtmlAreaElement> small = Area(corner);
+  EXPECT_FALSE(small->containsOffset(INT_MIN, INT_MAX));
+  EXPECT_FALSE(small->containsOffset(0, 0));
+  EXPECT_TRUE(small->containsOffset(INT_MAX - 3, INT_MIN + 4));
 }

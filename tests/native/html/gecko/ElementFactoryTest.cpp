@@ -52,7 +52,8 @@ void ExpectClass(HostPage& page, const char* id) {
   ASSERT_TRUE(element) << id;
   CHtmlObjectPtr<CNSHtmlElement> object = CNSHtmlDocument::create(element);
   ASSERT_TRUE(object) << id;
-  EXPECT_EQ(typeid(*object), typeid(Expected)) << id;
+  const CNSHtmlElement& created = *object;
+  EXPECT_EQ(typeid(created), typeid(Expected)) << id;
   EXPECT_EQ(object->getReferenceCount(), 1);
 }
 
@@ -109,7 +110,8 @@ TEST_F(ElementFactoryTest, AnInputInsideAnInputStandsForTheOuterOne) {
   nsCOMPtr<nsIDOMHTMLElement> innerHtml = do_QueryInterface(inner);
   CHtmlObjectPtr<CNSHtmlElement> object = CNSHtmlDocument::create(innerHtml);
   ASSERT_TRUE(object);
-  EXPECT_EQ(typeid(*object), typeid(CNSHtmlInputElement));
+  const CNSHtmlElement& created = *object;
+  EXPECT_EQ(typeid(created), typeid(CNSHtmlInputElement));
   EXPECT_EQ(object->getElement(), outer.get());
   // One level only: the outer input, inside a form, stands for itself.
   CHtmlObjectPtr<CNSHtmlElement> outerObject = CNSHtmlDocument::create(outer);

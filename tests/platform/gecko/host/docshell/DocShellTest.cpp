@@ -159,6 +159,39 @@ TEST_F(DocShellTest, ChromeTabAndFrameShellsFormOneTree) {
   EXPECT_EQ(frameContainer, leftIdentity);
 }
 
+// As in Gecko, a frame does not load a page one of its ancestors shows, nor nest past a depth:
+// such frames stay blank instead of recursing without end.
+TEST_F(DocShellTest, FramesThatWouldRecurseStayBlank) {
+  page("http://test/self.html", "<title>Self</title><iframe src='self.html#again'></iframe>");
+  page("http://test/ping.html", "<title>Ping</title><iframe src='pong.html'></iframe>");
+  page("http://test/pong.html", "<title>Pong</title><iframe src='ping.html'></iframe>");
+  for (int level = 0; level < 12; ++level) {
+    page("http://test/level" + std::to_string(level) + ".html",
+         "<title>" + std::to_string(level) + "</title><iframe src='level" +
+             std::to_string(level + 1) + ".html'></iframe>");
+  }
+  BrowserWindowOptions options;
+  options.urls = {"http://test/self.html", "http://test/ping.html", "http://test/level0.html"};
+  BrowserWindow& browser = host->openBrowserWindow(options);
+
+  EXPECT_EQ(titleOf(browser.document(0)), "Self");
+  ASSERT_TRUE(browser.document(0, {0}));
+  EXPECT_EQ(titleOf(browser.document(0, {0})), "");  // about:blank
+  EXPECT_FALSE(browser.document(0, {0, 0}));
+
+  EXPECT_EQ(titleOf(browser.document(1, {0})), "Pong");
+  EXPECT_EQ(titleOf(browser.document(1, {0, 0})), "");
+  EXPECT_FALSE(browser.document(1, {0, 0, 0}));
+
+  // Ten frames below the top page load; the eleventh stays blank.
+  std::vector<int> path(10, 0);
+  EXPECT_EQ(titleOf(browser.document(2, path)), "10");
+  path.push_back(0);
+  EXPECT_EQ(titleOf(browser.document(2, path)), "");
+  path.push_back(0);
+  EXPECT_FALSE(browser.document(2, path));
+}
+
 TEST_F(DocShellTest, LoadingHistoryAndHome) {
   BrowserWindowOptions options;
   options.urls = {"http://test/a.html"};
