@@ -33,8 +33,11 @@ bool peerHungUp(int socket) {
 }
 
 void closeDisplayAtExit() {
-  if (ns_zv_usableDisplay() && XCloseDisplay)
-    XCloseDisplay(ns_zv_display);
+  // A connection the server closed stays as it is (and reachable): XCloseDisplay would write to
+  // the dead socket and end in Xlib's I/O error handler, which exits the browser.
+  if (!ns_zv_usableDisplay() || !XCloseDisplay)
+    return;
+  XCloseDisplay(ns_zv_display);
   ns_zv_display = nullptr;
 }
 
