@@ -10,7 +10,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-targets=(properties_file trace_path area_coords page_walk inspect_path inspect_value)
+targets=(properties_file trace_path area_coords page_walk inspect_path inspect_value
+  inspect_command)
 target="${1:-}"
 seconds="${2:-60}"
 if [ -n "$target" ] && [[ ! " ${targets[*]} " =~ " $target " ]]; then
