@@ -15,9 +15,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "AgentBenchmarkMain.h"
 #include "AgentSession.h"
 #include "GeneratedPages.h"
-#include "PrivateXServer.h"
 #include "nsIDOM3Node.h"
 #include "nsIDOMElement.h"
 #include "nsIDOMNSHTMLElement.h"
@@ -26,10 +26,6 @@
 #include "nsStringAPI.h"
 
 namespace {
-
-// Stopped after the product's exit handlers have closed their display connection: it is
-// created before the product loads, so it is destroyed after them.
-std::unique_ptr<geckohost::PrivateXServer> g_server;
 
 constexpr int kFramedPageElements[] = {1000, 10000};
 
@@ -243,30 +239,5 @@ BENCHMARK(BM_HostGetElementById)->Arg(1000)->Arg(10000)->ArgName("elements");
 }  // namespace
 
 int main(int argc, char** argv) {
-  // The product reads its trace settings from HOME as it loads: an empty home of our own keeps
-  // whatever the user's settings are out of the figures (and the trace out of the user's home).
-  // Removed at exit after the product's own exit handlers, which are registered later.
-  static char home[] = "/tmp/agent_query_bench-XXXXXX";
-  if (!mkdtemp(home) || setenv("HOME", home, 1) != 0 ||
-      atexit([] { std::filesystem::remove_all(home); }) != 0) {
-    fprintf(stderr, "no home of our own\n");
-    return 1;
-  }
-  const char* display = getenv("DISPLAY");
-  if (!display || !*display) {
-    std::string error;
-    g_server = geckohost::PrivateXServer::start(&error);
-    if (!g_server) {
-      fprintf(stderr, "no private X server: %s\n", error.c_str());
-      return 1;
-    }
-    g_server->makeDefault();
-  }
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv))
-    return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  AgentSession::end();
-  benchmark::Shutdown();
-  return 0;
+  return RunAgentBenchmarks("agent_query_bench", argc, argv);
 }

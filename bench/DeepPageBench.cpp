@@ -11,15 +11,13 @@
 #include <memory>
 #include <string>
 
+#include "AgentBenchmarkMain.h"
 #include "AgentSession.h"
-#include "PrivateXServer.h"
 #include "nsIDOMElement.h"
 #include "nsIDOMNSHTMLElement.h"
 #include "nsStringAPI.h"
 
 namespace {
-
-std::unique_ptr<geckohost::PrivateXServer> g_server;
 
 // `depth` spans, each inside the last, the outermost with id "top" and its own text first, a
 // "leaf" text at the bottom.
@@ -88,21 +86,5 @@ BENCHMARK(BM_DeepPageText)
 }  // namespace
 
 int main(int argc, char** argv) {
-  const char* display = getenv("DISPLAY");
-  if (!display || !*display) {
-    std::string error;
-    g_server = geckohost::PrivateXServer::start(&error);
-    if (!g_server) {
-      fprintf(stderr, "no private X server: %s\n", error.c_str());
-      return 1;
-    }
-    g_server->makeDefault();
-  }
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv))
-    return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  AgentSession::end();
-  benchmark::Shutdown();
-  return 0;
+  return RunAgentBenchmarks("deep_page_bench", argc, argv);
 }
