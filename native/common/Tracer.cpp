@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "TraceFormatter.h"
 #include "ZvDebug.h"
 
 namespace {
@@ -29,7 +30,13 @@ int CTracer::vdebugTrace(const char* fmt, va_list args) {
     return 0;
   }
   char text[kTextSize];
-  if (vsnprintf(text, sizeof text, fmt, args) < 0) {
+  va_list fallback;
+  va_copy(fallback, args);
+  int formatted = CTraceFormatter::format(text, sizeof text, fmt, args);
+  if (formatted < 0)
+    formatted = vsnprintf(text, sizeof text, fmt, fallback);
+  va_end(fallback);
+  if (formatted < 0) {
     return 0;
   }
   // Passed on as literal text: a "%" that the arguments brought in is not a directive.

@@ -1,0 +1,101 @@
+#include "TraceFormatter.h"
+
+#include <cstring>
+
+namespace {
+
+// Appends to a fixed buffer, dropping what does not fit and keeping room for the terminator.
+class Output {
+ public:
+  Output(char* out, size_t size) : m_out(out), m_room(size - 1) {}
+  void put(char c) {
+    if (m_length < m_room)
+      m_out[m_length++] = c;
+  }
+  void put(const char* text, size_t length) {
+    size_t take = length < m_room - m_length ? length : m_room - m_length;
+    memcpy(m_out + m_length, text, take);
+    m_length += take;
+  }
+  int finish() {
+    m_out[m_length] = '\0';
+    return static_cast<int>(m_length);
+  }
+
+ private:
+  char* m_out;
+  size_t m_room;
+  size_t m_length = 0;
+};
+
+void putUnsigned(Output& output, unsigned long value) {
+  char digits[24];
+  size_t count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value);
+  while (count)
+    output.put(digits[--count]);
+}
+
+void putSigned(Output& output, long value) {
+  if (value < 0) {
+    output.put('-');
+    // Negating in unsigned arithmetic keeps LONG_MIN right.
+    putUnsigned(output, 0UL - static_cast<unsigned long>(value));
+    return;
+  }
+  putUnsigned(output, static_cast<unsigned long>(value));
+}
+
+}  // namespace
+
+int CTraceFormatter::format(char* out, size_t size, const char* fmt, va_list args) {
+  if (!out || size == 0 || !fmt)
+    return -1;
+  Output output(out, size);
+  for (const char* at = fmt; *at; ++at) {
+    if (*at != '%') {
+      const char* directive = strchr(at, '%');
+      const size_t length = directive ? static_cast<size_t>(directive - at) : strlen(at);
+      output.put(at, length);
+      at += length - 1;
+      continue;
+    }
+    const bool isLong = at[1] == 'l';
+    const char directive = isLong ? at[2] : at[1];
+    switch (directive) {
+      case '%':
+        if (isLong)
+          return -1;
+        output.put('%');
+        break;
+      case 's': {
+        if (isLong)
+          return -1;
+        const char* text = va_arg(args, const char*);
+        if (!text)
+          text = "(null)";
+        output.put(text, strlen(text));
+        break;
+      }
+      case 'c':
+        if (isLong)
+          return -1;
+        output.put(static_cast<char>(va_arg(args, int)));
+        break;
+      case 'd':
+      case 'i':
+        putSigned(output, isLong ? va_arg(args, long) : va_arg(args, int));
+        break;
+      case 'u':
+        putUnsigned(output, isLong ? va_arg(args, unsigned long) : va_arg(args, unsigned int));
+        break;
+      default:
+        return -1;
+    }
+    at += isLong ? 2 : 1;
+  }
+  return output.finish();
+}
