@@ -31,6 +31,12 @@ std::string nestedSpans(int depth) {
   return markup + "</body>";
 }
 
+// Depths of 10k, 20k and 50k, fitted for their complexity in the depth.
+void atDepths(benchmark::internal::Benchmark* family) {
+  family->Arg(10000)->Arg(20000)->Arg(50000)->ArgName("depth");
+  family->Unit(benchmark::kMillisecond)->Complexity();
+}
+
 void BM_DeepPageLoad(benchmark::State& state) {
   const int depth = int(state.range(0));
   AgentSession& session = AgentSession::instance();
@@ -52,13 +58,7 @@ void BM_DeepPageLoad(benchmark::State& state) {
   }
   state.SetComplexityN(depth);
 }
-BENCHMARK(BM_DeepPageLoad)
-    ->Arg(10000)
-    ->Arg(20000)
-    ->Arg(50000)
-    ->ArgName("depth")
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity();
+BENCHMARK(BM_DeepPageLoad)->Apply(atDepths);
 
 void BM_DeepPageText(benchmark::State& state) {
   const int depth = int(state.range(0));
@@ -75,13 +75,7 @@ void BM_DeepPageText(benchmark::State& state) {
   }
   state.SetComplexityN(depth);
 }
-BENCHMARK(BM_DeepPageText)
-    ->Arg(10000)
-    ->Arg(20000)
-    ->Arg(50000)
-    ->ArgName("depth")
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity();
+BENCHMARK(BM_DeepPageText)->Apply(atDepths);
 
 }  // namespace
 

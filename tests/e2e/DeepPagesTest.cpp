@@ -48,14 +48,6 @@ std::string widePage() {
 
 class DeepPagesTest : public PageAgentFixture {
  protected:
-  // The document shown by a frame element (its one child).
-  static IHtmlDocument* innerDocument(IHtmlElement* frame) {
-    CHtmlObjectPtr<IHtmlEnumerator> children = frame ? frame->getChildren() : nullptr;
-    if (!children || !children->hasMoreElements())
-      return nullptr;
-    return static_cast<IHtmlDocument*>(children->nextElement());
-  }
-
   static IHtmlElement* firstChild(IHtmlElement* parent) {
     CHtmlObjectPtr<IHtmlEnumerator> children = parent->getChildren();
     return children && children->hasMoreElements()

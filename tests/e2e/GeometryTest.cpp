@@ -27,16 +27,7 @@ namespace {
 const int kContentX = 104;
 const int kContentY = 188;
 
-class GeometryTest : public PageAgentFixture {
- protected:
-  // The document shown by a frame-like element (its one child).
-  static IHtmlDocument* innerDocument(IHtmlElement* frame) {
-    CHtmlObjectPtr<IHtmlEnumerator> children = frame ? frame->getChildren() : nullptr;
-    if (!children || !children->hasMoreElements())
-      return nullptr;
-    return static_cast<IHtmlDocument*>(children->nextElement());
-  }
-};
+class GeometryTest : public PageAgentFixture {};
 
 // A positioned div at (100, 50) of the canvas holding a block at (10, 20) inside it, and a box
 // that starts 3 px left of the canvas.

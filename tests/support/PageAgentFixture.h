@@ -19,6 +19,14 @@
 
 class PageAgentFixture : public AgentFixture {
  protected:
+  // The document shown by a frame-like element (its one child).
+  static IHtmlDocument* innerDocument(IHtmlElement* frame) {
+    CHtmlObjectPtr<IHtmlEnumerator> children = frame ? frame->getChildren() : nullptr;
+    if (!children || !children->hasMoreElements())
+      return nullptr;
+    return static_cast<IHtmlDocument*>(children->nextElement());
+  }
+
   static std::string homePath(const std::string& rest) {
     const char* home = getenv("HOME");
     return std::string(home ? home : "/tmp") + rest;
