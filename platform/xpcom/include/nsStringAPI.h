@@ -3,9 +3,11 @@
 // UTF-8 / UTF-16 conversions.
 //
 // One template carries the logic for both character types. A string either owns a
-// zero-terminated heap buffer or borrows the caller's characters (a dependent string, or the
-// shared empty buffer); the first change to a borrowed string copies it. The classes hold no
-// virtual functions, so the product and the host, which each link the glue, agree on them.
+// zero-terminated buffer or borrows the caller's characters (a dependent string, or the shared
+// empty buffer); the first change to a borrowed string copies it. An owning string starts in a
+// small buffer of its own (tag names, attribute values, short texts never reach the heap) and
+// moves to the heap when it outgrows it. The classes hold no virtual functions, so the product
+// and the host, which each link the glue, agree on them.
 #ifndef nsStringAPI_h__
 #define nsStringAPI_h__
 
@@ -146,9 +148,13 @@ class nsTAString_external {
 
  protected:
   nsTAString_external();
+  // Starts the string (empty) in `aBuffer`, storage of `aCapacity` characters plus the
+  // terminator that lives as long as the string and is never freed.
+  void UseInlineBuffer(char_type* aBuffer, size_type aCapacity);
 
  private:
-  enum : PRUint32 { F_OWNED = 1, F_VOID = 2 };
+  // F_INLINE: the owned buffer is the string's own storage, not the heap.
+  enum : PRUint32 { F_OWNED = 1, F_VOID = 2, F_INLINE = 4 };
 
   // Makes the buffer owned and able to hold `aCapacity` characters plus the terminator,
   // keeping the first min(length, capacity) characters.
@@ -195,12 +201,19 @@ class nsTString_external : public nsTAString_external<CharT> {
   typedef CharT char_type;
   typedef PRUint32 size_type;
 
-  nsTString_external() {}
+  nsTString_external() { this->UseInlineBuffer(mInline, kInlineCapacity); }
   explicit nsTString_external(const char_type* aData, size_type aLength = PR_UINT32_MAX) {
+    this->UseInlineBuffer(mInline, kInlineCapacity);
     this->Assign(aData, aLength);
   }
-  nsTString_external(const nsTString_external& aString) : base_type() { this->Assign(aString); }
-  nsTString_external(const base_type& aString) : base_type() { this->Assign(aString); }
+  nsTString_external(const nsTString_external& aString) : base_type() {
+    this->UseInlineBuffer(mInline, kInlineCapacity);
+    this->Assign(aString);
+  }
+  nsTString_external(const base_type& aString) : base_type() {
+    this->UseInlineBuffer(mInline, kInlineCapacity);
+    this->Assign(aString);
+  }
   nsTString_external& operator=(const nsTString_external& aString) {
     this->Assign(aString);
     return *this;
@@ -221,6 +234,10 @@ class nsTString_external : public nsTAString_external<CharT> {
   // The characters, zero-terminated when the string owns them (a dependent string made with
   // an explicit length may not be).
   const char_type* get() const { return this->BeginReading(); }
+
+ private:
+  static constexpr size_type kInlineCapacity = 23;
+  char_type mInline[kInlineCapacity + 1];
 };
 
 // A string that borrows the caller's characters until it is changed.

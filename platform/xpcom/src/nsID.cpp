@@ -3,10 +3,6 @@
 #include <cstdio>
 #include <cstring>
 
-PRBool nsID::Equals(const nsID& other) const {
-  return m0 == other.m0 && m1 == other.m1 && m2 == other.m2 && memcmp(m3, other.m3, sizeof m3) == 0;
-}
-
 namespace {
 
 // Reads `count` hexadecimal digits at `*p` into `*value`, advancing `*p`.

@@ -71,11 +71,29 @@ nsTAString_external<CharT>::nsTAString_external(const self_type& aOther) : nsTAS
 
 template <class CharT>
 nsTAString_external<CharT>::~nsTAString_external() {
-  ReleaseBuffer();
+  // The inline buffer belongs to the derived string, already gone here: only heap is freed.
+  if ((mFlags & F_OWNED) && !(mFlags & F_INLINE))
+    free(mData);
 }
 
 template <class CharT>
+void nsTAString_external<CharT>::UseInlineBuffer(char_type* aBuffer, size_type aCapacity) {
+  aBuffer[0] = 0;
+  mData = aBuffer;
+  mLength = 0;
+  mCapacity = aCapacity;
+  mFlags = F_OWNED | F_INLINE;
+}
+
+// Empties the string. The inline buffer is kept (it cannot be given back); a heap buffer is
+// freed and the string borrows the shared empty buffer.
+template <class CharT>
 void nsTAString_external<CharT>::ReleaseBuffer() {
+  if (mFlags & F_INLINE) {
+    mLength = 0;
+    mData[0] = 0;
+    return;
+  }
   if (mFlags & F_OWNED)
     free(mData);
   mData = const_cast<CharT*>(EmptyBuffer<CharT>());
@@ -100,12 +118,12 @@ bool nsTAString_external<CharT>::EnsureOwned(size_type aCapacity) {
   if (keep)
     memcpy(buffer, mData, keep * sizeof(CharT));
   buffer[keep] = 0;
-  if (mFlags & F_OWNED)
+  if ((mFlags & F_OWNED) && !(mFlags & F_INLINE))
     free(mData);
   mData = buffer;
   mLength = keep;
   mCapacity = newCapacity;
-  mFlags |= F_OWNED;
+  mFlags = (mFlags | F_OWNED) & ~PRUint32(F_INLINE);
   return true;
 }
 
@@ -142,13 +160,12 @@ PRBool nsTAString_external<CharT>::SetLength(PRUint32 aLength) {
 
 template <class CharT>
 void nsTAString_external<CharT>::Truncate(size_type aNewLength) {
-  if (aNewLength == 0) {
+  // An owned buffer is kept: a string emptied and refilled in a loop allocates once.
+  if (aNewLength == 0 && !(mFlags & F_OWNED) && mLength)
     ReleaseBuffer();
-    mFlags &= ~PRUint32(F_VOID);
-    return;
-  }
-  if (aNewLength < mLength)
+  else if (aNewLength < mLength)
     SetLength(aNewLength);
+  mFlags &= ~PRUint32(F_VOID);
 }
 
 template <class CharT>

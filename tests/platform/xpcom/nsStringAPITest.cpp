@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "nsMemory.h"
 
@@ -52,6 +53,57 @@ TEST(nsStringAPITest, SelfAppendAndSelfAssignCopyBeforeTheBufferMoves) {
   EXPECT_EQ(Narrow(s), "abcabcbc");
   s.Assign(s.BeginReading() + 3, 3);
   EXPECT_EQ(Narrow(s), "abc");
+}
+
+bool InsideObject(const void* object, size_t size, const void* pointer) {
+  auto* begin = static_cast<const char*>(object);
+  auto* at = static_cast<const char*>(pointer);
+  return at >= begin && at < begin + size;
+}
+
+TEST(nsStringAPITest, ShortStringsLiveInTheStringAndMoveToTheHeapWhenTheyGrow) {
+  nsString s;
+  s.AssignLiteral("short");
+  EXPECT_TRUE(InsideObject(&s, sizeof s, s.BeginReading()));
+  nsString copy(s);
+  EXPECT_TRUE(InsideObject(&copy, sizeof copy, copy.BeginReading()));
+  EXPECT_EQ(U16(copy), u"short");
+
+  // Growing past the own buffer from the own buffer: the characters are copied before it is left.
+  s.AssignLiteral("abcdefghijkl");
+  s.Append(s);
+  EXPECT_FALSE(InsideObject(&s, sizeof s, s.BeginReading()));
+  EXPECT_EQ(U16(s), u"abcdefghijklabcdefghijkl");
+  EXPECT_EQ(s.get()[s.Length()], 0);
+
+  // Emptied and refilled: the heap buffer is kept rather than freed and allocated again.
+  const PRUnichar* heap = s.BeginReading();
+  s.Truncate();
+  EXPECT_TRUE(s.IsEmpty());
+  EXPECT_EQ(s.get()[0], 0);
+  s.AssignLiteral("again");
+  EXPECT_EQ(s.BeginReading(), heap);
+  s.SetIsVoid(PR_TRUE);
+  EXPECT_TRUE(s.IsVoid() && s.IsEmpty());
+
+  // Copies made by a growing container each get their own buffer.
+  std::vector<nsCString> many;
+  for (int i = 0; i < 40; ++i)
+    many.emplace_back(std::string(size_t(i), char('a' + i % 26)).c_str());
+  for (int i = 0; i < 40; ++i) {
+    EXPECT_EQ(Narrow(many[size_t(i)]), std::string(size_t(i), char('a' + i % 26)));
+    EXPECT_EQ(many[size_t(i)].get()[i], 0);
+  }
+
+  // A dependent string that borrows, is released and borrows again never frees what it borrows.
+  nsDependentCString dependent;
+  dependent.AssignLiteral("own");
+  dependent.Rebind("borrowed");
+  EXPECT_EQ(Narrow(dependent), "borrowed");
+  dependent.Rebind(nullptr);
+  EXPECT_TRUE(dependent.IsEmpty());
+  dependent.AppendLiteral("changed");
+  EXPECT_EQ(Narrow(dependent), "changed");
 }
 
 TEST(nsStringAPITest, DependentStringBorrowsUntilChanged) {
