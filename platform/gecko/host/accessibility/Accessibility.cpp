@@ -33,11 +33,17 @@ AccessibilityHost* Accessibility::host() {
 void Accessibility::registerComponents() {
   nsCOMPtr<nsIAccessibleRetrieval> service = new AccessibleRetrieval();
   Services::registerService(NS_ACCESSIBLE_RETRIEVAL_CONTRACTID, service);
-  Services::registerFactory(NS_ACCESSIBLE_RETRIEVAL_CONTRACTID, []() -> nsISupports* {
-    nsISupports* instance = static_cast<nsIAccessibleRetrieval*>(new AccessibleRetrieval());
-    NS_ADDREF(instance);
-    return instance;
-  });
+  // Gecko's accessibility module constructs its retrieval interface as a singleton: creating an
+  // "instance" hands out the one service. Callers that create one per question (an element's
+  // bounds) then cost a lookup, not an object. The factory holds its own reference, dropped
+  // when the components are unregistered.
+  nsISupports* shared = service;
+  Services::registerFactory(NS_ACCESSIBLE_RETRIEVAL_CONTRACTID,
+                            [shared = nsCOMPtr<nsISupports>(shared)]() -> nsISupports* {
+                              nsISupports* instance = shared;
+                              NS_ADDREF(instance);
+                              return instance;
+                            });
 }
 
 void Accessibility::unregisterComponents() {

@@ -35,8 +35,15 @@ Element::Element(Document& document, std::u16string_view namespaceURI, std::u16s
     : ContentNode(NodeType::Element, &document),
       mNamespaceURI(namespaceURI),
       mNamespace(namespaceFromURI(namespaceURI)),
-      mPrefix(prefix),
-      mLocalName(localName) {}
+      mLocalName(localName) {
+  setPrefix(prefix);
+}
+
+void Element::setPrefix(std::u16string_view prefix) {
+  mPrefix = prefix;
+  mQualifiedName = mPrefix.empty() ? mLocalName : mPrefix + u":" + mLocalName;
+  mUpperCaseName = isHTML() ? asciiUpperCase(mQualifiedName) : mQualifiedName;
+}
 
 Element::~Element() {
   for (auto& attr : mAttributes)
@@ -48,14 +55,6 @@ Element::~Element() {
 bool Element::isHTMLInHTMLDocument() const {
   Document* document = ownerDocument();
   return isHTML() && document && document->isHTMLDocument();
-}
-
-std::u16string Element::qualifiedName() const {
-  return mPrefix.empty() ? mLocalName : mPrefix + u":" + mLocalName;
-}
-
-std::u16string Element::tagName() const {
-  return isHTMLInHTMLDocument() ? asciiUpperCase(qualifiedName()) : qualifiedName();
 }
 
 // --- Attributes ------------------------------------------------------------------------------

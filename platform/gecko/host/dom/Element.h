@@ -39,8 +39,10 @@ class Element : public ContentNode, public nsIDOMElement, public nsIDOMNSElement
   // Whether this element sits in an HTML (not XUL) document and is itself HTML: the case where
   // names fold to lower case on the way in and tagName is upper case on the way out.
   bool isHTMLInHTMLDocument() const;
-  std::u16string qualifiedName() const;
-  std::u16string tagName() const;
+  const std::u16string& qualifiedName() const { return mQualifiedName; }
+  const std::u16string& tagName() const {
+    return isHTMLInHTMLDocument() ? mUpperCaseName : mQualifiedName;
+  }
 
   // --- Attributes (the DOM's methods) ------------------------------------------------------
   uint32_t attributeCount() const { return uint32_t(mAttributes.size()); }
@@ -162,6 +164,7 @@ class Element : public ContentNode, public nsIDOMElement, public nsIDOMNSElement
   friend class Attr;
   friend class ElementFactory;
   friend class XULBoxObject;
+  void setPrefix(std::u16string_view prefix);
   void attributeNodeChanged(Attr& attr);
   int findAttribute(std::u16string_view qualifiedName) const;
   int findAttributeNS(std::u16string_view namespaceURI, std::u16string_view localName) const;
@@ -175,6 +178,10 @@ class Element : public ContentNode, public nsIDOMElement, public nsIDOMNSElement
   Namespace mNamespace;
   std::u16string mPrefix;
   std::u16string mLocalName;
+  // The names asked for on every tag test, made once: an element's name never changes after
+  // its creation (the factory may still set the prefix, through setPrefix).
+  std::u16string mQualifiedName;
+  std::u16string mUpperCaseName;
   std::vector<RefPtr<Attr>> mAttributes;
   std::vector<RefPtr<Node>> mAnonymousChildren;
   XULBoxObject* mBoxObject = nullptr;  // weak; the box object holds us and clears this

@@ -85,7 +85,7 @@ RefPtr<Element> ElementFactory::create(Document& document, std::u16string_view n
   switch (namespaceFromURI(namespaceURI)) {
     case Namespace::HTML: {
       RefPtr<Element> element = createHTML(document, localName);
-      element->mPrefix = prefix;  // html:input in a XUL file is an HTML input all the same
+      element->setPrefix(prefix);  // html:input in a XUL file is an HTML input all the same
       return element;
     }
     case Namespace::XUL:

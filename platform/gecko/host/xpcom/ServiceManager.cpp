@@ -2,6 +2,8 @@
 
 #include "Services.h"
 
+#include <string_view>
+
 namespace geckohost {
 
 ServiceManager& ServiceManager::instance() {
@@ -43,7 +45,7 @@ NS_IMETHODIMP ServiceManager::GetServiceByContractID(const char* aContractID, co
   *result = nullptr;
   if (!aContractID)
     return NS_ERROR_INVALID_ARG;
-  auto found = mServices.find(aContractID);
+  auto found = mServices.find(std::string_view(aContractID));
   if (found == mServices.end() || !found->second)
     return NS_ERROR_FACTORY_NOT_REGISTERED;
   return found->second->QueryInterface(aIID, result);
@@ -64,7 +66,7 @@ NS_IMETHODIMP ServiceManager::IsServiceInstantiatedByContractID(const char* aCon
   *_retval = PR_FALSE;
   if (!aContractID)
     return NS_ERROR_INVALID_ARG;
-  auto found = mServices.find(aContractID);
+  auto found = mServices.find(std::string_view(aContractID));
   if (found == mServices.end() || !found->second)
     return NS_OK;
   nsCOMPtr<nsISupports> answer;
@@ -106,7 +108,7 @@ NS_IMETHODIMP ServiceManager::CreateInstanceByContractID(const char* aContractID
     return NS_ERROR_INVALID_ARG;
   if (aDelegate)
     return NS_ERROR_NO_AGGREGATION;
-  auto found = mFactories.find(aContractID);
+  auto found = mFactories.find(std::string_view(aContractID));
   if (found == mFactories.end())
     return NS_ERROR_FACTORY_NOT_REGISTERED;
   nsISupports* created = found->second();

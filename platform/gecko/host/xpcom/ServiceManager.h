@@ -45,8 +45,9 @@ class ServiceManager final : public XPCOMObject<nsIServiceManager, nsIComponentM
   ServiceManager() : XPCOMObject(Counting::ProcessLifetime) {}
   ~ServiceManager() override = default;
 
-  std::map<std::string, nsCOMPtr<nsISupports>> mServices;
-  std::map<std::string, std::function<nsISupports*()>> mFactories;
+  // Transparent comparison: callers ask with a C string, looked up without copying it.
+  std::map<std::string, nsCOMPtr<nsISupports>, std::less<>> mServices;
+  std::map<std::string, std::function<nsISupports*()>, std::less<>> mFactories;
 };
 
 }  // namespace geckohost
