@@ -112,22 +112,26 @@ bool isWhiteSpace(PRUnichar c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-// No white space at either end and single spaces inside: "  a \t b " -> "a b".
+// No white space at either end and single spaces inside: "  a \t b " -> "a b". In place: the
+// text only shrinks, so the write position never passes the read position.
 void compressWhiteSpace(nsString_external& text) {
-  nsString_external compressed;
+  PRUint32 length = text.Length();
+  if (length == 0)
+    return;
+  PRUnichar* begin = text.BeginWriting();
+  PRUnichar* out = begin;
   bool pendingSpace = false;
-  for (PRUint32 i = 0; i < text.Length(); ++i) {
-    PRUnichar c = text.CharAt(i);
-    if (isWhiteSpace(c)) {
-      pendingSpace = !compressed.IsEmpty();
+  for (const PRUnichar* c = begin; c != begin + length; ++c) {
+    if (isWhiteSpace(*c)) {
+      pendingSpace = out != begin;
       continue;
     }
     if (pendingSpace)
-      compressed.Append(PRUnichar(' '));
+      *out++ = ' ';
     pendingSpace = false;
-    compressed.Append(c);
+    *out++ = *c;
   }
-  text.Assign(compressed);
+  text.SetLength(PRUint32(out - begin));
 }
 
 nsCOMPtr<nsIDOMHTMLDocument> ownerHtmlDocument(nsIDOMHTMLElement* element) {
@@ -477,12 +481,12 @@ long CNSHtmlElement::getElementWindowHandle() {
 
 namespace {
 
-nsString_external tagOf(nsIDOMNode* node) {
-  nsString_external tag;
+// The tag name of `node` into `tag` (empty for anything but an HTML element). The caller's
+// string is reused from node to node, so a walk does not allocate one per element.
+void readTag(nsIDOMNode* node, nsString_external& tag) {
   nsCOMPtr<nsIDOMHTMLElement> element = do_QueryInterface(node);
-  if (element)
-    element->GetTagName(tag);
-  return tag;
+  if (!element || NS_FAILED(element->GetTagName(tag)))
+    tag.Truncate();
 }
 
 // What an element adds after its children's text: a space for line breaks, options and header
@@ -520,12 +524,15 @@ nsCOMPtr<nsIDOMNode> nextSiblingOf(nsIDOMNode* node) {
 // than the call stack: pages nest tens of thousands of elements deep.
 bool CNSHtmlElement::getText(nsCOMPtr<nsIDOMNode>& node, nsString_external& text) {
   std::vector<nsCOMPtr<nsIDOMNode>> open;  // the elements whose children are being walked
+  nsString_external tag;
+  nsString_external data;
   nsCOMPtr<nsIDOMNode> child = firstChildOf(node);
   while (child || !open.empty()) {
     if (!child) {
       nsCOMPtr<nsIDOMNode> finished = open.back();
       open.pop_back();
-      appendAfterElement(finished, tagOf(finished), text);
+      readTag(finished, tag);
+      appendAfterElement(finished, tag, text);
       child = nextSiblingOf(finished);
       continue;
     }
@@ -533,13 +540,12 @@ bool CNSHtmlElement::getText(nsCOMPtr<nsIDOMNode>& node, nsString_external& text
     child->GetNodeType(&type);
     if (type == nsIDOMNode::TEXT_NODE) {
       nsCOMPtr<nsIDOMText> textNode = do_QueryInterface(child);
-      nsString_external data;
       if (textNode && NS_SUCCEEDED(textNode->GetData(data))) {
         replaceWideSpace(data);
         text.Append(data);
       }
     } else if (type == nsIDOMNode::ELEMENT_NODE) {
-      nsString_external tag = tagOf(child);
+      readTag(child, tag);
       bool skipsText = tag.LowerCaseEqualsLiteral("script") || tag.LowerCaseEqualsLiteral("style");
       nsCOMPtr<nsIDOMNode> first = skipsText ? nullptr : firstChildOf(child);
       if (first) {
