@@ -87,6 +87,7 @@ void DocumentLayout::relayout() {
   mHitIndex.reset();
   mPaintOrder.clear();
   mOffsetBoxes.clear();
+  mScrollBoxes.clear();
   mViewport = std::move(viewport);
   mPrimaryBoxes = std::move(primary);
   mDirty = false;
@@ -333,12 +334,17 @@ OffsetBox DocumentLayout::offsetBox(dom::Element& element) {
 
 ScrollBox DocumentLayout::scrollBox(dom::Element& element) {
   flush();
+  auto known = mScrollBoxes.find(&element);
+  if (known != mScrollBoxes.end())
+    return known->second;
   Box* box = boxFor(element);
-  if (!box || !box->hasGeometry())
-    return ScrollBox();
-  if (box == rootBox())
-    return OffsetGeometry::viewportScrollBox(*mViewport, *box);
-  return OffsetGeometry::scrollBox(*box);
+  ScrollBox result;
+  if (box && box->hasGeometry()) {
+    result = box == rootBox() ? OffsetGeometry::viewportScrollBox(*mViewport, *box)
+                              : OffsetGeometry::scrollBox(*box);
+  }
+  mScrollBoxes.emplace(&element, result);
+  return result;
 }
 
 dom::Node* DocumentLayout::nodeFromPoint(int x, int y) {

@@ -135,8 +135,12 @@ class DocumentLayout final : public LayoutQuery {
   // The paint order and hit index of the current boxes, made on first use after a layout.
   const std::vector<Box*>& cachedPaintOrder();
   const HitIndex& hitIndex();
-  // Scrolling moves document coordinates: the hit index no longer fits.
-  void scrolled() { mHitIndex.reset(); }
+  // Scrolling moves document coordinates: the hit index no longer fits, and the scroll
+  // positions remembered with the scroll boxes are stale.
+  void scrolled() {
+    mHitIndex.reset();
+    mScrollBoxes.clear();
+  }
   void rememberScrollPosition(dom::Element& element, nsPoint position);
   nsRect viewportRect(const nsRect& document) const;
   // An open list's rectangle, and an option's row in it, in document CSS pixels.
@@ -156,6 +160,9 @@ class DocumentLayout final : public LayoutQuery {
   // Offset boxes asked for since the last layout: offsetLeft, offsetTop, offsetWidth,
   // offsetHeight and offsetParent each ask for the same one.
   std::unordered_map<const dom::Element*, OffsetBox> mOffsetBoxes;
+  // Scroll boxes asked for since the last layout or scroll: an element's bounds read the
+  // scrollLeft of each offset parent, and the extents are a walk over the box's content.
+  std::unordered_map<const dom::Element*, ScrollBox> mScrollBoxes;
   nsPoint mViewportScroll;
   // Scroll positions of elements' scroll containers, kept across layouts.
   std::vector<std::pair<RefPtr<dom::Element>, nsPoint>> mScrollPositions;

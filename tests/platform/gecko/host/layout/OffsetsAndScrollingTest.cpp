@@ -175,6 +175,41 @@ TEST_F(OffsetsAndScrollingTest, ScrollingIsClampedAndSurvivesRelayout) {
   EXPECT_EQ(page.layout().borderBoxInDocument(*inner).y, 8 - 70);
 }
 
+// Scroll boxes are remembered between questions too: every scroll (of an element, of the
+// viewport, into view) and every change of the content shows in the next answer.
+TEST_F(OffsetsAndScrollingTest, RememberedScrollBoxesFollowScrollingAndChanges) {
+  ShownPage page(
+      "<div style='height:500px'></div>"
+      "<div id=box style='overflow:auto;height:100px'>"
+      "<div id=content style='height:300px'></div><div id=target style='height:20px'></div></div>"
+      "<div style='height:1000px'></div>",
+      nsIntSize(400, 300));
+  dom::Element* root = page.document->documentElement();
+  EXPECT_EQ(page.scrolls(u"box").scrollTop, 0);
+  EXPECT_EQ(page.scrolls(u"box").scrollHeight, 320);
+  EXPECT_EQ(root->scrollBox().scrollTop, 0);
+
+  page.byId(u"target")->scrollIntoView(true);
+  EXPECT_EQ(page.scrolls(u"box").scrollTop, 220);
+  EXPECT_EQ(root->scrollBox().scrollTop, page.layout().scrollPosition().y);
+  EXPECT_GT(root->scrollBox().scrollTop, 0);
+
+  page.byId(u"box")->scrollTo(0, 10);
+  EXPECT_EQ(page.scrolls(u"box").scrollTop, 10);
+  page.layout().scrollViewportTo(0, 33);
+  EXPECT_EQ(root->scrollBox().scrollTop, 33);
+
+  page.byId(u"content")->setAttribute(u"style", u"height:600px");
+  EXPECT_EQ(page.scrolls(u"box").scrollHeight, 620);
+  EXPECT_EQ(page.scrolls(u"box").scrollTop, 10);
+
+  RefPtr<dom::Node> removed = page.byId(u"box");
+  removed->parentNode()->removeChild(*removed);
+  ScrollBox gone = static_cast<dom::Element&>(*removed).scrollBox();
+  EXPECT_EQ(gone.scrollHeight, 0);
+  EXPECT_EQ(gone.scrollTop, 0);
+}
+
 TEST_F(OffsetsAndScrollingTest, ScrollIntoViewAlignsTopOrBottom) {
   ShownPage page(
       "<div style='height:500px'></div>"
