@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "HtmlStandardPropertySet.h"
@@ -481,22 +482,36 @@ long CNSHtmlElement::getElementWindowHandle() {
 
 namespace {
 
-// The tag name of `node` into `tag` (empty for anything but an HTML element). The caller's
-// string is reused from node to node, so a walk does not allocate one per element.
-void readTag(nsIDOMNode* node, nsString_external& tag) {
-  nsCOMPtr<nsIDOMHTMLElement> element = do_QueryInterface(node);
-  if (!element || NS_FAILED(element->GetTagName(tag)))
-    tag.Truncate();
+// What an element means for the text around it: script and style keep their text out; line
+// breaks, options and header cells add a space after their children's text; a text area adds
+// its value. Only HTML elements have a role.
+enum class TextRole { Plain, Skipped, SpaceAfter, ValueAfter };
+
+// `name` is the caller's string, reused from element to element. An element's node name is its
+// tag name and needs no interface query; the few names with a role are then confirmed to be
+// HTML elements (an SVG style element is not one).
+TextRole textRoleOf(nsIDOMNode* element, nsString_external& name) {
+  if (NS_FAILED(element->GetNodeName(name)))
+    return TextRole::Plain;
+  TextRole role = TextRole::Plain;
+  if (name.LowerCaseEqualsLiteral("script") || name.LowerCaseEqualsLiteral("style")) {
+    role = TextRole::Skipped;
+  } else if (name.LowerCaseEqualsLiteral("br") || name.LowerCaseEqualsLiteral("option") ||
+             name.LowerCaseEqualsLiteral("th")) {
+    role = TextRole::SpaceAfter;
+  } else if (name.LowerCaseEqualsLiteral("textarea")) {
+    role = TextRole::ValueAfter;
+  }
+  if (role == TextRole::Plain)
+    return role;
+  nsCOMPtr<nsIDOMHTMLElement> html = do_QueryInterface(element);
+  return html ? role : TextRole::Plain;
 }
 
-// What an element adds after its children's text: a space for line breaks, options and header
-// cells, a text area's value.
-void appendAfterElement(nsIDOMNode* element, const nsString_external& tag,
-                        nsString_external& text) {
-  if (tag.LowerCaseEqualsLiteral("br") || tag.LowerCaseEqualsLiteral("option") ||
-      tag.LowerCaseEqualsLiteral("th")) {
+void appendAfterElement(nsIDOMNode* element, TextRole role, nsString_external& text) {
+  if (role == TextRole::SpaceAfter) {
     text.Append(PRUnichar(' '));
-  } else if (tag.LowerCaseEqualsLiteral("textarea")) {
+  } else if (role == TextRole::ValueAfter) {
     nsCOMPtr<nsIDOMHTMLTextAreaElement> area = do_QueryInterface(element);
     nsString_external value;
     if (area && NS_SUCCEEDED(area->GetValue(value)))
@@ -523,17 +538,20 @@ nsCOMPtr<nsIDOMNode> nextSiblingOf(nsIDOMNode* node) {
 // Depth first in document order, with the elements being walked on a stack of their own rather
 // than the call stack: pages nest tens of thousands of elements deep.
 bool CNSHtmlElement::getText(nsCOMPtr<nsIDOMNode>& node, nsString_external& text) {
-  std::vector<nsCOMPtr<nsIDOMNode>> open;  // the elements whose children are being walked
-  nsString_external tag;
+  struct OpenElement {
+    nsCOMPtr<nsIDOMNode> element;
+    TextRole role;
+  };
+  std::vector<OpenElement> open;  // the elements whose children are being walked
+  nsString_external name;
   nsString_external data;
   nsCOMPtr<nsIDOMNode> child = firstChildOf(node);
   while (child || !open.empty()) {
     if (!child) {
-      nsCOMPtr<nsIDOMNode> finished = open.back();
+      OpenElement finished = std::move(open.back());
       open.pop_back();
-      readTag(finished, tag);
-      appendAfterElement(finished, tag, text);
-      child = nextSiblingOf(finished);
+      appendAfterElement(finished.element, finished.role, text);
+      child = nextSiblingOf(finished.element);
       continue;
     }
     PRUint16 type = 0;
@@ -545,15 +563,14 @@ bool CNSHtmlElement::getText(nsCOMPtr<nsIDOMNode>& node, nsString_external& text
         text.Append(data);
       }
     } else if (type == nsIDOMNode::ELEMENT_NODE) {
-      readTag(child, tag);
-      bool skipsText = tag.LowerCaseEqualsLiteral("script") || tag.LowerCaseEqualsLiteral("style");
-      nsCOMPtr<nsIDOMNode> first = skipsText ? nullptr : firstChildOf(child);
+      TextRole role = textRoleOf(child, name);
+      nsCOMPtr<nsIDOMNode> first = role == TextRole::Skipped ? nullptr : firstChildOf(child);
       if (first) {
-        open.push_back(child);
+        open.push_back({child, role});
         child = first;
         continue;
       }
-      appendAfterElement(child, tag, text);
+      appendAfterElement(child, role, text);
     }
     child = nextSiblingOf(child);
   }

@@ -157,6 +157,12 @@ TEST_F(ElementTest, ElementTextFollowsTheWalkRules) {
   EXPECT_EQ(TextOf("&copy; 2026"), "\xC2\xA9 2026");
   EXPECT_EQ(TextOf(" \n\t "), "");
   EXPECT_EQ(TextOf("<!--only a comment-->"), "");
+  // Roles hold at any depth and after children: the space comes after the cell's whole text.
+  EXPECT_EQ(TextOf("<p>a<b>x<br></b>y</p>"), "ax y");
+  EXPECT_EQ(TextOf("<table><tr><th><b>1</b>a</th><th>2</th></tr></table>"), "1a 2");
+  EXPECT_EQ(TextOf("<div><p><script>x</script>in</p>out</div>"), "inout");
+  // Only HTML elements have roles: an SVG style element's text is text.
+  EXPECT_EQ(TextOf("<svg><style>s{}</style><text>t</text></svg>|<style>h{}</style>"), "s{}t|");
 }
 
 TEST_F(ElementTest, TextAreaGivesItsMarkupThenItsValue) {
