@@ -494,13 +494,25 @@ TextRole textRoleOf(nsIDOMNode* element, nsString_external& name) {
   if (NS_FAILED(element->GetNodeName(name)))
     return TextRole::Plain;
   TextRole role = TextRole::Plain;
-  if (name.LowerCaseEqualsLiteral("script") || name.LowerCaseEqualsLiteral("style")) {
-    role = TextRole::Skipped;
-  } else if (name.LowerCaseEqualsLiteral("br") || name.LowerCaseEqualsLiteral("option") ||
-             name.LowerCaseEqualsLiteral("th")) {
-    role = TextRole::SpaceAfter;
-  } else if (name.LowerCaseEqualsLiteral("textarea")) {
-    role = TextRole::ValueAfter;
+  switch (name.Length()) {  // most elements are told apart by the length alone
+    case 2:
+      if (name.LowerCaseEqualsLiteral("br") || name.LowerCaseEqualsLiteral("th"))
+        role = TextRole::SpaceAfter;
+      break;
+    case 5:
+      if (name.LowerCaseEqualsLiteral("style"))
+        role = TextRole::Skipped;
+      break;
+    case 6:
+      if (name.LowerCaseEqualsLiteral("script"))
+        role = TextRole::Skipped;
+      else if (name.LowerCaseEqualsLiteral("option"))
+        role = TextRole::SpaceAfter;
+      break;
+    case 8:
+      if (name.LowerCaseEqualsLiteral("textarea"))
+        role = TextRole::ValueAfter;
+      break;
   }
   if (role == TextRole::Plain)
     return role;

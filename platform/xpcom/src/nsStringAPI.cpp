@@ -228,7 +228,17 @@ void nsTAString_external<CharT>::Replace(index_type aCutStart, size_type aCutLen
     aCutStart = mLength;
   if (aCutLength > mLength - aCutStart)
     aCutLength = mLength - aCutStart;
-  if ((mFlags & F_OWNED) && aLength && aData >= mData && aData <= mData + mLength) {
+  bool fromOwnBuffer = (mFlags & F_OWNED) && aLength && aData >= mData && aData <= mData + mLength;
+  // Appending what fits: the common case of a text being built, without the general moves.
+  if (aCutStart == mLength && !fromOwnBuffer && (mFlags & F_OWNED) &&
+      aLength <= mCapacity - mLength) {
+    memcpy(mData + mLength, aData, aLength * sizeof(CharT));
+    mLength += aLength;
+    mData[mLength] = 0;
+    mFlags &= ~PRUint32(F_VOID);
+    return;
+  }
+  if (fromOwnBuffer) {
     nsTString_external<CharT> copy(aData, aLength);
     Replace(aCutStart, aCutLength, copy.mData, copy.mLength);
     return;
