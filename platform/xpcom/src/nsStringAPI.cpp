@@ -622,39 +622,36 @@ void AppendUTF16toUTF8(const PRUnichar* aSource, PRUint32 aLength, nsACString& a
   }
 }
 
+// The copies write straight into the destination: a string of the other character type
+// cannot share its buffer with the source.
 void CopyUTF8toUTF16(const nsACString& aSource, nsAString& aDest) {
-  nsString_external result;
-  AppendUTF8toUTF16(aSource.BeginReading(), aSource.Length(), result);
-  aDest.Assign(result);
+  aDest.Truncate();
+  AppendUTF8toUTF16(aSource.BeginReading(), aSource.Length(), aDest);
 }
 
 void CopyUTF16toUTF8(const nsAString& aSource, nsACString& aDest) {
-  nsCString_external result;
-  AppendUTF16toUTF8(aSource.BeginReading(), aSource.Length(), result);
-  aDest.Assign(result);
+  aDest.Truncate();
+  AppendUTF16toUTF8(aSource.BeginReading(), aSource.Length(), aDest);
 }
 
 void CopyASCIItoUTF16(const nsACString& aSource, nsAString& aDest) {
   PRUint32 length = aSource.Length();
-  nsString_external result;
-  PRUnichar* out = result.BeginWriting(length);
+  PRUnichar* out = aDest.BeginWriting(length);
   if (!out)
     return;
-  for (PRUint32 i = 0; i < length; ++i) {
-    out[i] = PRUnichar(static_cast<unsigned char>(aSource.CharAt(i)));
-  }
-  aDest.Assign(result);
+  const char* in = aSource.BeginReading();
+  for (PRUint32 i = 0; i < length; ++i)
+    out[i] = PRUnichar(static_cast<unsigned char>(in[i]));
 }
 
 void LossyCopyUTF16toASCII(const nsAString& aSource, nsACString& aDest) {
   PRUint32 length = aSource.Length();
-  nsCString_external result;
-  char* out = result.BeginWriting(length);
+  char* out = aDest.BeginWriting(length);
   if (!out)
     return;
+  const PRUnichar* in = aSource.BeginReading();
   for (PRUint32 i = 0; i < length; ++i)
-    out[i] = char(aSource.CharAt(i) & 0xFF);
-  aDest.Assign(result);
+    out[i] = char(in[i] & 0xFF);
 }
 
 NS_ConvertUTF8toUTF16::NS_ConvertUTF8toUTF16(const char* aData, PRUint32 aLength) {
