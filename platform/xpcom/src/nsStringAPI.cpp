@@ -232,7 +232,8 @@ void nsTAString_external<CharT>::Replace(index_type aCutStart, size_type aCutLen
   // Appending what fits: the common case of a text being built, without the general moves.
   if (aCutStart == mLength && !fromOwnBuffer && (mFlags & F_OWNED) &&
       aLength <= mCapacity - mLength) {
-    memcpy(mData + mLength, aData, aLength * sizeof(CharT));
+    if (aLength)
+      memcpy(mData + mLength, aData, aLength * sizeof(CharT));
     mLength += aLength;
     mData[mLength] = 0;
     mFlags &= ~PRUint32(F_VOID);
