@@ -46,6 +46,14 @@ Document::~Document() {
   unlinkSelf();
 }
 
+void Document::setContainer(DocumentContainer* container) {
+  mContainer = container;
+  if (container)
+    return;
+  for (auto& [name, matches] : mTagMatches)
+    matches.list = nullptr;
+}
+
 std::u16string Document::contentType() const {
   return isHTMLDocument() ? u"text/html" : u"application/vnd.mozilla.xul+xml";
 }
@@ -102,10 +110,20 @@ void Document::subtreeLeftTree(Node& root) {
 
 RefPtr<ElementList> Document::getElementsByTagName(std::u16string_view name) {
   std::u16string folded = isHTMLDocument() ? asciiLowerCase(name) : std::u16string(name);
-  return new ElementList(*this, [folded](Node& root, std::vector<Element*>& out) {
-    const std::vector<Element*>& matches = static_cast<Document&>(root).elementsByTagName(folded);
-    out.assign(matches.begin(), matches.end());
-  });
+  TagMatches& matches = mTagMatches[folded];
+  if (matches.list)
+    return matches.list;
+  RefPtr<ElementList> list =
+      new ElementList(*this, [folded](Node& root, std::vector<Element*>& out) {
+        const std::vector<Element*>& found = static_cast<Document&>(root).elementsByTagName(folded);
+        out.assign(found.begin(), found.end());
+      });
+  // A shown document hands out the same list for the same name, as Gecko's content-list cache
+  // does: the product asks for a page's FRAME and IFRAME lists at every frame level of every
+  // bounds. The list holds the document, so it is kept only while the document is shown.
+  if (mContainer)
+    matches.list = list;
+  return list;
 }
 
 const std::vector<Element*>& Document::elementsByTagName(const std::u16string& foldedName) {

@@ -130,7 +130,9 @@ class Document : public Node,
   // The shell that shows the document (weak), null when it is not shown. The shell sets it when
   // it takes the document and clears it before it lets go.
   DocumentContainer* container() const { return mContainer; }
-  void setContainer(DocumentContainer* container) { mContainer = container; }
+  // A document leaving its shell also lets go of the tag-name lists it kept: they hold the
+  // document, and are kept only while something else (the shell) does too.
+  void setContainer(DocumentContainer* container);
   // Layout, brought up to date; null when the document is not shown or not laid out.
   LayoutQuery* layout() const;
   // The element whose box is topmost at a viewport point (CSS pixels), or null.
@@ -193,10 +195,12 @@ class Document : public Node,
   DocumentContainer* mContainer = nullptr;  // weak; the shell owns the document
   RefPtr<Element> mFocusedElement;
   IdMap mIds;
-  // What getElementsByTagName's lists hold, per folded name, while the tree is unchanged.
+  // What getElementsByTagName's lists hold, per folded name, while the tree is unchanged, and
+  // the list itself: asked again for the same name, the document hands out the same list.
   struct TagMatches {
     uint64_t generation = UINT64_MAX;
     std::vector<Element*> elements;  // weak: valid while the generation is current
+    RefPtr<ElementList> list;        // kept only while the document is shown (see setContainer)
   };
   std::unordered_map<std::u16string, TagMatches> mTagMatches;
   void runQueuedScripts();

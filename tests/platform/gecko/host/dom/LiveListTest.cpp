@@ -5,6 +5,7 @@
 #include "dom/ElementList.h"
 #include "dom/HTMLElement.h"
 #include "dom/XULDocument.h"
+#include "layout/ShownPage.h"
 
 namespace geckohost::testing {
 namespace {
@@ -110,6 +111,31 @@ TEST_F(LiveListTest, ListsKeepTheirRootAlive) {
   }
   EXPECT_EQ(items->length(), 2u);
   EXPECT_EQ(u8(*items->item(1)->textContent()), "b");
+}
+
+// A shown document hands out one list per tag name, as Gecko's content-list cache does; the
+// list stays live, keeps the document alive once the document has left its shell, and the
+// document is not kept alive by the lists it cached (the fixture's leak check).
+TEST_F(LiveListTest, AShownDocumentHandsOutOneListPerTagName) {
+  RefPtr<dom::ElementList> kept;
+  {
+    ShownPage page("<p>a</p><p>b</p>");
+    RefPtr<dom::ElementList> upper = page.document->getElementsByTagName(u"P");
+    RefPtr<dom::ElementList> lower = page.document->getElementsByTagName(u"p");
+    EXPECT_EQ(upper.get(), lower.get());
+    EXPECT_NE(page.document->getElementsByTagName(u"div").get(), upper.get());
+    DOMError error;
+    RefPtr<Element> third = page.document->createElement(u"p", error);
+    page.document->body()->appendChild(*third);
+    EXPECT_EQ(lower->length(), 3u);
+    kept = upper;
+  }
+  EXPECT_EQ(kept->length(), 3u);
+  EXPECT_EQ(u8(*kept->item(1)->textContent()), "b");
+
+  // A document that is not shown keeps nothing: each call makes a list of its own.
+  auto parsed = parsePage("<p>x</p>");
+  EXPECT_NE(parsed->getElementsByTagName(u"p").get(), parsed->getElementsByTagName(u"p").get());
 }
 
 TEST_F(LiveListTest, XULElementsByAttribute) {
