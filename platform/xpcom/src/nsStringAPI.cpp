@@ -397,9 +397,20 @@ template <class CharT>
 PRInt32 nsTAString_external<CharT>::Find(const char* aASCII, PRBool aIgnoreCase) const {
   if (!aASCII)
     return -1;
-  nsTString_external<CharT> pattern;
-  pattern.AssignLiteral(aASCII);
-  return Find(pattern, 0, aIgnoreCase ? CaseInsensitiveComparator : DefaultComparator);
+  // Compared in place, without widening the pattern into a string first.
+  const size_type length = LengthOf(aASCII);
+  for (PRUint32 i = 0; i + length <= mLength; ++i) {
+    size_type j = 0;
+    for (; j < length; ++j) {
+      CharT have = mData[i + j];
+      CharT want = CharT(static_cast<unsigned char>(aASCII[j]));
+      if (aIgnoreCase ? AsciiLower(have) != AsciiLower(want) : have != want)
+        break;
+    }
+    if (j == length)
+      return PRInt32(i);
+  }
+  return -1;
 }
 
 template <class CharT>

@@ -131,6 +131,11 @@ TEST(nsStringAPITest, ComparesAndFinds) {
   EXPECT_TRUE(s.LowerCaseEqualsLiteral("hello world"));
   EXPECT_EQ(s.Find("world"), -1);
   EXPECT_EQ(s.Find("world", PR_TRUE), 6);
+  EXPECT_EQ(s.Find("World"), 6);
+  EXPECT_EQ(s.Find("d"), 10);  // a match that ends the string
+  EXPECT_EQ(s.Find("World!"), -1);
+  EXPECT_EQ(s.Find(""), 0);
+  EXPECT_EQ(s.Find("HELLO", PR_TRUE), 0);
   EXPECT_EQ(s.FindChar('o'), 4);
   EXPECT_EQ(s.FindChar('o', 5), 7);
   EXPECT_EQ(s.RFindChar('o'), 7);
