@@ -59,6 +59,11 @@ int base64Value(char16_t c) {
 
 }  // namespace
 
+DOMWindow::~DOMWindow() {
+  if (mUtils)
+    mUtils->windowGone();
+}
+
 void* DOMWindow::QueryExtraInterface(const nsIID& aIID) {
   if (aIID.Equals(NS_GET_IID(nsIDOMWindow)))
     return static_cast<nsIDOMWindow*>(this);
@@ -723,7 +728,9 @@ NS_IMETHODIMP DOMWindow::GetInterface(const nsIID& aIID, void** aResult) {
     return NS_ERROR_NULL_POINTER;
   *aResult = nullptr;
   if (aIID.Equals(NS_GET_IID(nsIDOMWindowUtils))) {
-    nsCOMPtr<nsIDOMWindowUtils> utils = new WindowUtils(*this);
+    if (!mUtils)
+      mUtils = new WindowUtils(*this);
+    nsCOMPtr<nsIDOMWindowUtils> utils = mUtils.get();
     utils.forget(reinterpret_cast<nsIDOMWindowUtils**>(aResult));
     return NS_OK;
   }

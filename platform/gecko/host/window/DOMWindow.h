@@ -13,6 +13,7 @@
 #include <map>
 #include <string>
 
+#include "WindowUtils.h"
 #include "XPCOMObject.h"
 #include "nsCOMPtr.h"
 #include "nsIInterfaceRequestor.h"
@@ -62,13 +63,15 @@ class DOMWindow : public XPCOMObject<nsPIDOMWindow, nsIInterfaceRequestor, nsISc
 
  protected:
   DOMWindow() = default;
-  ~DOMWindow() override = default;
+  ~DOMWindow() override;
 
   void* QueryExtraInterface(const nsIID& aIID) override;
 
   // Script contexts by language, kept by inner windows (the script globals).
   std::map<PRUint32, nsCOMPtr<nsIScriptContext>> mScriptContexts;
   float mTextZoom = 1.0f;
+  // Made on the first request for nsIDOMWindowUtils, kept for the window's life.
+  nsCOMPtr<WindowUtils> mUtils;
 
  private:
   nsresult scrollDocumentTo(PRInt32 x, PRInt32 y);

@@ -14,6 +14,10 @@ namespace geckohost {
 
 WindowUtils::WindowUtils(DOMWindow& window) : mWindow(&window) {}
 
+void WindowUtils::windowGone() {
+  mWindow = nullptr;
+}
+
 WindowUtils::~WindowUtils() = default;
 
 NS_IMETHODIMP WindowUtils::GetImageAnimationMode(PRUint16* aImageAnimationMode) {
@@ -36,6 +40,8 @@ NS_IMETHODIMP WindowUtils::GetDocCharsetIsForced(PRBool* aDocCharsetIsForced) {
 }
 
 NS_IMETHODIMP WindowUtils::GetDocumentMetadata(const nsAString& aName, nsAString& _retval) {
+  if (!mWindow)
+    return NS_ERROR_NOT_AVAILABLE;
   _retval.Truncate();
   dom::Document* document = mWindow->document();
   if (!document)
@@ -83,6 +89,8 @@ NS_IMETHODIMP WindowUtils::ForceUpdateNativeMenuAt(const nsAString&) {
 }
 
 NS_IMETHODIMP WindowUtils::Focus(nsIDOMElement* aElement) {
+  if (!mWindow)
+    return NS_ERROR_NOT_AVAILABLE;
   DocShell* shell = mWindow->shell();
   if (!shell)
     return NS_ERROR_FAILURE;
@@ -103,6 +111,8 @@ NS_IMETHODIMP WindowUtils::GarbageCollect(void) {
 }
 
 NS_IMETHODIMP WindowUtils::ProcessUpdates(void) {
+  if (!mWindow)
+    return NS_ERROR_NOT_AVAILABLE;
   DocShell* shell = mWindow->shell();
   if (shell && shell->owner())
     shell->owner()->flush();
@@ -116,6 +126,8 @@ NS_IMETHODIMP WindowUtils::SendSimpleGestureEvent(const nsAString&, float, float
 
 NS_IMETHODIMP WindowUtils::ElementFromPoint(PRInt32 aX, PRInt32 aY, PRBool, PRBool,
                                             nsIDOMElement** _retval) {
+  if (!mWindow)
+    return NS_ERROR_NOT_AVAILABLE;
   if (!_retval)
     return NS_ERROR_NULL_POINTER;
   *_retval = nullptr;
@@ -151,6 +163,8 @@ NS_IMETHODIMP WindowUtils::DisableNonTestMouseEvents(PRBool) {
 }
 
 NS_IMETHODIMP WindowUtils::GetScrollXY(PRBool, PRInt32* aScrollX, PRInt32* aScrollY) {
+  if (!mWindow)
+    return NS_ERROR_NOT_AVAILABLE;
   if (!aScrollX || !aScrollY)
     return NS_ERROR_NULL_POINTER;
   mWindow->GetScrollX(aScrollX);
@@ -177,6 +191,8 @@ NS_IMETHODIMP WindowUtils::GetIMEStatus(PRUint32* aIMEStatus) {
 }
 
 NS_IMETHODIMP WindowUtils::GetScreenPixelsPerCSSPixel(float* aScreenPixelsPerCSSPixel) {
+  if (!mWindow)
+    return NS_ERROR_NOT_AVAILABLE;
   if (!aScreenPixelsPerCSSPixel)
     return NS_ERROR_NULL_POINTER;
   DocShell* shell = mWindow->shell();

@@ -301,4 +301,26 @@ TEST_F(DocShellTest, ZoomBelongsToTheTabAndItsFrames) {
   EXPECT_FLOAT_EQ(zoomOf(browser.domWindow(0)), 1.1f);
 }
 
+// A window keeps one nsIDOMWindowUtils, as Gecko's windows do; a caller that holds it past its
+// window gets NS_ERROR_NOT_AVAILABLE rather than keeping the window alive.
+TEST_F(DocShellTest, WindowUtilsBelongToTheirWindow) {
+  BrowserWindowOptions options;
+  options.urls = {"http://test/a.html"};
+  BrowserWindow& browser = host->openBrowserWindow(options);
+  nsCOMPtr<nsIDOMWindowUtils> first = do_GetInterface(browser.domWindow(0));
+  nsCOMPtr<nsIDOMWindowUtils> second = do_GetInterface(browser.domWindow(0));
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first, second);
+  PRUint16 mode = 0;
+  EXPECT_EQ(first->SetImageAnimationMode(1), NS_OK);  // kept with the window's utils
+  second->GetImageAnimationMode(&mode);
+  EXPECT_EQ(mode, 1);
+
+  host->closeWindow(browser);
+  float zoom = -1;
+  EXPECT_EQ(first->GetScreenPixelsPerCSSPixel(&zoom), NS_ERROR_NOT_AVAILABLE);
+  PRInt32 x = 0, y = 0;
+  EXPECT_EQ(first->GetScrollXY(PR_FALSE, &x, &y), NS_ERROR_NOT_AVAILABLE);
+}
+
 }  // namespace
