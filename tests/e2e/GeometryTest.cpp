@@ -224,6 +224,29 @@ TEST_F(FramesTest, ElementsInAnIframeArePlacedByTheIframeAndTraced) {
       << trace;
 }
 
+// Frames are searched in the page's order: one showing a document that is not HTML is passed
+// over (and traced), but still counts for the index of the frames after it.
+TEST_F(FramesTest, AFrameShowingANonHtmlDocumentIsPassedOverAndCounted) {
+  host->pages().put("http://test/panel.xul",
+                    "<window xmlns='http://www.mozilla.org/keymaster/gatekeeper/there.is.only.xul'>"
+                    "<label value='x'/></window>",
+                    "application/vnd.mozilla.xul+xml");
+  ASSERT_TRUE(
+      show("<body><iframe id=xul src=panel.xul></iframe><iframe id=frame src=inner.html "
+           "style='position:absolute; left:50px; top:40px'></iframe></body>"));
+  CHtmlObjectPtr<IHtmlElement> frame = byId("frame");
+  CHtmlObjectPtr<IHtmlDocument> inner = innerDocument(frame);
+  ASSERT_TRUE(inner);
+  std::string before = traceOfTest();
+  CHtmlObjectPtr<IHtmlElement> text = byId(inner, "t");
+  EXPECT_EQ(rectProperty(text, ".bounds"), (HtmlRectangle{164, 248, 40, 16}));
+  std::string trace = traceOfTest().substr(before.size());
+  EXPECT_NE(trace.find("Frame document is not an HTML document!"), std::string::npos) << trace;
+  CHtmlObjectPtr<IHtmlElement> parent = inner->getParent();
+  EXPECT_EQ(stringProperty(parent, ".id"), "frame");
+  EXPECT_EQ(intProperty(parent, ".frameIndex"), 1);
+}
+
 // The frame lines of the trace since the test began, one letter each: F for "found an iframe"
 // in documentToScreen, W for the one in getChildAtPoint, A for "After conversion".
 std::string frameLineOrder(const std::string& trace) {

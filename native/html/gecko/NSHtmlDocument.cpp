@@ -710,38 +710,59 @@ bool CNSHtmlDocument::getParentDocument(CHtmlObjectPtr<CNSHtmlDocument>& parent)
 
 namespace {
 
-// The element of `list` (a FRAME or an IFRAME list) that shows `child`, numbered among them.
+// The element of `list` (the page's FRAME or IFRAME elements) that shows `child`, numbered
+// among the list's HTML elements. The list is read straight from the DOM and only the match is
+// wrapped by the factory: what each frame shows is read as the frame object's getDocument
+// reads it (with its trace for a document that is not HTML), without a wrapper per frame and
+// per document.
 template <class FrameClass>
-bool findFrameOfClass(IHtmlEnumerator* list, CNSHtmlDocument& child,
+bool findFrameOfClass(nsIDOMNodeList* list, CNSHtmlDocument& child,
                       CHtmlObjectPtr<IHtmlElement>& frame) {
-  for (int index = 0; list && !frame && list->hasMoreElements(); ++index) {
-    CHtmlObjectPtr<CNSHtmlElement> element = static_cast<CNSHtmlElement*>(list->nextElement());
-    if (!element || !FrameClass::isFrame(element->getElement()))
+  PRUint32 length = 0;
+  if (!list || NS_FAILED(list->GetLength(&length)))
+    return false;
+  int index = 0;
+  for (PRUint32 i = 0; i < length && !frame; ++i) {
+    nsCOMPtr<nsIDOMNode> item;
+    if (NS_FAILED(list->Item(i, getter_AddRefs(item))))
+      break;
+    nsCOMPtr<nsIDOMHTMLElement> element = do_QueryInterface(item);
+    if (!element)
       continue;
-    auto* candidate = static_cast<FrameClass*>(static_cast<CNSHtmlElement*>(element));
-    CHtmlObjectPtr<CNSHtmlDocument> shown;
-    if (candidate->getDocument(shown) && *shown == child) {
-      candidate->setFrameIndex(index);
-      frame = element.detach();
-    }
+    const int position = index++;
+    if (!FrameClass::isFrame(element))
+      continue;
+    nsCOMPtr<nsIDOMHTMLDocument> shown = FrameClass::shownHtmlDocument(element);
+    if (!shown || shown.get() != child.getHtmlDocumentNode())
+      continue;
+    CHtmlObjectPtr<CNSHtmlElement> wrapped = CNSHtmlDocument::create(element);
+    static_cast<FrameClass*>(static_cast<CNSHtmlElement*>(wrapped))->setFrameIndex(position);
+    frame = wrapped.detach();
   }
   return frame != nullptr;
+}
+
+nsCOMPtr<nsIDOMNodeList> elementsByTagName(nsIDOMHTMLDocument* document, const char* tag) {
+  nsCOMPtr<nsIDOMNodeList> list;
+  if (NS_FAILED(document->GetElementsByTagName(NS_ConvertASCIItoUTF16(tag), getter_AddRefs(list))))
+    list = nullptr;
+  return list;
 }
 
 }  // namespace
 
 bool CNSHtmlDocument::findFrame(CNSHtmlDocument& child, CHtmlObjectPtr<IHtmlElement>& frame) {
   frame = nullptr;
-  const unsigned short frameTag[] = {'F', 'R', 'A', 'M', 'E', 0};
-  const unsigned short iframeTag[] = {'I', 'F', 'R', 'A', 'M', 'E', 0};
   const unsigned short objectTag[] = {'O', 'B', 'J', 'E', 'C', 'T', 0};
 
-  CHtmlObjectPtr<IHtmlEnumerator> frames = getElementsByTag(frameTag);
-  if (findFrameOfClass<CNSHtmlFrameElement>(frames, child, frame))
+  if (findFrameOfClass<CNSHtmlFrameElement>(elementsByTagName(m_htmlDocument, "FRAME"), child,
+                                            frame)) {
     return true;
-  CHtmlObjectPtr<IHtmlEnumerator> iframes = getElementsByTag(iframeTag);
-  if (findFrameOfClass<CNSHtmlIFrameElement>(iframes, child, frame))
+  }
+  if (findFrameOfClass<CNSHtmlIFrameElement>(elementsByTagName(m_htmlDocument, "IFRAME"), child,
+                                             frame)) {
     return true;
+  }
   CHtmlObjectPtr<IHtmlEnumerator> objects = getElementsByTag(objectTag);
   while (objects && !frame && objects->hasMoreElements()) {
     CHtmlObjectPtr<CNSHtmlElement> element = static_cast<CNSHtmlElement*>(objects->nextElement());

@@ -20,21 +20,27 @@ class CNSHtmlFrameLikeElement : public CNSHtmlElement {
     return frame != nullptr;
   }
 
+  // The HTML document `element` shows as a frame of this kind: null when it shows none, or
+  // shows one that is not HTML (which is traced).
+  static nsCOMPtr<nsIDOMHTMLDocument> shownHtmlDocument(nsIDOMHTMLElement* element) {
+    nsCOMPtr<nsIDOMHTMLDocument> html;
+    nsCOMPtr<FrameInterface> frame = do_QueryInterface(element);
+    nsCOMPtr<nsIDOMDocument> content;
+    if (!frame || NS_FAILED(frame->GetContentDocument(getter_AddRefs(content))) || !content)
+      return html;
+    html = do_QueryInterface(content);
+    if (!html)
+      ReportError("Frame document is not an HTML document!", kLineGetDocument);
+    return html;
+  }
+
   // The document the frame shows, when it is an HTML document.
   bool getDocument(CHtmlObjectPtr<CNSHtmlDocument>& document) {
     document = nullptr;
     try {
-      nsCOMPtr<FrameInterface> frame = do_QueryInterface(m_element);
-      nsCOMPtr<nsIDOMDocument> content;
-      if (!frame || NS_FAILED(frame->GetContentDocument(getter_AddRefs(content))) || !content) {
-        return false;
-      }
-      nsCOMPtr<nsIDOMHTMLDocument> html = do_QueryInterface(content);
-      if (!html) {
-        ReportError("Frame document is not an HTML document!", kLineGetDocument);
-        return false;
-      }
-      document = new CNSHtmlDocument(html);
+      nsCOMPtr<nsIDOMHTMLDocument> html = shownHtmlDocument(m_element);
+      if (html)
+        document = new CNSHtmlDocument(html);
     } catch (...) {
       reportException(kLineGetDocument);
     }
