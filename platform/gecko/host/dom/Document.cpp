@@ -52,6 +52,7 @@ void Document::setContainer(DocumentContainer* container) {
     return;
   for (auto& [name, matches] : mTagMatches)
     matches.list = nullptr;
+  mRecentTagLists.fill(RecentTagList());
 }
 
 std::u16string Document::contentType() const {
@@ -109,10 +110,16 @@ void Document::subtreeLeftTree(Node& root) {
 }
 
 RefPtr<ElementList> Document::getElementsByTagName(std::u16string_view name) {
+  for (const RecentTagList& recent : mRecentTagLists) {
+    if (recent.list && recent.name == name)
+      return recent.list;
+  }
   std::u16string folded = isHTMLDocument() ? asciiLowerCase(name) : std::u16string(name);
   TagMatches& matches = mTagMatches[folded];
-  if (matches.list)
+  if (matches.list) {
+    rememberRecentTagList(name, matches.list.get());
     return matches.list;
+  }
   RefPtr<ElementList> list =
       new ElementList(*this, [folded](Node& root, std::vector<Element*>& out) {
         const std::vector<Element*>& found = static_cast<Document&>(root).elementsByTagName(folded);
@@ -121,9 +128,18 @@ RefPtr<ElementList> Document::getElementsByTagName(std::u16string_view name) {
   // A shown document hands out the same list for the same name, as Gecko's content-list cache
   // does: the product asks for a page's FRAME and IFRAME lists at every frame level of every
   // bounds. The list holds the document, so it is kept only while the document is shown.
-  if (mContainer)
+  if (mContainer) {
     matches.list = list;
+    rememberRecentTagList(name, list.get());
+  }
   return list;
+}
+
+void Document::rememberRecentTagList(std::u16string_view name, ElementList* list) {
+  RecentTagList& slot = mRecentTagLists[mNextRecentTagList];
+  slot.name = name;
+  slot.list = list;
+  mNextRecentTagList = (mNextRecentTagList + 1) % mRecentTagLists.size();
 }
 
 const std::vector<Element*>& Document::elementsByTagName(const std::u16string& foldedName) {

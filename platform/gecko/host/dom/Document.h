@@ -7,6 +7,7 @@
 #ifndef GECKOHOST_DOM_DOCUMENT_H
 #define GECKOHOST_DOM_DOCUMENT_H
 
+#include <array>
 #include <unordered_map>
 #include <vector>
 
@@ -203,6 +204,16 @@ class Document : public Node,
     RefPtr<ElementList> list;        // kept only while the document is shown (see setContainer)
   };
   std::unordered_map<std::u16string, TagMatches> mTagMatches;
+  // The last names asked for, as given, with the lists kept for them: callers ask for the same
+  // few names over and over (the product: FRAME and IFRAME at every frame level), and this
+  // spares folding and hashing the name. Cleared with the kept lists.
+  struct RecentTagList {
+    std::u16string name;
+    ElementList* list = nullptr;  // weak: held by mTagMatches
+  };
+  std::array<RecentTagList, 4> mRecentTagLists;
+  size_t mNextRecentTagList = 0;
+  void rememberRecentTagList(std::u16string_view name, ElementList* list);
   void runQueuedScripts();
 
   int mBatchDepth = 0;

@@ -118,7 +118,7 @@ NS_IMETHODIMP Document::CreateEntityReference(const nsAString& name,
 }
 
 NS_IMETHODIMP Document::GetElementsByTagName(const nsAString& tagname, nsIDOMNodeList** _retval) {
-  return handOutList(getElementsByTagName(toU16(tagname)), _retval);
+  return handOutList(getElementsByTagName(viewOf(tagname)), _retval);
 }
 
 NS_IMETHODIMP Document::ImportNode(nsIDOMNode* importedNode, PRBool deep, nsIDOMNode** _retval) {

@@ -27,6 +27,11 @@ inline void setNullableString(nsAString& out, const std::optional<std::u16string
   }
 }
 
+// The characters of `text` without a copy, for a callee that does not keep them.
+inline std::u16string_view viewOf(const nsAString& text) {
+  return std::u16string_view(reinterpret_cast<const char16_t*>(text.BeginReading()), text.Length());
+}
+
 inline std::u16string toU16(const nsAString& text) {
   return std::u16string(reinterpret_cast<const char16_t*>(text.BeginReading()), text.Length());
 }

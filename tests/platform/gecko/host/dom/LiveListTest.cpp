@@ -124,6 +124,11 @@ TEST_F(LiveListTest, AShownDocumentHandsOutOneListPerTagName) {
     RefPtr<dom::ElementList> lower = page.document->getElementsByTagName(u"p");
     EXPECT_EQ(upper.get(), lower.get());
     EXPECT_NE(page.document->getElementsByTagName(u"div").get(), upper.get());
+    // Still the same list after more names than the document remembers as recent.
+    for (const char16_t* other : {u"a", u"b", u"i", u"em", u"td", u"DIV"})
+      EXPECT_EQ(page.document->getElementsByTagName(other)->length(), 0u);
+    EXPECT_EQ(page.document->getElementsByTagName(u"p").get(), upper.get());
+    EXPECT_EQ(page.document->getElementsByTagName(u"P").get(), upper.get());
     DOMError error;
     RefPtr<Element> third = page.document->createElement(u"p", error);
     page.document->body()->appendChild(*third);
