@@ -5,20 +5,31 @@
 namespace {
 
 // Appends to a fixed buffer, dropping what does not fit and keeping room for the terminator.
+// Without a buffer it only counts, noting where the first NUL character would have gone.
 class Output {
  public:
   Output(char* out, size_t size) : m_out(out), m_room(size - 1) {}
   void put(char c) {
-    if (m_length < m_room)
-      m_out[m_length++] = c;
+    if (m_length >= m_room)
+      return;
+    if (m_out)
+      m_out[m_length] = c;
+    else if (c == '\0' && m_firstNul < 0)
+      m_firstNul = static_cast<long>(m_length);
+    ++m_length;
   }
   void put(const char* text, size_t length) {
     size_t take = length < m_room - m_length ? length : m_room - m_length;
-    memcpy(m_out + m_length, text, take);
+    if (m_out)
+      memcpy(m_out + m_length, text, take);
     m_length += take;
   }
+  // The length written; when only counting, the length strlen would find.
   int finish() {
-    m_out[m_length] = '\0';
+    if (m_out)
+      m_out[m_length] = '\0';
+    else if (m_firstNul >= 0)
+      return static_cast<int>(m_firstNul);
     return static_cast<int>(m_length);
   }
 
@@ -26,6 +37,7 @@ class Output {
   char* m_out;
   size_t m_room;
   size_t m_length = 0;
+  long m_firstNul = -1;
 };
 
 void putUnsigned(Output& output, unsigned long value) {
@@ -52,7 +64,15 @@ void putSigned(Output& output, long value) {
 }  // namespace
 
 int CTraceFormatter::format(char* out, size_t size, const char* fmt, va_list args) {
-  if (!out || size == 0 || !fmt)
+  return out ? run(out, size, fmt, args) : -1;
+}
+
+int CTraceFormatter::measure(size_t size, const char* fmt, va_list args) {
+  return run(nullptr, size, fmt, args);
+}
+
+int CTraceFormatter::run(char* out, size_t size, const char* fmt, va_list args) {
+  if (size == 0 || !fmt)
     return -1;
   Output output(out, size);
   for (const char* at = fmt; *at; ++at) {

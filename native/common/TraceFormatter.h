@@ -18,6 +18,12 @@ class CTraceFormatter {
   // directive it does not understand; the caller then formats with vsnprintf, from a copy of
   // the arguments it kept. `size` must be at least 1.
   static int format(char* out, size_t size, const char* fmt, va_list args);
+  // What strlen would say of the text format would write into `size` characters (the text ends
+  // at a NUL that "%c" brings in), without writing it; -1 as for format.
+  static int measure(size_t size, const char* fmt, va_list args);
+
+ private:
+  static int run(char* out, size_t size, const char* fmt, va_list args);
 };
 
 #endif  // NSHTML_COMMON_TRACEFORMATTER_H

@@ -29,10 +29,18 @@ int CTracer::vdebugTrace(const char* fmt, va_list args) {
   if (!fmt) {
     return 0;
   }
+  // With the trace off and no debug channel the facility writes nothing; the caller still gets
+  // the text's length, measured without writing the text.
+  const bool silent = ZvDebug::WritesNothing();
   char text[kTextSize];
   va_list fallback;
   va_copy(fallback, args);
-  int formatted = CTraceFormatter::format(text, sizeof text, fmt, args);
+  int formatted = silent ? CTraceFormatter::measure(sizeof text, fmt, args)
+                         : CTraceFormatter::format(text, sizeof text, fmt, args);
+  if (silent && formatted >= 0) {
+    va_end(fallback);
+    return formatted;
+  }
   if (formatted < 0)
     formatted = vsnprintf(text, sizeof text, fmt, fallback);
   va_end(fallback);

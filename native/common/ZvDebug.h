@@ -149,6 +149,9 @@ class ZvDebug {
   static void LogSetFileName(const char* path);
   static void TraceSetFileName(const char* path);
   static void TraceSetEnabled(unsigned enabled);
+  // Whether a Trace call would write nowhere: the trace is off and nothing goes to the debug
+  // channel. Reads the settings only (no preference lookup).
+  static bool WritesNothing() { return !s_traceEnabled && !s_back2Pldebug; }
   static void LogSetComponentLevel(const char* component, int level);
   static void TraceSetComponentLevel(const char* component, int level);
   static unsigned LogGetLevel() { return s_logLevel; }

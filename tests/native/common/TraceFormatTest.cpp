@@ -235,11 +235,21 @@ TEST(TraceFormatTest, DirectoriesAndAppendedMessages) {
   EXPECT_FALSE(ZvDebug::WriteMessage(log.c_str(), nullptr));
 }
 
+// The formatted length comes back whether the trace is on (the text is written) or off (the
+// text is only measured), for the directives formatted here and for those left to vsnprintf.
 TEST(TraceFormatTest, TracerCutsTextAtItsBufferAndIgnoresNullFormats) {
   const std::string longText(5000, 'x');
-  EXPECT_EQ(CTracer::debugTrace("%s", longText.c_str()), 2047);
-  EXPECT_EQ(CTracer::debugTrace("%d%%", 42), 3);
-  EXPECT_EQ(CTracer::vdebugTrace(nullptr, nullptr), 0);
+  const unsigned wasEnabled = ZvDebug::TraceGetEnabled();
+  for (unsigned enabled : {0u, 1u}) {
+    SCOPED_TRACE(enabled);
+    ZvDebug::TraceSetEnabled(enabled);
+    EXPECT_EQ(CTracer::debugTrace("%s", longText.c_str()), 2047);
+    EXPECT_EQ(CTracer::debugTrace("%d%%", 42), 3);
+    EXPECT_EQ(CTracer::debugTrace("ab%ccd", 0), 2);
+    EXPECT_EQ(CTracer::debugTrace("%5d|%x", 42, 255), 8);
+    EXPECT_EQ(CTracer::vdebugTrace(nullptr, nullptr), 0);
+  }
+  ZvDebug::TraceSetEnabled(wasEnabled);
 }
 
 TEST(TraceFormatTest, SettersIgnoreOutOfRangeValuesAndComponentLevelsAreExactCase) {

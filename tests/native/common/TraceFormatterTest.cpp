@@ -32,13 +32,23 @@ std::string Reference(size_t size, const char* fmt, ...) {
   return buffer.c_str();
 }
 
-// The same text as vsnprintf, and the length of what was written.
-#define EXPECT_AS_VSNPRINTF(room, ...)                          \
-  do {                                                          \
-    Formatted ours = Ours(room, __VA_ARGS__);                   \
-    std::string reference = Reference(room, __VA_ARGS__);       \
-    EXPECT_EQ(ours.result, static_cast<int>(ours.text.size())); \
-    EXPECT_EQ(ours.text, reference);                            \
+int Measured(size_t size, const char* fmt, ...) {
+  va_list args;
+  va_start(args, fmt);
+  int result = CTraceFormatter::measure(size, fmt, args);
+  va_end(args);
+  return result;
+}
+
+// The same text as vsnprintf, the length of what was written, and the same length measured
+// without writing.
+#define EXPECT_AS_VSNPRINTF(room, ...)                                          \
+  do {                                                                          \
+    Formatted ours = Ours(room, __VA_ARGS__);                                   \
+    std::string reference = Reference(room, __VA_ARGS__);                       \
+    EXPECT_EQ(ours.result, static_cast<int>(ours.text.size()));                 \
+    EXPECT_EQ(ours.text, reference);                                            \
+    EXPECT_EQ(Measured(room, __VA_ARGS__), static_cast<int>(reference.size())); \
   } while (0)
 
 }  // namespace
@@ -64,6 +74,9 @@ TEST(TraceFormatterTest, CutsAtTheBufferAsVsnprintfDoes) {
   EXPECT_AS_VSNPRINTF(8, "%d", INT_MIN);
   EXPECT_AS_VSNPRINTF(1, "%s", "anything");
   EXPECT_AS_VSNPRINTF(5, "%%%%%%%%%%");
+  // A NUL brought in by "%c" ends the text: the measure is what strlen finds.
+  EXPECT_EQ(Measured(64, "ab%ccd", 0), 2);
+  EXPECT_EQ(Measured(64, "%c", 0), 0);
 }
 
 TEST(TraceFormatterTest, LeavesEverythingElseToVsnprintf) {
@@ -71,7 +84,9 @@ TEST(TraceFormatterTest, LeavesEverythingElseToVsnprintf) {
                           "trailing %", "%zu", "%hd"}) {
     SCOPED_TRACE(fmt);
     EXPECT_EQ(Ours(64, fmt, 1).result, -1);
+    EXPECT_EQ(Measured(64, fmt, 1), -1);
   }
+  EXPECT_EQ(Measured(0, "x"), -1);
   char out[4];
   va_list none{};
   EXPECT_EQ(CTraceFormatter::format(out, 0, "x", none), -1);
