@@ -18,6 +18,9 @@ class Output {
       m_firstNul = static_cast<long>(m_length);
     ++m_length;
   }
+  // Counting only: `count` characters that are not NUL.
+  void skip(size_t count) { m_length += count < m_room - m_length ? count : m_room - m_length; }
+  bool counting() const { return m_out == nullptr; }
   void put(const char* text, size_t length) {
     size_t take = length < m_room - m_length ? length : m_room - m_length;
     if (m_out)
@@ -41,6 +44,13 @@ class Output {
 };
 
 void putUnsigned(Output& output, unsigned long value) {
+  if (output.counting()) {  // only the number of digits matters
+    size_t count = 1;
+    for (; value >= 10; value /= 10)
+      ++count;
+    output.skip(count);
+    return;
+  }
   char digits[24];
   size_t count = 0;
   do {
