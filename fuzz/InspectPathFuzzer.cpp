@@ -1,7 +1,9 @@
 // The PATH of nshtml-inspect's commands ("." the window, "0/1/3" child indexes, "#id" by id
 // across frames, "#frame/#id" into a frame's page), resolved on a live page with nested frames
 // as the tool resolves it. Every path either finds one object, the same one each time, or
-// says why not; an id found is the object's own id; and no host object outlives the lookup.
+// says why not; an id found is the object's own id; and a lookup repeated leaves no host
+// object behind (the first may fill the host's caches: a shown page's tag-name lists, a
+// window's utils object).
 #include <cstdint>
 #include <string>
 
@@ -71,8 +73,10 @@ void checkResolve(IHtmlTopLevelElement* browser, const std::string& path) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Window& shown = shownWindow();
+  const std::string path(reinterpret_cast<const char*>(data), size);
+  checkResolve(shown.browser, path);
   const long liveBefore = geckohost::LiveObjects::count();
-  checkResolve(shown.browser, std::string(reinterpret_cast<const char*>(data), size));
+  checkResolve(shown.browser, path);
   FUZZ_CHECK(geckohost::LiveObjects::count() == liveBefore);
   return 0;
 }
