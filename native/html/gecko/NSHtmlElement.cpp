@@ -33,7 +33,6 @@
 #include "nsIDOMNSHTMLElement.h"
 #include "nsIDOMNode.h"
 #include "nsIDOMNodeList.h"
-#include "nsIDOMText.h"
 #include "nsIDOMWindow.h"
 #include "nsIDocument.h"
 #include "nsIPresShell.h"
@@ -569,8 +568,8 @@ bool CNSHtmlElement::getText(nsCOMPtr<nsIDOMNode>& node, nsString_external& text
     PRUint16 type = 0;
     child->GetNodeType(&type);
     if (type == nsIDOMNode::TEXT_NODE) {
-      nsCOMPtr<nsIDOMText> textNode = do_QueryInterface(child);
-      if (textNode && NS_SUCCEEDED(textNode->GetData(data))) {
+      // A text node's nodeValue is its data, read without asking for nsIDOMText.
+      if (NS_SUCCEEDED(child->GetNodeValue(data))) {
         replaceWideSpace(data);
         text.Append(data);
       }

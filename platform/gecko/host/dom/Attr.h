@@ -30,7 +30,7 @@ class Attr final : public Node, public nsIDOMAttr {
 
   // Node
   std::u16string nodeName() const override { return qualifiedName(); }
-  std::optional<std::u16string> nodeValue() const override { return mValue; }
+  const std::u16string* storedNodeValue() const override { return &mValue; }
   void setNodeValue(std::u16string_view value) override { setValue(value); }
 
   nsIDOMNode* asDOMNode() override { return static_cast<nsIDOMAttr*>(this); }

@@ -23,7 +23,7 @@ class CharacterData : public ContentNode, public nsIDOMCharacterData {
   DOMError replaceData(uint32_t offset, uint32_t count, std::u16string_view data);
 
   // Node
-  std::optional<std::u16string> nodeValue() const override { return mData; }
+  const std::u16string* storedNodeValue() const override { return &mData; }
   void setNodeValue(std::u16string_view value) override { setData(value); }
 
   // The node as nsIDOMCharacterData, of its most derived chain (see Node::asDOMNode).

@@ -72,7 +72,12 @@ class Node : public CountedObject, public nsIDOMNode, public nsIDOM3Node {
   // The DOM's nodeName: "DIV" for a div of an HTML document, "#text", "#document", ...
   virtual std::u16string nodeName() const = 0;
   // The DOM's nodeValue: the data of text, comments and attributes; null for the others.
-  virtual std::optional<std::u16string> nodeValue() const { return std::nullopt; }
+  std::optional<std::u16string> nodeValue() const {
+    const std::u16string* value = storedNodeValue();
+    return value ? std::optional<std::u16string>(*value) : std::nullopt;
+  }
+  // The same, as the node stores it (no copy); null where nodeValue is null.
+  virtual const std::u16string* storedNodeValue() const { return nullptr; }
   // Sets the data where nodeValue is not null; no effect elsewhere (as the DOM says).
   virtual void setNodeValue(std::u16string_view value) {}
 

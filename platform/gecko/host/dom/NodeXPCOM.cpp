@@ -156,7 +156,12 @@ NS_IMETHODIMP Node::GetNodeName(nsAString& aNodeName) {
 }
 
 NS_IMETHODIMP Node::GetNodeValue(nsAString& aNodeValue) {
-  setNullableString(aNodeValue, nodeValue());
+  if (const std::u16string* value = storedNodeValue()) {
+    setString(aNodeValue, *value);
+  } else {
+    aNodeValue.Truncate();
+    aNodeValue.SetIsVoid(PR_TRUE);
+  }
   return NS_OK;
 }
 

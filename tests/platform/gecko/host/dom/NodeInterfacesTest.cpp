@@ -167,6 +167,20 @@ TEST_F(NodeInterfacesTest, NodeMembersAnswerFromTheLiveTree) {
   EXPECT_EQ(str(name), "UL");
   list->GetNodeValue(value);
   EXPECT_TRUE(value.IsVoid());
+  // A text node's and an attribute's value is their data, and no longer void.
+  nsCOMPtr<nsIDOMNode> textNode;
+  nodeById(*page, u"p")->GetFirstChild(getter_AddRefs(textNode));
+  textNode->GetNodeValue(value);
+  EXPECT_FALSE(value.IsVoid());
+  EXPECT_EQ(str(value), "t");
+  nsCOMPtr<nsIDOMElement> listElement = do_QueryInterface(list);
+  nsCOMPtr<nsIDOMAttr> id;
+  listElement->GetAttributeNode(NS_LITERAL_STRING("id"), getter_AddRefs(id));
+  ASSERT_TRUE(id);
+  id->GetNodeValue(value);
+  EXPECT_EQ(str(value), "u");
+  list->GetNodeValue(value);
+  EXPECT_TRUE(value.IsVoid() && value.IsEmpty());
   PRUint16 type = 0;
   list->GetNodeType(&type);
   EXPECT_EQ(type, nsIDOMNode::ELEMENT_NODE);
