@@ -160,6 +160,7 @@ class nsTAString_external {
   // keeping the first min(length, capacity) characters.
   bool EnsureOwned(size_type aCapacity);
   void ReleaseBuffer();
+  bool OwnsHeapBuffer() const { return (mFlags & F_OWNED) && !(mFlags & F_INLINE); }
 
   char_type* mData;
   size_type mLength;

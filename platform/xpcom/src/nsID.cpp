@@ -1,7 +1,6 @@
 #include "nsID.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 

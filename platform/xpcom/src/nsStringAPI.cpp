@@ -72,7 +72,7 @@ nsTAString_external<CharT>::nsTAString_external(const self_type& aOther) : nsTAS
 template <class CharT>
 nsTAString_external<CharT>::~nsTAString_external() {
   // The inline buffer belongs to the derived string, already gone here: only heap is freed.
-  if ((mFlags & F_OWNED) && !(mFlags & F_INLINE))
+  if (OwnsHeapBuffer())
     free(mData);
 }
 
@@ -94,7 +94,7 @@ void nsTAString_external<CharT>::ReleaseBuffer() {
     mData[0] = 0;
     return;
   }
-  if (mFlags & F_OWNED)
+  if (OwnsHeapBuffer())
     free(mData);
   mData = const_cast<CharT*>(EmptyBuffer<CharT>());
   mLength = 0;
@@ -118,7 +118,7 @@ bool nsTAString_external<CharT>::EnsureOwned(size_type aCapacity) {
   if (keep)
     memcpy(buffer, mData, keep * sizeof(CharT));
   buffer[keep] = 0;
-  if ((mFlags & F_OWNED) && !(mFlags & F_INLINE))
+  if (OwnsHeapBuffer())
     free(mData);
   mData = buffer;
   mLength = keep;

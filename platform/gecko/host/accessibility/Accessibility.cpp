@@ -37,13 +37,11 @@ void Accessibility::registerComponents() {
   // "instance" hands out the one service. Callers that create one per question (an element's
   // bounds) then cost a lookup, not an object. The factory holds its own reference, dropped
   // when the components are unregistered.
-  nsISupports* shared = service;
-  Services::registerFactory(NS_ACCESSIBLE_RETRIEVAL_CONTRACTID,
-                            [shared = nsCOMPtr<nsISupports>(shared)]() -> nsISupports* {
-                              nsISupports* instance = shared;
-                              NS_ADDREF(instance);
-                              return instance;
-                            });
+  Services::registerFactory(NS_ACCESSIBLE_RETRIEVAL_CONTRACTID, [service]() -> nsISupports* {
+    nsISupports* instance = service;
+    NS_ADDREF(instance);
+    return instance;
+  });
 }
 
 void Accessibility::unregisterComponents() {

@@ -156,12 +156,7 @@ NS_IMETHODIMP Node::GetNodeName(nsAString& aNodeName) {
 }
 
 NS_IMETHODIMP Node::GetNodeValue(nsAString& aNodeValue) {
-  if (const std::u16string* value = storedNodeValue()) {
-    setString(aNodeValue, *value);
-  } else {
-    aNodeValue.Truncate();
-    aNodeValue.SetIsVoid(PR_TRUE);
-  }
+  setNullableString(aNodeValue, storedNodeValue());
   return NS_OK;
 }
 

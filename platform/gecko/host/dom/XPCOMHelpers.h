@@ -18,13 +18,17 @@ inline void setString(nsAString& out, std::u16string_view text) {
 }
 
 // A DOM string that may be null: null becomes a void string, as Gecko's SetDOMStringToNull.
-inline void setNullableString(nsAString& out, const std::optional<std::u16string>& text) {
+inline void setNullableString(nsAString& out, const std::u16string* text) {
   if (text) {
     setString(out, *text);
   } else {
     out.Truncate();
     out.SetIsVoid(PR_TRUE);
   }
+}
+
+inline void setNullableString(nsAString& out, const std::optional<std::u16string>& text) {
+  setNullableString(out, text ? &*text : nullptr);
 }
 
 // The characters of `text` without a copy, for a callee that does not keep them.
