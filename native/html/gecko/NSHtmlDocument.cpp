@@ -173,55 +173,84 @@ bool CNSHtmlDocument::getHtmlDocument(nsCOMPtr<nsIDOMWindow> window,
   return false;
 }
 
+namespace {
+
+template <class Made>
+CNSHtmlElement* makeElement(nsCOMPtr<nsIDOMHTMLElement>& element) {
+  return new Made(element);
+}
+
+// An input inside an input (as malformed markup can produce) stands for the outer one.
+CNSHtmlElement* makeInput(nsCOMPtr<nsIDOMHTMLElement>& element) {
+  nsCOMPtr<nsIDOMNode> parentNode;
+  element->GetParentNode(getter_AddRefs(parentNode));
+  nsCOMPtr<nsIDOMHTMLElement> parent = do_QueryInterface(parentNode);
+  if (parent && CNSHtmlInputElement::isInput(parent))
+    return new CNSHtmlInputElement(parent);
+  return new CNSHtmlInputElement(element);
+}
+
+// One kind of element object: the tag names (lower case) whose elements can be of the kind,
+// the class's own test and the maker.
+struct ElementKind {
+  const char* tag;
+  PRUint32 tagLength;
+  bool (*holds)(nsIDOMHTMLElement*);
+  CNSHtmlElement* (*make)(nsCOMPtr<nsIDOMHTMLElement>&);
+};
+
+template <PRUint32 N>
+constexpr ElementKind kind(const char (&tag)[N], bool (*holds)(nsIDOMHTMLElement*),
+                           CNSHtmlElement* (*make)(nsCOMPtr<nsIDOMHTMLElement>&)) {
+  return {tag, N - 1, holds, make};
+}
+
+// Gecko makes each HTML element's class, and with it every DOM interface the kinds' tests ask
+// for, from the element's tag name. So the tag name picks the one kind whose test can hold, and
+// only that test is asked: the answer of asking every test in the factory's order, without
+// twenty failing interface queries for each plain element.
+constexpr ElementKind kElementKinds[] = {
+    kind("frame", &CNSHtmlFrameElement::isFrame, &makeElement<CNSHtmlFrameElement>),
+    kind("iframe", &CNSHtmlIFrameElement::isFrame, &makeElement<CNSHtmlIFrameElement>),
+    kind("frameset", &CNSHtmlFrameSetElement::isFrameSet, &makeElement<CNSHtmlFrameSetElement>),
+    kind("a", &CNSHtmlAnchorElement::isAnchor, &makeElement<CNSHtmlAnchorElement>),
+    kind("textarea", &CNSHtmlTextAreaElement::isTextAreaElement,
+         &makeElement<CNSHtmlTextAreaElement>),
+    kind("input", &CNSHtmlInputElement::isInput, &makeInput),
+    kind("select", &CNSHtmlSelectElement::isSelect, &makeElement<CNSHtmlSelectElement>),
+    kind("option", &CNSHtmlOptionElement::isOption, &makeElement<CNSHtmlOptionElement>),
+    kind("img", &CNSHtmlImageElement::isImage, &makeElement<CNSHtmlImageElement>),
+    kind("button", &CNSHtmlButtonElement::isButton, &makeElement<CNSHtmlButtonElement>),
+    kind("map", &CNSHtmlMapElement::isMap, &makeElement<CNSHtmlMapElement>),
+    kind("area", &CNSHtmlAreaElement::isArea, &makeElement<CNSHtmlAreaElement>),
+    kind("table", &CNSHtmlTableElement::isTable, &makeElement<CNSHtmlTableElement>),
+    kind("tr", &CNSHtmlTableRowElement::isTableRow, &makeElement<CNSHtmlTableRowElement>),
+    kind("td", &CNSHtmlTableCellElement::isTableCell, &makeElement<CNSHtmlTableCellElement>),
+    kind("th", &CNSHtmlTableCellElement::isTableCell, &makeElement<CNSHtmlTableCellElement>),
+    kind("applet", &CNSHtmlAppletElement::isApplet, &makeElement<CNSHtmlAppletElement>),
+    kind("embed", &CNSHtmlEmbedElement::isApplet, &makeElement<CNSHtmlEmbedElement>),
+    kind("object", &CNSHtmlObjectElement::isObject, &makeElement<CNSHtmlObjectElement>),
+    kind("form", &CNSHtmlFormElement::isForm, &makeElement<CNSHtmlFormElement>),
+};
+
+const ElementKind* kindOfTag(const nsString_external& tag) {
+  for (const ElementKind& candidate : kElementKinds) {
+    if (tag.Length() == candidate.tagLength && tag.LowerCaseEqualsLiteral(candidate.tag))
+      return &candidate;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 CNSHtmlElement* CNSHtmlDocument::create(nsCOMPtr<nsIDOMHTMLElement>& element) {
   if (!element)
     return nullptr;
-  if (CNSHtmlFrameElement::isFrame(element))
-    return new CNSHtmlFrameElement(element);
-  if (CNSHtmlIFrameElement::isFrame(element))
-    return new CNSHtmlIFrameElement(element);
-  if (CNSHtmlFrameSetElement::isFrameSet(element))
-    return new CNSHtmlFrameSetElement(element);
-  if (CNSHtmlAnchorElement::isAnchor(element))
-    return new CNSHtmlAnchorElement(element);
-  if (CNSHtmlTextAreaElement::isTextAreaElement(element)) {
-    return new CNSHtmlTextAreaElement(element);
-  }
-  if (CNSHtmlInputElement::isInput(element)) {
-    // An input inside an input (as malformed markup can produce) stands for the outer one.
-    nsCOMPtr<nsIDOMNode> parentNode;
-    element->GetParentNode(getter_AddRefs(parentNode));
-    nsCOMPtr<nsIDOMHTMLElement> parent = do_QueryInterface(parentNode);
-    if (parent && CNSHtmlInputElement::isInput(parent))
-      return new CNSHtmlInputElement(parent);
-    return new CNSHtmlInputElement(element);
-  }
-  if (CNSHtmlSelectElement::isSelect(element))
-    return new CNSHtmlSelectElement(element);
-  if (CNSHtmlOptionElement::isOption(element))
-    return new CNSHtmlOptionElement(element);
-  if (CNSHtmlImageElement::isImage(element))
-    return new CNSHtmlImageElement(element);
-  if (CNSHtmlButtonElement::isButton(element))
-    return new CNSHtmlButtonElement(element);
-  if (CNSHtmlMapElement::isMap(element))
-    return new CNSHtmlMapElement(element);
-  if (CNSHtmlAreaElement::isArea(element))
-    return new CNSHtmlAreaElement(element);
-  if (CNSHtmlTableElement::isTable(element))
-    return new CNSHtmlTableElement(element);
-  if (CNSHtmlTableRowElement::isTableRow(element))
-    return new CNSHtmlTableRowElement(element);
-  if (CNSHtmlTableCellElement::isTableCell(element))
-    return new CNSHtmlTableCellElement(element);
-  if (CNSHtmlAppletElement::isApplet(element))
-    return new CNSHtmlAppletElement(element);
-  if (CNSHtmlEmbedElement::isApplet(element))
-    return new CNSHtmlEmbedElement(element);
-  if (CNSHtmlObjectElement::isObject(element))
-    return new CNSHtmlObjectElement(element);
-  if (CNSHtmlFormElement::isForm(element))
-    return new CNSHtmlFormElement(element);
+  nsString_external tag;
+  element->GetTagName(tag);
+  const ElementKind* match = kindOfTag(tag);
+  if (match && match->holds(element))
+    return match->make(element);
   return new CNSHtmlElement(element);
 }
 
