@@ -664,6 +664,10 @@ nsRect CNSHtmlDocument::documentToScreen(const nsRect& rect, float) {
   nsCOMPtr<nsIDOMWindow> window;
   if (!getWindow(window))
     return rect;
+  return documentToScreen(rect, window);
+}
+
+nsRect CNSHtmlDocument::documentToScreen(const nsRect& rect, nsIDOMWindow* window) {
   nsRect viewport = rect;
   PRInt32 scrollX = 0;
   PRInt32 scrollY = 0;

@@ -91,6 +91,8 @@ class CNSHtmlDocument final : public CHtmlRefCounted<CNSHtmlDocument, IHtmlDocum
   // viewport; otherwise the widget's screen offset does. The zoom argument is not used.
   nsRect documentToScreen(const nsRect& rect, float zoom);
   nsPoint documentToScreen(const nsPoint& point);
+  // The same, for a caller that already holds the document's DOM window (not null).
+  nsRect documentToScreen(const nsRect& rect, nsIDOMWindow* window);
   // Screen pixels to viewport CSS pixels relative to the widget's origin; scrolling is not
   // added back. Width and height of the result are 0.
   nsRect screenToDocument(const nsRect& rect, float zoom);

@@ -721,7 +721,7 @@ void CNSHtmlElement::placeOnScreen(nsRect& r) {
     r.width = truncatedProduct(r.width, zoom);
     r.height = truncatedProduct(r.height, zoom);
   }
-  r = document->documentToScreen(r, zoom);
+  r = document->documentToScreen(r, window);
 }
 
 nsCOMPtr<nsIDOMNode> CNSHtmlElement::elementFromPoint(int x, int y) {
