@@ -9,6 +9,10 @@
 #ifndef NATIVE_HTML_COMMON_HTMLREFCOUNTED_H
 #define NATIVE_HTML_COMMON_HTMLREFCOUNTED_H
 
+#include <cstddef>
+
+#include "HtmlObjectPool.h"
+
 template <class Derived, class Interface>
 class CHtmlRefCounted : public Interface {
  public:
@@ -20,6 +24,14 @@ class CHtmlRefCounted : public Interface {
   }
 
   int getReferenceCount() override { return m_refCount; }
+
+  // The objects come and go by the hundred thousand in a page walk: their blocks are recycled.
+  // The sized delete receives the size of the object's own class, also through a virtual
+  // destructor.
+  static void* operator new(std::size_t size) { return CHtmlObjectPool::allocate(size); }
+  static void operator delete(void* block, std::size_t size) noexcept {
+    CHtmlObjectPool::deallocate(block, size);
+  }
 
  protected:
   CHtmlRefCounted() = default;
