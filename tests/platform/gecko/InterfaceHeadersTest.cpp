@@ -9,6 +9,7 @@
 #include "nsCOMPtr.h"
 #include "nsIAccessible.h"
 #include "nsIAccessibleRetrieval.h"
+#include "nsIAtom.h"
 #include "nsIBaseWindow.h"
 #include "nsIBoxObject.h"
 #include "nsIComboboxControlFrame.h"
@@ -108,6 +109,7 @@ const std::vector<IIDEntry>& allInterfaces() {
   static const std::vector<IIDEntry> entries = {
       IDL_IID(nsIAccessible, NS_IACCESSIBLE_IID),
       IDL_IID(nsIAccessibleRetrieval, NS_IACCESSIBLERETRIEVAL_IID),
+      IDL_IID(nsIAtom, NS_IATOM_IID),
       IDL_IID(nsIBaseWindow, NS_IBASEWINDOW_IID),
       IDL_IID(nsIBoxObject, NS_IBOXOBJECT_IID),
       IDL_IID(nsIContentViewer, NS_ICONTENTVIEWER_IID),

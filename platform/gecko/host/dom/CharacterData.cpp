@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dom/Atom.h"
 #include "dom/XPCOMHelpers.h"
 
 namespace geckohost::dom {
@@ -94,6 +95,26 @@ NS_IMETHODIMP CharacterData::DeleteData(PRUint32 offset, PRUint32 count) {
 
 NS_IMETHODIMP CharacterData::ReplaceData(PRUint32 offset, PRUint32 count, const nsAString& arg) {
   return toNsresult(replaceData(offset, count, toU16(arg)));
+}
+
+nsIAtom* CharacterData::Tag() const {
+  static Atom* const text = Atom::get(u"#text");
+  static Atom* const cdataSection = Atom::get(u"#cdata-section");
+  static Atom* const comment = Atom::get(u"#comment");
+  switch (nodeType()) {
+    case NodeType::Text:
+      return text;
+    case NodeType::CDATASection:
+      return cdataSection;
+    case NodeType::Comment:
+      return comment;
+    default:
+      return Atom::get(nodeName());  // a processing instruction's target
+  }
+}
+
+void CharacterData::AppendTextTo(nsAString& aResult) {
+  aResult.Append(reinterpret_cast<const PRUnichar*>(mData.data()), PRUint32(mData.size()));
 }
 
 }  // namespace geckohost::dom

@@ -30,6 +30,11 @@ class CharacterData : public ContentNode, public nsIDOMCharacterData {
   virtual nsIDOMCharacterData* asDOMCharacterData() { return this; }
   nsIDOMNode* asDOMNode() override { return asDOMCharacterData(); }
 
+  // nsIContent
+  nsIAtom* Tag() const override;
+  PRUint32 TextLength() const override { return length(); }
+  void AppendTextTo(nsAString& aResult) override;
+
   // nsISupports, nsIDOMNode
   GECKOHOST_FORWARD_NODE_NSISUPPORTS(ContentNode)
   NS_FORWARD_NSIDOMNODE(Node::)

@@ -38,6 +38,28 @@ nsIContent* ContentNode::GetBindingParent() const {
   return host ? host->asContent() : nullptr;
 }
 
+PRBool ContentNode::IsNodeOfType(PRUint32 aFlags) const {
+  PRUint32 kinds = eCONTENT;
+  switch (nodeType()) {
+    case NodeType::Element:
+      kinds |= eELEMENT | (static_cast<const Element*>(this)->isHTML() ? eHTML : 0);
+      break;
+    case NodeType::Text:
+    case NodeType::CDATASection:
+      kinds |= eTEXT | eDATA_NODE;
+      break;
+    case NodeType::Comment:
+      kinds |= eCOMMENT | eDATA_NODE;
+      break;
+    case NodeType::ProcessingInstruction:
+      kinds |= ePROCESSING_INSTRUCTION | eDATA_NODE;
+      break;
+    default:
+      break;
+  }
+  return (kinds & aFlags) == aFlags;
+}
+
 void* ContentNode::interfaceFor(const nsIID& iid) {
   return iid.Equals(NS_GET_IID(nsIContent)) ? static_cast<nsIContent*>(this) : nullptr;
 }

@@ -26,6 +26,11 @@ class ContentNode : public Node, public nsIContent {
   PRUint32 GetChildCount() const override { return childCount(); }
   nsIContent* GetChildAt(PRUint32 aIndex) const override;
   nsIContent* GetBindingParent() const override;
+  PRBool IsNodeOfType(PRUint32 aFlags) const override;
+  // Elements and character data answer their own.
+  nsIAtom* Tag() const override = 0;
+  PRUint32 TextLength() const override { return 0; }
+  void AppendTextTo(nsAString&) override {}
 
  protected:
   using Node::Node;

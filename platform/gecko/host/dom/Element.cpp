@@ -1,5 +1,6 @@
 #include "dom/Element.h"
 
+#include "dom/Atom.h"
 #include "dom/DOMStrings.h"
 #include "dom/Document.h"
 #include "dom/DocumentContainer.h"
@@ -35,7 +36,8 @@ Element::Element(Document& document, std::u16string_view namespaceURI, std::u16s
     : ContentNode(NodeType::Element, &document),
       mNamespaceURI(namespaceURI),
       mNamespace(namespaceFromURI(namespaceURI)),
-      mLocalName(localName) {
+      mLocalName(localName),
+      mTag(Atom::get(mLocalName)) {
   setPrefix(prefix);
 }
 

@@ -134,6 +134,9 @@ class Element : public ContentNode, public nsIDOMElement, public nsIDOMNSElement
   // Node
   std::u16string nodeName() const override { return tagName(); }
 
+  // nsIContent
+  nsIAtom* Tag() const override { return mTag; }
+
   // The element as nsIDOMElement, of its most derived chain (see Node::asDOMNode).
   virtual nsIDOMElement* asDOMElement() { return this; }
   nsIDOMNode* asDOMNode() override { return asDOMElement(); }
@@ -178,6 +181,7 @@ class Element : public ContentNode, public nsIDOMElement, public nsIDOMNSElement
   Namespace mNamespace;
   std::u16string mPrefix;
   std::u16string mLocalName;
+  nsIAtom* mTag;  // the local name's atom, permanent
   // The names asked for on every tag test, made once: an element's name never changes after
   // its creation (the factory may still set the prefix, through setPrefix).
   std::u16string mQualifiedName;

@@ -2,8 +2,12 @@
 // answers, one identity per node, reference counting across the surface, and the
 // nsIDOMNode / nsIDOM3Node / nsIContent / attribute-map members over the live tree.
 #include "HostTestSupport.h"
+#include "dom/Atom.h"
+#include "dom/CDATASection.h"
 #include "dom/FakeContainer.h"
+#include "dom/ProcessingInstruction.h"
 #include "nsCOMPtr.h"
+#include "nsIAtom.h"
 #include "nsIContent.h"
 #include "nsIDOM3Node.h"
 #include "nsIDOMAttr.h"
@@ -285,6 +289,84 @@ TEST_F(NodeInterfacesTest, ContentKnowsItsDocumentParentAndChildren) {
   EXPECT_EQ(div->GetCurrentDoc(), nullptr);
   EXPECT_EQ(div->GetOwnerDoc(), page->asIDocument());
   page->setContainer(nullptr);
+}
+
+TEST_F(NodeInterfacesTest, ContentAnswersItsKindTagAndText) {
+  auto page = parsePage("<DIV id=d>a&nbsp;b<!--c--><svg id=s><foreignObject/></svg></DIV>");
+  nsCOMPtr<nsIContent> div = do_QueryInterface(nodeById(*page, u"d"));
+  nsIContent* text = div->GetChildAt(0);
+  nsIContent* comment = div->GetChildAt(1);
+  nsIContent* svg = div->GetChildAt(2);
+  RefPtr<dom::Node> cdataNode = new dom::CDATASection(*page, u"x");
+  RefPtr<dom::Node> instructionNode = new dom::ProcessingInstruction(*page, u"target", u"data");
+  nsIContent* cdata = cdataNode->asContent();
+  nsIContent* instruction = instructionNode->asContent();
+
+  EXPECT_TRUE(div->IsNodeOfType(nsIContent::eCONTENT | nsIContent::eELEMENT | nsIContent::eHTML));
+  EXPECT_FALSE(div->IsNodeOfType(nsIContent::eTEXT) || div->IsNodeOfType(nsIContent::eDATA_NODE));
+  EXPECT_TRUE(svg->IsNodeOfType(nsIContent::eELEMENT));
+  EXPECT_FALSE(svg->IsNodeOfType(nsIContent::eHTML));
+  EXPECT_TRUE(text->IsNodeOfType(nsIContent::eTEXT | nsIContent::eDATA_NODE));
+  EXPECT_TRUE(cdata->IsNodeOfType(nsIContent::eTEXT));  // CDATA is text to Gecko's content
+  EXPECT_TRUE(comment->IsNodeOfType(nsIContent::eCOMMENT | nsIContent::eDATA_NODE));
+  EXPECT_FALSE(comment->IsNodeOfType(nsIContent::eTEXT));
+  EXPECT_TRUE(instruction->IsNodeOfType(nsIContent::ePROCESSING_INSTRUCTION));
+
+  auto tagOf = [](nsIContent* content) {
+    const char* name = nullptr;
+    content->Tag()->GetUTF8String(&name);
+    return std::string(name);
+  };
+  EXPECT_EQ(tagOf(div), "div");  // the local name, not the upper-case tagName
+  EXPECT_EQ(tagOf(svg->GetChildAt(0)), "foreignObject");
+  EXPECT_EQ(tagOf(text), "#text");
+  EXPECT_EQ(tagOf(comment), "#comment");
+  EXPECT_EQ(tagOf(cdata), "#cdata-section");
+  EXPECT_EQ(tagOf(instruction), "target");
+  auto other = parsePage("<div></div>");
+  nsCOMPtr<nsIContent> otherDiv = do_QueryInterface(other->body()->firstChild()->asDOMNode());
+  EXPECT_EQ(otherDiv->Tag(), div->Tag());  // one atom per name, across documents
+  EXPECT_NE(text->Tag(), cdata->Tag());
+
+  nsString collected;
+  collected.AssignLiteral(">");
+  text->AppendTextTo(collected);
+  div->AppendTextTo(collected);  // elements have no text of their own
+  comment->AppendTextTo(collected);
+  EXPECT_EQ(collected.Length(), 5u);
+  EXPECT_EQ(collected[2], PRUnichar(0xA0));
+  EXPECT_EQ(text->TextLength(), 3u);
+  EXPECT_EQ(div->TextLength(), 0u);
+}
+
+TEST_F(NodeInterfacesTest, AtomsArePermanentAndAnswerTheirText) {
+  nsIAtom* atom = dom::Atom::get(u"caf\u00e9");
+  EXPECT_EQ(atom, dom::Atom::get(u"caf\u00e9"));
+  EXPECT_NE(atom, dom::Atom::get(u"Caf\u00e9"));
+  EXPECT_GT(atom->AddRef(), 0u);
+  EXPECT_GT(atom->Release(), 0u);  // never freed
+  nsCOMPtr<nsIAtom> queried = do_QueryInterface(atom);
+  EXPECT_EQ(queried.get(), atom);
+
+  nsString text;
+  atom->ToString(text);
+  EXPECT_EQ(dom::toU16(text), u"caf\u00e9");
+  nsCString utf8;
+  atom->ToUTF8String(utf8);
+  EXPECT_EQ(std::string(utf8.get()), "caf\xc3\xa9");
+  const char* raw = nullptr;
+  EXPECT_EQ(atom->GetUTF8String(&raw), NS_OK);
+  EXPECT_STREQ(raw, "caf\xc3\xa9");
+  EXPECT_EQ(atom->GetUTF8String(nullptr), NS_ERROR_INVALID_POINTER);
+  PRBool equal = PR_FALSE;
+  atom->Equals(text, &equal);
+  EXPECT_TRUE(equal);
+  atom->Equals(NS_LITERAL_STRING("cafe"), &equal);
+  EXPECT_FALSE(equal);
+  atom->EqualsUTF8(utf8, &equal);
+  EXPECT_TRUE(equal);
+  atom->EqualsUTF8(NS_LITERAL_CSTRING("caf"), &equal);
+  EXPECT_FALSE(equal);
 }
 
 TEST_F(NodeInterfacesTest, ElementLayoutMembersAnswerThroughTheContainer) {
