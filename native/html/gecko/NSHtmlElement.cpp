@@ -15,6 +15,7 @@
 #include "NSHtmlStandardPropertyEnumerator.h"
 #include "NSObjectIdentity.h"
 #include "NSTextUtils.h"
+#include "NSTextWalk.h"
 #include "NSXlib.h"
 #include "Tracer.h"
 #include "ZvInstallOptions.h"
@@ -94,19 +95,6 @@ const char* const kHandlerAttributes[] = {
     "onmousemove", "ondblclick", "onkeydown",   "onkeypress", "onblur",
     "onfocus",     "onsubmit",   "onchange",    "onselect",
 };
-
-// Tab, line feed, carriage return and the no-break space each become one space. Done in place
-// on the UTF-16 text: the same answer as replacing them in a UTF-8 copy, without two copies.
-void replaceWideSpace(nsString_external& text) {
-  PRUint32 length = text.Length();
-  if (length == 0)
-    return;
-  PRUnichar* c = text.BeginWriting();
-  for (PRUnichar* end = c + length; c != end; ++c) {
-    if (*c == '\t' || *c == '\n' || *c == '\r' || *c == 0xA0)
-      *c = ' ';
-  }
-}
 
 bool isWhiteSpace(PRUnichar c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r';
@@ -479,112 +467,8 @@ long CNSHtmlElement::getElementWindowHandle() {
 
 // --- Text ------------------------------------------------------------------------------------
 
-namespace {
-
-// What an element means for the text around it: script and style keep their text out; line
-// breaks, options and header cells add a space after their children's text; a text area adds
-// its value. Only HTML elements have a role.
-enum class TextRole { Plain, Skipped, SpaceAfter, ValueAfter };
-
-// `name` is the caller's string, reused from element to element. An element's node name is its
-// tag name and needs no interface query; the few names with a role are then confirmed to be
-// HTML elements (an SVG style element is not one).
-TextRole textRoleOf(nsIDOMNode* element, nsString_external& name) {
-  if (NS_FAILED(element->GetNodeName(name)))
-    return TextRole::Plain;
-  TextRole role = TextRole::Plain;
-  switch (name.Length()) {  // most elements are told apart by the length alone
-    case 2:
-      if (name.LowerCaseEqualsLiteral("br") || name.LowerCaseEqualsLiteral("th"))
-        role = TextRole::SpaceAfter;
-      break;
-    case 5:
-      if (name.LowerCaseEqualsLiteral("style"))
-        role = TextRole::Skipped;
-      break;
-    case 6:
-      if (name.LowerCaseEqualsLiteral("script"))
-        role = TextRole::Skipped;
-      else if (name.LowerCaseEqualsLiteral("option"))
-        role = TextRole::SpaceAfter;
-      break;
-    case 8:
-      if (name.LowerCaseEqualsLiteral("textarea"))
-        role = TextRole::ValueAfter;
-      break;
-  }
-  if (role == TextRole::Plain)
-    return role;
-  nsCOMPtr<nsIDOMHTMLElement> html = do_QueryInterface(element);
-  return html ? role : TextRole::Plain;
-}
-
-void appendAfterElement(nsIDOMNode* element, TextRole role, nsString_external& text) {
-  if (role == TextRole::SpaceAfter) {
-    text.Append(PRUnichar(' '));
-  } else if (role == TextRole::ValueAfter) {
-    nsCOMPtr<nsIDOMHTMLTextAreaElement> area = do_QueryInterface(element);
-    nsString_external value;
-    if (area && NS_SUCCEEDED(area->GetValue(value)))
-      text.Append(value);
-  }
-}
-
-nsCOMPtr<nsIDOMNode> firstChildOf(nsIDOMNode* node) {
-  nsCOMPtr<nsIDOMNode> child;
-  if (node && NS_FAILED(node->GetFirstChild(getter_AddRefs(child))))
-    child = nullptr;
-  return child;
-}
-
-nsCOMPtr<nsIDOMNode> nextSiblingOf(nsIDOMNode* node) {
-  nsCOMPtr<nsIDOMNode> next;
-  if (NS_FAILED(node->GetNextSibling(getter_AddRefs(next))))
-    next = nullptr;
-  return next;
-}
-
-}  // namespace
-
-// Depth first in document order, with the elements being walked on a stack of their own rather
-// than the call stack: pages nest tens of thousands of elements deep.
 bool CNSHtmlElement::getText(nsCOMPtr<nsIDOMNode>& node, nsString_external& text) {
-  struct OpenElement {
-    nsCOMPtr<nsIDOMNode> element;
-    TextRole role;
-  };
-  std::vector<OpenElement> open;  // the elements whose children are being walked
-  nsString_external name;
-  nsString_external data;
-  nsCOMPtr<nsIDOMNode> child = firstChildOf(node);
-  while (child || !open.empty()) {
-    if (!child) {
-      OpenElement finished = std::move(open.back());
-      open.pop_back();
-      appendAfterElement(finished.element, finished.role, text);
-      child = nextSiblingOf(finished.element);
-      continue;
-    }
-    PRUint16 type = 0;
-    child->GetNodeType(&type);
-    if (type == nsIDOMNode::TEXT_NODE) {
-      // A text node's nodeValue is its data, read without asking for nsIDOMText.
-      if (NS_SUCCEEDED(child->GetNodeValue(data))) {
-        replaceWideSpace(data);
-        text.Append(data);
-      }
-    } else if (type == nsIDOMNode::ELEMENT_NODE) {
-      TextRole role = textRoleOf(child, name);
-      nsCOMPtr<nsIDOMNode> first = role == TextRole::Skipped ? nullptr : firstChildOf(child);
-      if (first) {
-        open.push_back({child, role});
-        child = first;
-        continue;
-      }
-      appendAfterElement(child, role, text);
-    }
-    child = nextSiblingOf(child);
-  }
+  CNSTextWalk(text).addChildrenOf(node);
   return !text.IsEmpty();
 }
 

@@ -21,3 +21,14 @@ void ff3ReplaceChar(nsCString_external& text, const char* find, char replacement
     ++i;
   }
 }
+
+void replaceWideSpace(nsString_external& text, PRUint32 from) {
+  PRUint32 length = text.Length();
+  if (from >= length)
+    return;
+  PRUnichar* c = text.BeginWriting() + from;
+  for (PRUnichar* end = c + (length - from); c != end; ++c) {
+    if (*c == '\t' || *c == '\n' || *c == '\r' || *c == 0xA0)
+      *c = ' ';
+  }
+}

@@ -1,0 +1,172 @@
+#include "NSTextWalk.h"
+
+#include <cstring>
+
+#include "NSTextUtils.h"
+#include "nsCOMPtr.h"
+#include "nsIAtom.h"
+#include "nsIContent.h"
+#include "nsIDOMHTMLElement.h"
+#include "nsIDOMHTMLTextAreaElement.h"
+#include "nsIDOMNode.h"
+
+namespace {
+
+PRUint32 codeOf(char c) {
+  return static_cast<unsigned char>(c);
+}
+PRUint32 codeOf(PRUnichar c) {
+  return c;
+}
+
+// `name` (of `length` characters) against an all-lower-case ASCII name, folding only ASCII
+// letters as HTML names fold.
+template <class CharT>
+bool equalsIgnoringASCIICase(const CharT* name, PRUint32 length, const char* lower) {
+  for (PRUint32 i = 0; i < length; ++i) {
+    PRUint32 c = codeOf(name[i]);
+    if (c >= 'A' && c <= 'Z')
+      c += 'a' - 'A';
+    if (c != codeOf(lower[i]))
+      return false;
+  }
+  return true;
+}
+
+template <class CharT>
+CNSTextWalk::Role roleOfAnyName(const CharT* name, PRUint32 length) {
+  using Role = CNSTextWalk::Role;
+  auto is = [name, length](const char* lower) {
+    return equalsIgnoringASCIICase(name, length, lower);
+  };
+  switch (length) {  // most names are told apart by the length alone
+    case 2:
+      return is("br") || is("th") ? Role::SpaceAfter : Role::Plain;
+    case 5:
+      return is("style") ? Role::Skipped : Role::Plain;
+    case 6:
+      if (is("script"))
+        return Role::Skipped;
+      return is("option") ? Role::SpaceAfter : Role::Plain;
+    case 8:
+      return is("textarea") ? Role::ValueAfter : Role::Plain;
+    default:
+      return Role::Plain;
+  }
+}
+
+// The node's tag without a copy: an element's local name, "#text" for a text node.
+const char* tagOf(nsIContent* node) {
+  nsIAtom* tag = node->Tag();
+  const char* name = nullptr;
+  if (!tag || NS_FAILED(tag->GetUTF8String(&name)) || !name)
+    return "";
+  return name;
+}
+
+// A text node proper. CDATA sections are text to the content tree as well, but the walk goes by
+// the DOM's node type, for which they are not.
+bool isTextNode(nsIContent* node) {
+  return node->IsNodeOfType(nsIContent::eTEXT) && strcmp(tagOf(node), "#text") == 0;
+}
+
+}  // namespace
+
+CNSTextWalk::Role CNSTextWalk::roleOfName(const PRUnichar* name, PRUint32 length) {
+  return name ? roleOfAnyName(name, length) : Role::Plain;
+}
+
+CNSTextWalk::Role CNSTextWalk::roleOfName(const char* name, PRUint32 length) {
+  return name ? roleOfAnyName(name, length) : Role::Plain;
+}
+
+void CNSTextWalk::addChildrenOf(nsIDOMNode* node) {
+  if (!node)
+    return;
+  nsCOMPtr<nsIContent> content = do_QueryInterface(node);
+  if (content) {
+    for (PRUint32 i = 0; nsIContent* child = content->GetChildAt(i); ++i)
+      addNode(child);
+    return;
+  }
+  // A node outside the content tree (a document): its children are content.
+  nsCOMPtr<nsIDOMNode> child;
+  node->GetFirstChild(getter_AddRefs(child));
+  while (child) {
+    nsCOMPtr<nsIContent> childContent = do_QueryInterface(child);
+    if (childContent)
+      addNode(childContent);
+    nsCOMPtr<nsIDOMNode> next;
+    if (NS_FAILED(child->GetNextSibling(getter_AddRefs(next))))
+      break;
+    child = next;
+  }
+}
+
+// Depth first with a stack of its own rather than the call stack: pages nest tens of thousands
+// of elements deep.
+void CNSTextWalk::addNode(nsIContent* node) {
+  if (isTextNode(node)) {
+    appendCharacterData(node);
+    return;
+  }
+  if (!node->IsNodeOfType(nsIContent::eELEMENT))
+    return;
+  enterElement(node);
+  while (!m_open.empty()) {
+    OpenElement& top = m_open.back();
+    nsIContent* child = top.element->GetChildAt(top.nextChild++);
+    if (!child) {
+      OpenElement finished = top;
+      m_open.pop_back();
+      appendAfterElement(finished.element, finished.role);
+    } else if (isTextNode(child)) {
+      appendCharacterData(child);
+    } else if (child->IsNodeOfType(nsIContent::eELEMENT)) {
+      enterElement(child);
+    }
+  }
+}
+
+void CNSTextWalk::enterElement(nsIContent* element) {
+  Role role = roleOf(element);
+  if (role != Role::Skipped && element->GetChildCount() > 0)
+    m_open.push_back({element, 0, role});
+  else
+    appendAfterElement(element, role);
+}
+
+void CNSTextWalk::appendCharacterData(nsIContent* text) {
+  PRUint32 start = m_text.Length();
+  text->AppendTextTo(m_text);
+  replaceWideSpace(m_text, start);
+}
+
+void CNSTextWalk::appendAfterElement(nsIContent* element, Role role) {
+  if (role == Role::SpaceAfter) {
+    m_text.Append(PRUnichar(' '));
+  } else if (role == Role::ValueAfter) {
+    nsCOMPtr<nsIDOMHTMLTextAreaElement> area = do_QueryInterface(element);
+    nsString_external value;
+    if (area && NS_SUCCEEDED(area->GetValue(value)))
+      m_text.Append(value);
+  }
+}
+
+// A tag name with a role has a local name with that role, so an element whose local name has
+// none is passed over without a DOM call. The few others are confirmed through the DOM: their
+// tag name (a prefix makes it another name) and that they are HTML elements (an SVG style
+// element's text counts).
+CNSTextWalk::Role CNSTextWalk::roleOf(nsIContent* element) {
+  const char* localName = tagOf(element);
+  if (roleOfName(localName, PRUint32(strlen(localName))) == Role::Plain)
+    return Role::Plain;
+  nsCOMPtr<nsIDOMNode> node = do_QueryInterface(element);
+  if (!node || NS_FAILED(node->GetNodeName(m_name)))
+    return Role::Plain;
+  Role role = roleOfName(m_name.BeginReading(), m_name.Length());
+  if (role == Role::Plain)
+    return role;
+  nsCOMPtr<nsIDOMHTMLElement> html = do_QueryInterface(element);
+  return html ? role : Role::Plain;
+}

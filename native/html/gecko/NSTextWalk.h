@@ -1,0 +1,60 @@
+// The raw text of a subtree as the agent reads an element's text: depth first in document
+// order, text nodes' data with tab, line breaks and no-break spaces made spaces; script and
+// style contents left out; a space after each br, option and th; a text area's current value
+// after its children's text. Other nodes (comments, processing instructions, CDATA sections)
+// add nothing.
+//
+//   nsString_external text;
+//   CNSTextWalk(text).addChildrenOf(paragraph);   // <p>a<br>b</p> -> "a b"
+//
+// It reads the content tree (nsIContent: children by index, node kinds, tag atoms, character
+// data appended in place) the way Gecko gathers text itself. That gives the text the DOM node
+// interfaces give, without a reference and a name copy for every node; the DOM interfaces
+// still confirm each of the few elements whose name has a role.
+#ifndef NATIVE_HTML_GECKO_NSTEXTWALK_H
+#define NATIVE_HTML_GECKO_NSTEXTWALK_H
+
+#include <vector>
+
+#include "nsStringAPI.h"
+
+class nsIContent;
+class nsIDOMNode;
+
+class CNSTextWalk {
+ public:
+  // What an element means for the text around it.
+  enum class Role { Plain, Skipped, SpaceAfter, ValueAfter };
+
+  // Appends to `text`, which must outlive the walk.
+  explicit CNSTextWalk(nsString_external& text) : m_text(text) {}
+
+  // Appends the text of the children of `node` and of everything below them.
+  void addChildrenOf(nsIDOMNode* node);
+
+  // The role of a (tag) name, compared ignoring ASCII case; names of any other element are
+  // Plain. Only HTML elements have a role: the caller confirms that.
+  static Role roleOfName(const PRUnichar* name, PRUint32 length);
+  static Role roleOfName(const char* name, PRUint32 length);
+
+ private:
+  struct OpenElement {
+    nsIContent* element;
+    PRUint32 nextChild;
+    Role role;
+  };
+
+  void addNode(nsIContent* node);
+  void enterElement(nsIContent* element);
+  void appendCharacterData(nsIContent* text);
+  void appendAfterElement(nsIContent* element, Role role);
+  Role roleOf(nsIContent* element);
+
+  nsString_external& m_text;
+  // The elements whose children are being walked. The tree does not change during a walk
+  // (nothing in it runs script), so its nodes are held without references.
+  std::vector<OpenElement> m_open;
+  nsString_external m_name;  // reused for the names that need the DOM's confirmation
+};
+
+#endif
