@@ -473,11 +473,16 @@ bool CNSHtmlElement::getText(nsCOMPtr<nsIDOMNode>& node, nsString_external& text
 }
 
 bool CNSHtmlElement::getText(nsString_external& text) {
+  bool broughtText = !text.IsEmpty();
   nsCOMPtr<nsIDOMNode> node = do_QueryInterface(m_element);
-  getText(node, text);
+  CNSTextWalk walk(text);
+  walk.addChildrenOf(node);
   if (text.IsEmpty())
     return false;
-  replaceWideSpace(text);
+  // The walk made the white space of text nodes spaces already: what it took as is, and what
+  // the caller brought, are all that is left to clean.
+  if (broughtText || walk.tookTextAsIs())
+    replaceWideSpace(text);
   const char* respect = ZvInstallOptions::GetOption(ZvInstallOptions::RESPECT_WIDE_SPACE);
   if (!respect || strcmp(respect, "true") != 0)
     compressWhiteSpace(text);

@@ -28,6 +28,8 @@ void replaceWideSpace(nsString_external& text, PRUint32 from) {
     return;
   PRUnichar* c = text.BeginWriting() + from;
   for (PRUnichar* end = c + (length - from); c != end; ++c) {
+    if (*c > ' ' && *c != 0xA0)
+      continue;  // the common case, told in two comparisons
     if (*c == '\t' || *c == '\n' || *c == '\r' || *c == 0xA0)
       *c = ' ';
   }

@@ -148,8 +148,10 @@ void CNSTextWalk::appendAfterElement(nsIContent* element, Role role) {
   } else if (role == Role::ValueAfter) {
     nsCOMPtr<nsIDOMHTMLTextAreaElement> area = do_QueryInterface(element);
     nsString_external value;
-    if (area && NS_SUCCEEDED(area->GetValue(value)))
+    if (area && NS_SUCCEEDED(area->GetValue(value)) && !value.IsEmpty()) {
       m_text.Append(value);
+      m_tookTextAsIs = true;
+    }
   }
 }
 

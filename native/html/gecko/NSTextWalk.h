@@ -32,6 +32,9 @@ class CNSTextWalk {
   // Appends the text of the children of `node` and of everything below them.
   void addChildrenOf(nsIDOMNode* node);
 
+  // Whether something was appended without the white-space replacement: a text area's value.
+  bool tookTextAsIs() const { return m_tookTextAsIs; }
+
   // The role of a (tag) name, compared ignoring ASCII case; names of any other element are
   // Plain. Only HTML elements have a role: the caller confirms that.
   static Role roleOfName(const PRUnichar* name, PRUint32 length);
@@ -55,6 +58,7 @@ class CNSTextWalk {
   // (nothing in it runs script), so its nodes are held without references.
   std::vector<OpenElement> m_open;
   nsString_external m_name;  // reused for the names that need the DOM's confirmation
+  bool m_tookTextAsIs = false;
 };
 
 #endif

@@ -172,6 +172,14 @@ TEST_F(ElementTest, TextAreaGivesItsMarkupThenItsValue) {
   area->SetValue(NS_LITERAL_STRING("new"));
   CHtmlObjectPtr<CNSHtmlElement> holder = Make(page, "t");
   EXPECT_EQ(StringProperty(holder, ".text"), "oldnew");
+  // The value is taken as it is and cleaned with the rest: a no-break space becomes a space.
+  area->SetValue(NS_ConvertUTF8toUTF16("n\xC2\xA0w"));
+  EXPECT_EQ(StringProperty(holder, ".text"), "oldn w");
+  // So is text the caller brought.
+  nsString_external brought;
+  brought.Assign(NS_ConvertUTF8toUTF16("x\xC2\xA0"));
+  EXPECT_TRUE(holder->getText(brought));
+  EXPECT_EQ(Utf8(brought.get()), "x oldn w");
   // An element with nothing but white space has the empty text.
   HostPage blank("<body><p id='w'>  \n </p></body>");
   CHtmlObjectPtr<CNSHtmlElement> white = Make(blank, "w");
