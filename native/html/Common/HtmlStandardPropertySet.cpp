@@ -5,7 +5,12 @@
 
 namespace {
 const unsigned int NE = CHtmlStandardPropertySet::NOT_ENUMERATED;
+
+// Most probes meet another property's row: the first letters tell them apart without a call.
+bool isNamed(const HtmlPropertyRow& row, const char* name) {
+  return row.name[0] == name[0] && strcmp(row.name, name) == 0;
 }
+}  // namespace
 
 const HtmlPropertyRow CHtmlStandardPropertySet::m_propertyList[] = {
     {"tag", 1},
@@ -135,13 +140,12 @@ unsigned int CHtmlStandardPropertySet::getPropertyId(const char* canonicalName) 
   const char* name = canonicalName + 1;
   unsigned int start = hash(name) % HASH_SLOTS;
   for (unsigned int slot = start; slot < HASH_SLOTS && m_hashMap[slot]; ++slot) {
-    if (strcmp(name, m_hashMap[slot]->name) == 0)
+    if (isNamed(*m_hashMap[slot], name))
       return m_hashMap[slot]->id & ~NOT_ENUMERATED;
     if (slot + 1 == HASH_SLOTS) {
       for (unsigned int wrapped = 0; wrapped < start && m_hashMap[wrapped]; ++wrapped) {
-        if (strcmp(name, m_hashMap[wrapped]->name) == 0) {
+        if (isNamed(*m_hashMap[wrapped], name))
           return m_hashMap[wrapped]->id & ~NOT_ENUMERATED;
-        }
       }
     }
   }

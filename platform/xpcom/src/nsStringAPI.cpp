@@ -597,20 +597,21 @@ void AppendUTF8toUTF16(const char* aSource, PRUint32 aLength, nsAString& aDest) 
   if (aLength == PR_UINT32_MAX)
     aLength = PRUint32(strlen(aSource));
   const unsigned char* bytes = reinterpret_cast<const unsigned char*>(aSource);
-  // Class names, tag names and most page text are ASCII: widen such a run in one pass into
-  // room made once, rather than one append per character.
-  PRUint32 ascii = 0;
-  while (ascii < aLength && bytes[ascii] < 0x80)
-    ++ascii;
+  // Class names, tag names and most page text are ASCII: room for every byte is made once (no
+  // UTF-8 text has more UTF-16 units than bytes) and the ASCII run is widened in one pass,
+  // rather than one append per character.
+  const PRUint32 start = aDest.Length();
+  if (aLength >= PR_UINT32_MAX - start)
+    return;  // no string holds that much
+  PRUnichar* out = aDest.BeginWriting(start + aLength);
+  if (!out)
+    return;
   PRUint32 i = 0;
-  if (ascii) {
-    const PRUint32 start = aDest.Length();
-    PRUnichar* out = aDest.BeginWriting(start + ascii);
-    if (!out)
-      return;
-    for (; i < ascii; ++i)
-      out[start + i] = PRUnichar(bytes[i]);
-  }
+  for (; i < aLength && bytes[i] < 0x80; ++i)
+    out[start + i] = PRUnichar(bytes[i]);
+  if (i == aLength)
+    return;
+  aDest.SetLength(start + i);
   while (i < aLength)
     AppendCodePointAsUTF16(DecodeUTF8(bytes, aLength, &i), aDest);
 }

@@ -47,13 +47,31 @@ TEST(XPCOMGlueHostTest, ServicesAndInstancesByContractID) {
     nsCOMPtr<testIPing> nullID = do_GetService(nullptr, &rv);
     EXPECT_EQ(rv, NS_ERROR_INVALID_ARG);
 
+    // The same contract ID in another buffer finds the same factory; a factory registered
+    // again for it replaces the one found before.
+    char copied[] = "@test.org/ping-instance;1";
+    nsCOMPtr<testIPing> third = do_CreateInstance(copied);
+    ASSERT_TRUE(third);
+    geckohost::Services::registerFactory("@test.org/ping-instance;1", [&destroyed] {
+      nsISupports* made = static_cast<testIPing*>(new PingObject(5, &destroyed));
+      made->AddRef();
+      return made;
+    });
+    nsCOMPtr<testIPing> replaced = do_CreateInstance("@test.org/ping-instance;1");
+    ASSERT_TRUE(replaced);
+    replaced->Ping(&answer);
+    EXPECT_EQ(answer, 5);
+
     EXPECT_TRUE(geckohost::Services::unregister("@test.org/ping;1"));
     EXPECT_TRUE(geckohost::Services::unregister("@test.org/ping-instance;1"));
     EXPECT_FALSE(geckohost::Services::unregister("@test.org/ping;1"));
     nsCOMPtr<testIPing> gone = do_GetService("@test.org/ping;1");
     EXPECT_FALSE(gone);
+    nsCOMPtr<testIPing> noFactory = do_CreateInstance("@test.org/ping-instance;1", &rv);
+    EXPECT_FALSE(noFactory);
+    EXPECT_EQ(rv, NS_ERROR_FACTORY_NOT_REGISTERED);
   }
-  EXPECT_EQ(destroyed, 3);
+  EXPECT_EQ(destroyed, 5);
   EXPECT_EQ(geckohost::LiveObjects::count(), before);
 }
 

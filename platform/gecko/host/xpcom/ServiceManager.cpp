@@ -23,11 +23,13 @@ void ServiceManager::registerService(const std::string& contractID, nsISupports*
 void ServiceManager::registerFactory(const std::string& contractID,
                                      std::function<nsISupports*()> factory) {
   mFactories[contractID] = std::move(factory);
+  mLastFactory = mFactories.end();
 }
 
 bool ServiceManager::unregister(const std::string& contractID) {
   bool hadService = mServices.erase(contractID) > 0;
   bool hadFactory = mFactories.erase(contractID) > 0;
+  mLastFactory = mFactories.end();
   return hadService || hadFactory;
 }
 
@@ -108,9 +110,13 @@ NS_IMETHODIMP ServiceManager::CreateInstanceByContractID(const char* aContractID
     return NS_ERROR_INVALID_ARG;
   if (aDelegate)
     return NS_ERROR_NO_AGGREGATION;
-  auto found = mFactories.find(std::string_view(aContractID));
+  std::string_view contractID(aContractID);
+  auto found = mLastFactory != mFactories.end() && mLastFactory->first == contractID
+                   ? mLastFactory
+                   : mFactories.find(contractID);
   if (found == mFactories.end())
     return NS_ERROR_FACTORY_NOT_REGISTERED;
+  mLastFactory = found;
   nsISupports* created = found->second();
   if (!created)
     return NS_ERROR_OUT_OF_MEMORY;

@@ -47,7 +47,11 @@ class ServiceManager final : public XPCOMObject<nsIServiceManager, nsIComponentM
 
   // Transparent comparison: callers ask with a C string, looked up without copying it.
   std::map<std::string, nsCOMPtr<nsISupports>, std::less<>> mServices;
-  std::map<std::string, std::function<nsISupports*()>, std::less<>> mFactories;
+  using FactoryMap = std::map<std::string, std::function<nsISupports*()>, std::less<>>;
+  FactoryMap mFactories;
+  // The factory found last: the product creates the same component over and over (an
+  // accessibility retrieval per element). end() when none, or when the map changed.
+  FactoryMap::const_iterator mLastFactory = mFactories.end();
 };
 
 }  // namespace geckohost
