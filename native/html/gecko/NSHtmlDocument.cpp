@@ -190,25 +190,26 @@ CNSHtmlElement* makeInput(nsCOMPtr<nsIDOMHTMLElement>& element) {
   return new CNSHtmlInputElement(element);
 }
 
-// One kind of element object: the tag names (lower case) whose elements can be of the kind,
-// the class's own test and the maker.
+// One kind of element object: the local name (lower case) of the elements that can be of the
+// kind, the class's own test and the maker.
 struct ElementKind {
-  const char* tag;
-  PRUint32 tagLength;
+  const char* localName;
+  PRUint32 localNameLength;
   bool (*holds)(nsIDOMHTMLElement*);
   CNSHtmlElement* (*make)(nsCOMPtr<nsIDOMHTMLElement>&);
 };
 
 template <PRUint32 N>
-constexpr ElementKind kind(const char (&tag)[N], bool (*holds)(nsIDOMHTMLElement*),
+constexpr ElementKind kind(const char (&localName)[N], bool (*holds)(nsIDOMHTMLElement*),
                            CNSHtmlElement* (*make)(nsCOMPtr<nsIDOMHTMLElement>&)) {
-  return {tag, N - 1, holds, make};
+  return {localName, N - 1, holds, make};
 }
 
 // Gecko makes each HTML element's class, and with it every DOM interface the kinds' tests ask
-// for, from the element's tag name. So the tag name picks the one kind whose test can hold, and
-// only that test is asked: the answer of asking every test in the factory's order, without
-// twenty failing interface queries for each plain element.
+// for, from the element's local name (a prefix, as in h:input, does not matter). So the local
+// name picks the one kind whose test can hold, and only that test is asked: the answer of
+// asking every test in the factory's order, without twenty failing interface queries for each
+// plain element.
 constexpr ElementKind kElementKinds[] = {
     kind("frame", &CNSHtmlFrameElement::isFrame, &makeElement<CNSHtmlFrameElement>),
     kind("iframe", &CNSHtmlIFrameElement::isFrame, &makeElement<CNSHtmlIFrameElement>),
@@ -233,10 +234,12 @@ constexpr ElementKind kElementKinds[] = {
     kind("form", &CNSHtmlFormElement::isForm, &makeElement<CNSHtmlFormElement>),
 };
 
-const ElementKind* kindOfTag(const nsString_external& tag) {
+const ElementKind* kindOfLocalName(const nsString_external& localName) {
   for (const ElementKind& candidate : kElementKinds) {
-    if (tag.Length() == candidate.tagLength && tag.LowerCaseEqualsLiteral(candidate.tag))
+    if (localName.Length() == candidate.localNameLength &&
+        localName.LowerCaseEqualsLiteral(candidate.localName)) {
       return &candidate;
+    }
   }
   return nullptr;
 }
@@ -246,9 +249,9 @@ const ElementKind* kindOfTag(const nsString_external& tag) {
 CNSHtmlElement* CNSHtmlDocument::create(nsCOMPtr<nsIDOMHTMLElement>& element) {
   if (!element)
     return nullptr;
-  nsString_external tag;
-  element->GetTagName(tag);
-  const ElementKind* match = kindOfTag(tag);
+  nsString_external localName;
+  element->GetLocalName(localName);
+  const ElementKind* match = kindOfLocalName(localName);
   if (match && match->holds(element))
     return match->make(element);
   return new CNSHtmlElement(element);

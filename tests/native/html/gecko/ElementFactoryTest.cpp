@@ -117,3 +117,26 @@ TEST_F(ElementFactoryTest, AnInputInsideAnInputStandsForTheOuterOne) {
   CHtmlObjectPtr<CNSHtmlElement> outerObject = CNSHtmlDocument::create(outer);
   EXPECT_EQ(outerObject->getElement(), outer.get());
 }
+
+TEST_F(ElementFactoryTest, PrefixedHtmlElementsKeepTheirClassButEmbedGoesByTagName) {
+  HostPage page("<body id='body'></body>");
+  auto makePrefixed = [&page](const char* name) {
+    nsCOMPtr<nsIDOMElement> made;
+    page.domDocument()->CreateElementNS(NS_LITERAL_STRING("http://www.w3.org/1999/xhtml"),
+                                        NS_ConvertASCIItoUTF16(name), getter_AddRefs(made));
+    nsCOMPtr<nsIDOMHTMLElement> html = do_QueryInterface(made);
+    return html;
+  };
+  // h:input is an input element (its interfaces say so) whatever the prefix.
+  nsCOMPtr<nsIDOMHTMLElement> input = makePrefixed("h:input");
+  ASSERT_TRUE(input);
+  CHtmlObjectPtr<CNSHtmlElement> inputObject = CNSHtmlDocument::create(input);
+  const CNSHtmlElement& inputCreated = *inputObject;
+  EXPECT_EQ(typeid(inputCreated), typeid(CNSHtmlInputElement));
+  // The embed test reads the tag name, which the prefix changes.
+  nsCOMPtr<nsIDOMHTMLElement> embed = makePrefixed("h:embed");
+  ASSERT_TRUE(embed);
+  CHtmlObjectPtr<CNSHtmlElement> embedObject = CNSHtmlDocument::create(embed);
+  const CNSHtmlElement& embedCreated = *embedObject;
+  EXPECT_EQ(typeid(embedCreated), typeid(CNSHtmlElement));
+}
