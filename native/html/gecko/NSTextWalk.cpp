@@ -55,19 +55,33 @@ CNSTextWalk::Role roleOfAnyName(const CharT* name, PRUint32 length) {
   }
 }
 
-// The node's tag without a copy: an element's local name, "#text" for a text node.
-const char* tagOf(nsIContent* node) {
-  nsIAtom* tag = node->Tag();
-  const char* name = nullptr;
-  if (!tag || NS_FAILED(tag->GetUTF8String(&name)) || !name)
+// An atom's text without a copy; "" for none.
+const char* textOf(nsIAtom* atom) {
+  const char* text = nullptr;
+  if (!atom || NS_FAILED(atom->GetUTF8String(&text)) || !text)
     return "";
-  return name;
+  return text;
+}
+
+// The node's tag: an element's local name, "#text" for a text node.
+const char* tagOf(nsIContent* node) {
+  return textOf(node->Tag());
 }
 
 // A text node proper. CDATA sections are text to the content tree as well, but the walk goes by
-// the DOM's node type, for which they are not.
+// the DOM's node type, for which they are not. Atoms live as long as the process, so the
+// "#text" atom, once met, is known by its address.
 bool isTextNode(nsIContent* node) {
-  return node->IsNodeOfType(nsIContent::eTEXT) && strcmp(tagOf(node), "#text") == 0;
+  if (!node->IsNodeOfType(nsIContent::eTEXT))
+    return false;
+  static nsIAtom* textAtom = nullptr;
+  nsIAtom* tag = node->Tag();
+  if (tag && tag == textAtom)
+    return true;
+  if (strcmp(textOf(tag), "#text") != 0)
+    return false;
+  textAtom = tag;
+  return true;
 }
 
 }  // namespace
