@@ -14,23 +14,32 @@ namespace {
 const nsIID kNodeIID = GECKOHOST_DOM_NODE_IID;
 
 // The name parts that only elements and attributes have.
+// A node's namespace, prefix and local name, read in place; null for a node without them.
 struct NameParts {
-  std::u16string namespaceURI;
-  std::u16string prefix;
-  std::u16string localName;
-  bool present = false;
+  const std::u16string* namespaceURI = nullptr;
+  const std::u16string* prefix = nullptr;
+  const std::u16string* localName = nullptr;
 };
 
 NameParts namePartsOf(const Node& node) {
   if (node.isElement()) {
     const auto& element = static_cast<const Element&>(node);
-    return {element.namespaceURI(), element.prefix(), element.localName(), true};
+    return {&element.namespaceURI(), &element.prefix(), &element.localName()};
   }
   if (node.nodeType() == NodeType::Attribute) {
     const auto& attr = static_cast<const Attr&>(node);
-    return {attr.namespaceURI(), attr.prefix(), attr.localName(), true};
+    return {&attr.namespaceURI(), &attr.prefix(), &attr.localName()};
   }
   return {};
+}
+
+// A missing part reads as empty, as the DOM compares names.
+std::u16string_view textOf(const std::u16string* part) {
+  return part ? std::u16string_view(*part) : std::u16string_view();
+}
+
+const std::u16string* nonEmpty(const std::u16string* part) {
+  return part && !part->empty() ? part : nullptr;
 }
 
 nsresult mutationResult(DOMError error, nsIDOMNode* node, nsIDOMNode** aResult) {
@@ -94,8 +103,10 @@ bool sameNode(const Node& a, const Node& b) {
     return false;
   }
   NameParts left = namePartsOf(a), right = namePartsOf(b);
-  if (left.namespaceURI != right.namespaceURI || left.localName != right.localName)
+  if (textOf(left.namespaceURI) != textOf(right.namespaceURI) ||
+      textOf(left.localName) != textOf(right.localName)) {
     return false;
+  }
   if (a.isElement() &&
       !sameAttributes(static_cast<const Element&>(a), static_cast<const Element&>(b))) {
     return false;
@@ -285,17 +296,12 @@ NS_IMETHODIMP Node::IsSupported(const nsAString& feature, const nsAString& versi
 }
 
 NS_IMETHODIMP Node::GetNamespaceURI(nsAString& aNamespaceURI) {
-  NameParts parts = namePartsOf(*this);
-  setNullableString(aNamespaceURI, parts.present && !parts.namespaceURI.empty()
-                                       ? std::optional(parts.namespaceURI)
-                                       : std::nullopt);
+  setNullableString(aNamespaceURI, nonEmpty(namePartsOf(*this).namespaceURI));
   return NS_OK;
 }
 
 NS_IMETHODIMP Node::GetPrefix(nsAString& aPrefix) {
-  NameParts parts = namePartsOf(*this);
-  setNullableString(
-      aPrefix, parts.present && !parts.prefix.empty() ? std::optional(parts.prefix) : std::nullopt);
+  setNullableString(aPrefix, nonEmpty(namePartsOf(*this).prefix));
   return NS_OK;
 }
 
@@ -305,8 +311,7 @@ NS_IMETHODIMP Node::SetPrefix(const nsAString& aPrefix) {
 }
 
 NS_IMETHODIMP Node::GetLocalName(nsAString& aLocalName) {
-  NameParts parts = namePartsOf(*this);
-  setNullableString(aLocalName, parts.present ? std::optional(parts.localName) : std::nullopt);
+  setNullableString(aLocalName, namePartsOf(*this).localName);
   return NS_OK;
 }
 

@@ -481,6 +481,18 @@ TEST_F(NodeInterfacesTest, NamespaceLookupsWalkTheDeclarations) {
   EXPECT_EQ(str(uri), "http://www.w3.org/2000/svg");
   page->asDOMNode()->GetLocalName(local);
   EXPECT_TRUE(local.IsVoid());
+  nsString prefixOfNode;
+  nodeById(*page, u"g")->GetPrefix(prefixOfNode);
+  EXPECT_TRUE(prefixOfNode.IsVoid());
+  nsCOMPtr<nsIDOMElement> prefixed;
+  page->asDOMDocument()->CreateElementNS(NS_LITERAL_STRING("http://www.w3.org/1999/xhtml"),
+                                         NS_LITERAL_STRING("h:input"), getter_AddRefs(prefixed));
+  prefixed->GetPrefix(prefixOfNode);
+  EXPECT_EQ(str(prefixOfNode), "h");
+  prefixed->GetLocalName(local);
+  EXPECT_EQ(str(local), "input");
+  page->asDOMNode()->GetNamespaceURI(uri);
+  EXPECT_TRUE(uri.IsVoid());
   page->asDOMNode()->IsSupported(NS_LITERAL_STRING("HTML"), NS_LITERAL_STRING("2.0"), &flag);
   EXPECT_TRUE(flag);
   page->asDOMNode()->IsSupported(NS_LITERAL_STRING("Events"), EmptyString(), &flag);
