@@ -147,14 +147,28 @@ class nsTAString_external {
   PRBool IsVoid() const { return (mFlags & F_VOID) != 0; }
 
  protected:
-  nsTAString_external();
+  // Inline, as is the start in an inline buffer: every owning string is made this way.
+  nsTAString_external()
+      : mData(const_cast<char_type*>(EmptyData())), mLength(0), mFlags(0), mCapacity(0) {}
   // Starts the string (empty) in `aBuffer`, storage of `aCapacity` characters plus the
   // terminator that lives as long as the string and is never freed.
-  void UseInlineBuffer(char_type* aBuffer, size_type aCapacity);
+  void UseInlineBuffer(char_type* aBuffer, size_type aCapacity) {
+    aBuffer[0] = 0;
+    mData = aBuffer;
+    mLength = 0;
+    mCapacity = aCapacity;
+    mFlags = F_OWNED | F_INLINE;
+  }
 
  private:
   // F_INLINE: the owned buffer is the string's own storage, not the heap.
   enum : PRUint32 { F_OWNED = 1, F_VOID = 2, F_INLINE = 4 };
+
+  // The terminator an unowned empty string points at; never written.
+  static const char_type* EmptyData() {
+    static const char_type kEmpty = 0;
+    return &kEmpty;
+  }
 
   // Makes the buffer owned and able to hold `aCapacity` characters plus the terminator,
   // keeping the first min(length, capacity) characters.

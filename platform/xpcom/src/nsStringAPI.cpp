@@ -18,12 +18,6 @@ PRUint32 LengthOf(const CharT* aData) {
 }
 
 template <class CharT>
-const CharT* EmptyBuffer() {
-  static const CharT empty[1] = {0};
-  return empty;
-}
-
-template <class CharT>
 CharT AsciiLower(CharT c) {
   return (c >= 'A' && c <= 'Z') ? CharT(c + ('a' - 'A')) : c;
 }
@@ -61,10 +55,6 @@ bool IsScanfSpace(PRUnichar c) {
 }  // namespace
 
 template <class CharT>
-nsTAString_external<CharT>::nsTAString_external()
-    : mData(const_cast<CharT*>(EmptyBuffer<CharT>())), mLength(0), mFlags(0), mCapacity(0) {}
-
-template <class CharT>
 nsTAString_external<CharT>::nsTAString_external(const self_type& aOther) : nsTAString_external() {
   Assign(aOther);
 }
@@ -74,15 +64,6 @@ nsTAString_external<CharT>::~nsTAString_external() {
   // The inline buffer belongs to the derived string, already gone here: only heap is freed.
   if (OwnsHeapBuffer())
     free(mData);
-}
-
-template <class CharT>
-void nsTAString_external<CharT>::UseInlineBuffer(char_type* aBuffer, size_type aCapacity) {
-  aBuffer[0] = 0;
-  mData = aBuffer;
-  mLength = 0;
-  mCapacity = aCapacity;
-  mFlags = F_OWNED | F_INLINE;
 }
 
 // Empties the string. The inline buffer is kept (it cannot be given back); a heap buffer is
@@ -96,7 +77,7 @@ void nsTAString_external<CharT>::ReleaseBuffer() {
   }
   if (OwnsHeapBuffer())
     free(mData);
-  mData = const_cast<CharT*>(EmptyBuffer<CharT>());
+  mData = const_cast<CharT*>(EmptyData());
   mLength = 0;
   mCapacity = 0;
   mFlags &= ~PRUint32(F_OWNED);
@@ -676,7 +657,12 @@ NS_ConvertASCIItoUTF16::NS_ConvertASCIItoUTF16(const char* aData, PRUint32 aLeng
     return;
   if (aLength == PR_UINT32_MAX)
     aLength = PRUint32(strlen(aData));
-  CopyASCIItoUTF16(nsDependentCString_external(aData, aLength), *this);
+  // Widened straight into this string: every NS_LITERAL_STRING comes this way.
+  PRUnichar* out = BeginWriting(aLength);
+  if (!out)
+    return;
+  for (PRUint32 i = 0; i < aLength; ++i)
+    out[i] = PRUnichar(static_cast<unsigned char>(aData[i]));
 }
 
 NS_ConvertUTF16toUTF8::NS_ConvertUTF16toUTF8(const PRUnichar* aData, PRUint32 aLength) {

@@ -206,6 +206,17 @@ TEST(nsStringAPITest, UTF8AndUTF16ConvertBothWays) {
   EXPECT_EQ(U16(appended), u"Html.TD \u00E9t\u00E9 endxy");
   AppendUTF8toUTF16("", 0, appended);
   EXPECT_EQ(appended.Length(), 17u);
+  // Room is made for every byte first: after a long ASCII run the multi-byte tail still
+  // leaves the exact length.
+  nsString grown;
+  AppendUTF8toUTF16("a long ascii prefix past the inline room \xE2\x82\xAC!", PR_UINT32_MAX, grown);
+  EXPECT_EQ(U16(grown), u"a long ascii prefix past the inline room \u20AC!");
+
+  // ASCII literals widen byte by byte, with or without a length; null is the empty string.
+  EXPECT_EQ(U16(NS_ConvertASCIItoUTF16("caf\xE9", 3)), u"caf");
+  EXPECT_EQ(U16(NS_ConvertASCIItoUTF16("caf\xE9")), u"caf\u00E9");
+  EXPECT_EQ(NS_ConvertASCIItoUTF16("thirty-two characters, not inline").Length(), 33u);
+  EXPECT_TRUE(NS_ConvertASCIItoUTF16(nullptr).IsEmpty());
 }
 
 TEST(nsStringAPITest, MalformedInputBecomesReplacementCharacters) {
