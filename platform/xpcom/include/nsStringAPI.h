@@ -72,7 +72,14 @@ class nsTAString_external {
   void Append(const char_type* aData, size_type aLength = PR_UINT32_MAX) {
     Replace(mLength, 0, aData, aLength);
   }
-  void Append(const self_type& aReadable) { Replace(mLength, 0, aReadable); }
+  // Text built piece by piece mostly fits the room it has: that append is made here.
+  void Append(const self_type& aReadable) {
+    if (&aReadable != this && (mFlags & F_OWNED) && aReadable.mLength <= mCapacity - mLength) {
+      AppendInPlace(aReadable.mData, aReadable.mLength);
+      return;
+    }
+    Replace(mLength, 0, aReadable);
+  }
   void AppendLiteral(const char* aASCII);
   void AppendASCII(const char* aASCII) { AppendLiteral(aASCII); }
   void AppendInt(PRInt32 aInt, PRInt32 aRadix = 10);
@@ -164,6 +171,15 @@ class nsTAString_external {
   // F_INLINE: the owned buffer is the string's own storage, not the heap.
   enum : PRUint32 { F_OWNED = 1, F_VOID = 2, F_INLINE = 4 };
 
+  // Appends `aLength` characters from another buffer into room the owned buffer has.
+  void AppendInPlace(const char_type* aData, size_type aLength) {
+    for (size_type i = 0; i < aLength; ++i)
+      mData[mLength + i] = aData[i];
+    mLength += aLength;
+    mData[mLength] = 0;
+    mFlags &= ~PRUint32(F_VOID);
+  }
+
   // The terminator an unowned empty string points at; never written.
   static const char_type* EmptyData() {
     static const char_type kEmpty = 0;
@@ -172,7 +188,11 @@ class nsTAString_external {
 
   // Makes the buffer owned and able to hold `aCapacity` characters plus the terminator,
   // keeping the first min(length, capacity) characters.
-  bool EnsureOwned(size_type aCapacity);
+  bool EnsureOwned(size_type aCapacity) {
+    return ((mFlags & F_OWNED) && aCapacity <= mCapacity) || GrowOwned(aCapacity);
+  }
+  // EnsureOwned when the buffer is not owned or too small: a new buffer of its own.
+  bool GrowOwned(size_type aCapacity);
   void ReleaseBuffer();
   bool OwnsHeapBuffer() const { return (mFlags & F_OWNED) && !(mFlags & F_INLINE); }
 

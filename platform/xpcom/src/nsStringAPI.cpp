@@ -84,9 +84,7 @@ void nsTAString_external<CharT>::ReleaseBuffer() {
 }
 
 template <class CharT>
-bool nsTAString_external<CharT>::EnsureOwned(size_type aCapacity) {
-  if ((mFlags & F_OWNED) && aCapacity <= mCapacity)
-    return true;
+bool nsTAString_external<CharT>::GrowOwned(size_type aCapacity) {
   size_type newCapacity = aCapacity;
   if ((mFlags & F_OWNED) && newCapacity < mCapacity * 2)
     newCapacity = mCapacity * 2;
