@@ -778,9 +778,13 @@ bool findFrameOfClass(nsIDOMNodeList* list, CNSHtmlDocument& child,
   return frame != nullptr;
 }
 
-nsCOMPtr<nsIDOMNodeList> elementsByTagName(nsIDOMHTMLDocument* document, const char* tag) {
+// Tag names as UTF-16 constants: asked for at every frame level of every bounds question.
+const PRUnichar kFrameTag[] = {'F', 'R', 'A', 'M', 'E', 0};
+const PRUnichar kIFrameTag[] = {'I', 'F', 'R', 'A', 'M', 'E', 0};
+
+nsCOMPtr<nsIDOMNodeList> elementsByTagName(nsIDOMHTMLDocument* document, const PRUnichar* tag) {
   nsCOMPtr<nsIDOMNodeList> list;
-  if (NS_FAILED(document->GetElementsByTagName(NS_ConvertASCIItoUTF16(tag), getter_AddRefs(list))))
+  if (NS_FAILED(document->GetElementsByTagName(nsDependentString(tag), getter_AddRefs(list))))
     list = nullptr;
   return list;
 }
@@ -791,11 +795,11 @@ bool CNSHtmlDocument::findFrame(CNSHtmlDocument& child, CHtmlObjectPtr<IHtmlElem
   frame = nullptr;
   const unsigned short objectTag[] = {'O', 'B', 'J', 'E', 'C', 'T', 0};
 
-  if (findFrameOfClass<CNSHtmlFrameElement>(elementsByTagName(m_htmlDocument, "FRAME"), child,
+  if (findFrameOfClass<CNSHtmlFrameElement>(elementsByTagName(m_htmlDocument, kFrameTag), child,
                                             frame)) {
     return true;
   }
-  if (findFrameOfClass<CNSHtmlIFrameElement>(elementsByTagName(m_htmlDocument, "IFRAME"), child,
+  if (findFrameOfClass<CNSHtmlIFrameElement>(elementsByTagName(m_htmlDocument, kIFrameTag), child,
                                              frame)) {
     return true;
   }

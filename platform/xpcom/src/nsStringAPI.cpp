@@ -378,7 +378,10 @@ PRInt32 nsTAString_external<CharT>::Find(const char* aASCII, PRBool aIgnoreCase)
     return -1;
   // Compared in place, without widening the pattern into a string first.
   const size_type length = LengthOf(aASCII);
+  const CharT first = CharT(static_cast<unsigned char>(aASCII[0]));
   for (PRUint32 i = 0; i + length <= mLength; ++i) {
+    if (!aIgnoreCase && length && mData[i] != first)
+      continue;  // most positions fail on their first character
     size_type j = 0;
     for (; j < length; ++j) {
       CharT have = mData[i + j];

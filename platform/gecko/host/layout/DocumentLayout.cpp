@@ -32,13 +32,6 @@ DocumentLayout::~DocumentLayout() {
 
 // --- Viewport and zoom ------------------------------------------------------------------------
 
-void DocumentLayout::setViewportSize(nsIntSize devicePixels) {
-  if (devicePixels == mDeviceSize)
-    return;
-  mDeviceSize = devicePixels;
-  mDirty = true;
-}
-
 void DocumentLayout::setZoom(double devicePixelsPerCSSPixel) {
   if (devicePixelsPerCSSPixel <= 0 || devicePixelsPerCSSPixel == mZoom)
     return;

@@ -59,8 +59,14 @@ class DocumentLayout final : public LayoutQuery {
   DocumentLayout& operator=(const DocumentLayout&) = delete;
 
   // --- Viewport and zoom --------------------------------------------------------------------
-  // The size of the widget showing the document, in device pixels.
-  void setViewportSize(nsIntSize devicePixels);
+  // The size of the widget showing the document, in device pixels; the shell hands it on with
+  // every layout question, so the unchanged case is inline.
+  void setViewportSize(nsIntSize devicePixels) {
+    if (devicePixels == mDeviceSize)
+      return;
+    mDeviceSize = devicePixels;
+    mDirty = true;
+  }
   // Device pixels per CSS pixel (1.5 at 150 %); values not above 0 are ignored.
   void setZoom(double devicePixelsPerCSSPixel);
   double zoom() const { return mZoom; }
