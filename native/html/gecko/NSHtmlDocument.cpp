@@ -748,9 +748,10 @@ namespace {
 
 // The element of `list` (the page's FRAME or IFRAME elements) that shows `child`, numbered
 // among the list's HTML elements. The list is read straight from the DOM and only the match is
-// wrapped by the factory: what each frame shows is read as the frame object's getDocument
-// reads it (with its trace for a document that is not HTML), without a wrapper per frame and
-// per document.
+// wrapped: what each frame shows is read as the frame object's getDocument reads it (with its
+// trace for a document that is not HTML), without a wrapper per frame and per document. The
+// match passed FrameClass::isFrame, the test that makes the factory choose FrameClass for it,
+// so it is made as one directly.
 template <class FrameClass>
 bool findFrameOfClass(nsIDOMNodeList* list, CNSHtmlDocument& child,
                       CHtmlObjectPtr<IHtmlElement>& frame) {
@@ -771,8 +772,8 @@ bool findFrameOfClass(nsIDOMNodeList* list, CNSHtmlDocument& child,
     nsCOMPtr<nsIDOMHTMLDocument> shown = FrameClass::shownHtmlDocument(element);
     if (!shown || shown.get() != child.getHtmlDocumentNode())
       continue;
-    CHtmlObjectPtr<CNSHtmlElement> wrapped = CNSHtmlDocument::create(element);
-    static_cast<FrameClass*>(static_cast<CNSHtmlElement*>(wrapped))->setFrameIndex(position);
+    CHtmlObjectPtr<FrameClass> wrapped = new FrameClass(element);
+    wrapped->setFrameIndex(position);
     frame = wrapped.detach();
   }
   return frame != nullptr;
