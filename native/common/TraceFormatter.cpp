@@ -1,6 +1,7 @@
 #include "TraceFormatter.h"
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -46,7 +47,10 @@ class Output {
 void putUnsigned(Output& output, unsigned long value) {
   if (output.counting()) {  // only the number of digits matters
     size_t count = 1;
-    for (; value >= 10; value /= 10)
+    // A comparison per digit instead of a division; the count stops at the type's widest
+    // number, before the bound would overflow.
+    const size_t widest = std::numeric_limits<unsigned long>::digits10 + 1;
+    for (unsigned long bound = 10; value >= bound && count < widest; bound *= 10)
       ++count;
     output.skip(count);
     return;

@@ -111,7 +111,7 @@ enum ReportLine : unsigned int {
 bool isFrameClass(IHtmlPropertyValue* value) {
   if (!value || !value->string())
     return false;
-  nsDependentString text(value->string());
+  nsDependentString text(value->string(), PRUint32(value->stringLength()));
   return text.Find("FRAME") >= 0 || text.Find("frame") >= 0;
 }
 
@@ -783,10 +783,14 @@ bool findFrameOfClass(nsIDOMNodeList* list, CNSHtmlDocument& child,
 const PRUnichar kFrameTag[] = {'F', 'R', 'A', 'M', 'E', 0};
 const PRUnichar kIFrameTag[] = {'I', 'F', 'R', 'A', 'M', 'E', 0};
 
-nsCOMPtr<nsIDOMNodeList> elementsByTagName(nsIDOMHTMLDocument* document, const PRUnichar* tag) {
+template <PRUint32 N>
+nsCOMPtr<nsIDOMNodeList> elementsByTagName(nsIDOMHTMLDocument* document,
+                                           const PRUnichar (&tag)[N]) {
   nsCOMPtr<nsIDOMNodeList> list;
-  if (NS_FAILED(document->GetElementsByTagName(nsDependentString(tag), getter_AddRefs(list))))
+  if (NS_FAILED(
+          document->GetElementsByTagName(nsDependentString(tag, N - 1), getter_AddRefs(list)))) {
     list = nullptr;
+  }
   return list;
 }
 

@@ -60,6 +60,9 @@ TEST(TraceFormatterTest, WritesWhatVsnprintfWritesForTheDirectivesItKnows) {
       INT_MAX, INT_MIN);
   EXPECT_AS_VSNPRINTF(2048, "%u|%u|%ld|%ld|%lu|%li|%i", 0u, UINT_MAX, LONG_MIN, LONG_MAX, ULONG_MAX,
                       -1L, -42);
+  // Digit counts at every power of ten the measuring steps over.
+  EXPECT_AS_VSNPRINTF(2048, "%u %u %u %u %lu %lu %d", 9u, 10u, 99u, 100u, 999999999ul, 1000000000ul,
+                      -10);
   EXPECT_AS_VSNPRINTF(2048, "100%% of %s%c%s", "it", '!', static_cast<const char*>(nullptr));
   EXPECT_AS_VSNPRINTF(2048, "no directives at all");
   EXPECT_AS_VSNPRINTF(2048, "");
