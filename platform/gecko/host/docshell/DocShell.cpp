@@ -483,6 +483,11 @@ nsIDOMWindow* DocShell::innerWindow() {
   return mWindow ? mWindow->currentInner() : nullptr;
 }
 
+nsIScriptGlobalObject* DocShell::scriptGlobal() {
+  InnerWindow* inner = mWindow ? mWindow->currentInner() : nullptr;
+  return inner;
+}
+
 nsIPresShell* DocShell::presShell() {
   return mViewer ? mViewer->presShell() : nullptr;
 }

@@ -141,6 +141,7 @@ class DocShell final : public XPCOMObject<nsIDocShell, nsIDocShellTreeItem, nsID
   nsIDocShell* docShell() override { return this; }
   nsIDOMWindow* outerWindow() override;
   nsIDOMWindow* innerWindow() override;
+  nsIScriptGlobalObject* scriptGlobal() override;
   nsIPresShell* presShell() override;
   dom::Document* parentDocument() override;
   dom::Document* contentDocumentFor(dom::Element& frameElement) override;

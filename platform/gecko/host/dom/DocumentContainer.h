@@ -9,6 +9,7 @@
 class nsIDocShell;
 class nsIDOMWindow;
 class nsIPresShell;
+class nsIScriptGlobalObject;
 
 namespace geckohost {
 
@@ -30,6 +31,9 @@ class DocumentContainer {
 
   // The inner window made for this document, its script global object (weak).
   virtual nsIDOMWindow* innerWindow() = 0;
+  // The same window as nsIScriptGlobalObject (weak): the product asks for it with every
+  // element it places, so it comes without an interface query.
+  virtual nsIScriptGlobalObject* scriptGlobal() = 0;
 
   // The presentation shell (weak), null before one exists.
   virtual nsIPresShell* presShell() = 0;

@@ -43,14 +43,14 @@ Element* elementFromDOM(nsIDOMElement* element) {
 }  // namespace
 
 void* Document::interfaceFor(const nsIID& iid) {
+  if (iid.Equals(NS_GET_IID(nsIDocument)))  // first: asked for with every placed element
+    return asIDocument();
   if (iid.Equals(NS_GET_IID(nsIDOMDocument)))
     return asDOMDocument();
   if (iid.Equals(NS_GET_IID(nsIDOMNSDocument)))
     return static_cast<nsIDOMNSDocument*>(this);
   if (iid.Equals(NS_GET_IID(nsIDOMDocumentXBL)))
     return static_cast<nsIDOMDocumentXBL*>(this);
-  if (iid.Equals(NS_GET_IID(nsIDocument)))
-    return asIDocument();
   return nullptr;
 }
 
@@ -321,7 +321,7 @@ nsIContent* Document::GetRootContent() const {
 }
 
 nsIScriptGlobalObject* Document::GetScriptGlobalObject() const {
-  return mContainer ? windowAs<nsIScriptGlobalObject>(mContainer->innerWindow()) : nullptr;
+  return mContainer ? mContainer->scriptGlobal() : nullptr;
 }
 
 nsPIDOMWindow* Document::GetWindow() {

@@ -50,6 +50,7 @@ class FakeContainer final : public dom::DocumentContainer {
   nsIDocShell* docShell() override { return nullptr; }
   nsIDOMWindow* outerWindow() override { return nullptr; }
   nsIDOMWindow* innerWindow() override { return nullptr; }
+  nsIScriptGlobalObject* scriptGlobal() override { return nullptr; }
   nsIPresShell* presShell() override { return nullptr; }
   dom::Document* parentDocument() override { return parent; }
   dom::Document* contentDocumentFor(dom::Element& frameElement) override {

@@ -30,6 +30,7 @@ class LayoutContainer final : public dom::DocumentContainer {
   nsIDocShell* docShell() override { return nullptr; }
   nsIDOMWindow* outerWindow() override { return nullptr; }
   nsIDOMWindow* innerWindow() override { return nullptr; }
+  nsIScriptGlobalObject* scriptGlobal() override { return nullptr; }
   nsIPresShell* presShell() override { return nullptr; }
   dom::Document* parentDocument() override { return nullptr; }
   dom::Document* contentDocumentFor(dom::Element&) override { return nullptr; }
