@@ -78,7 +78,7 @@ class DocumentLayout final : public LayoutQuery {
 
   // --- Scrolling ----------------------------------------------------------------------------
   // The viewport's scroll position, CSS pixels.
-  nsPoint scrollPosition();
+  nsPoint scrollPosition() override;
   // Scrolls the viewport, clamped to what the document can scroll.
   void scrollViewportTo(int x, int y);
   // Scrolls the element's scroll containers and the viewport so that its box shows, its top

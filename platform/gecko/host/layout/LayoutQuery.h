@@ -52,6 +52,10 @@ class LayoutQuery {
   // clamped to what can be scrolled.
   virtual void scrollTo(dom::Element& element, int left, int top) = 0;
 
+  // The viewport's scroll position in CSS pixels (the root element's scrollLeft/scrollTop),
+  // as Gecko reads window.scrollX/Y from the root scroll frame.
+  virtual nsPoint scrollPosition() = 0;
+
   // The element whose box is topmost at a point of the visible area (CSS pixels from the
   // viewport's origin), or null outside every box.
   virtual dom::Element* elementFromPoint(int x, int y) = 0;

@@ -13,7 +13,9 @@
 #include "WindowUtils.h"
 #include "XULWindow.h"
 #include "dom/Document.h"
+#include "dom/DocumentContainer.h"
 #include "dom/Element.h"
+#include "layout/LayoutQuery.h"
 #include "nsError.h"
 #include "nsIDOMDocument.h"
 #include "nsIDOMElement.h"
@@ -142,21 +144,26 @@ NS_IMETHODIMP DOMWindow::SetTextZoom(float aTextZoom) {
   return NS_OK;
 }
 
+// The viewport's scroll position, read from the layout as Gecko reads it from the root scroll
+// frame; (0, 0) for a document that is not laid out.
+nsPoint DOMWindow::viewportScroll() const {
+  dom::Document* shown = document();
+  dom::DocumentContainer* container = shown ? shown->container() : nullptr;
+  LayoutQuery* layout = container ? container->layout() : nullptr;
+  return layout ? layout->scrollPosition() : nsPoint(0, 0);
+}
+
 NS_IMETHODIMP DOMWindow::GetScrollX(PRInt32* aScrollX) {
   if (!aScrollX)
     return NS_ERROR_NULL_POINTER;
-  dom::Document* shown = document();
-  dom::Element* root = shown ? shown->documentElement() : nullptr;
-  *aScrollX = root ? root->scrollBox().scrollLeft : 0;
+  *aScrollX = viewportScroll().x;
   return NS_OK;
 }
 
 NS_IMETHODIMP DOMWindow::GetScrollY(PRInt32* aScrollY) {
   if (!aScrollY)
     return NS_ERROR_NULL_POINTER;
-  dom::Document* shown = document();
-  dom::Element* root = shown ? shown->documentElement() : nullptr;
-  *aScrollY = root ? root->scrollBox().scrollTop : 0;
+  *aScrollY = viewportScroll().y;
   return NS_OK;
 }
 

@@ -20,6 +20,7 @@
 #include "nsIScriptContext.h"
 #include "nsIScriptGlobalObject.h"
 #include "nsPIDOMWindow.h"
+#include "nsPoint.h"
 
 namespace geckohost {
 
@@ -74,6 +75,7 @@ class DOMWindow : public XPCOMObject<nsPIDOMWindow, nsIInterfaceRequestor, nsISc
   nsCOMPtr<WindowUtils> mUtils;
 
  private:
+  nsPoint viewportScroll() const;
   nsresult scrollDocumentTo(PRInt32 x, PRInt32 y);
   nsresult moveOwnerTo(PRInt32 x, PRInt32 y);
   nsresult sizeOwnerTo(PRInt32 width, PRInt32 height);

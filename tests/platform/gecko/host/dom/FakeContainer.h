@@ -31,6 +31,7 @@ class FakeLayout final : public LayoutQuery {
     scrolls[&element].scrollLeft = left;
     scrolls[&element].scrollTop = top;
   }
+  nsPoint scrollPosition() override { return viewportScroll; }
   dom::Element* elementFromPoint(int x, int y) override { return x >= 0 && y >= 0 ? hit : nullptr; }
   nsRect borderBoxInDocument(dom::Node& node) override { return nsRect(); }
   nsSize imageSize(dom::Element& element) override {
@@ -43,6 +44,7 @@ class FakeLayout final : public LayoutQuery {
   std::map<dom::Element*, ScrollBox> scrolls;
   std::map<dom::Element*, nsSize> images;
   dom::Element* hit = nullptr;
+  nsPoint viewportScroll;
 };
 
 class FakeContainer final : public dom::DocumentContainer {
