@@ -40,16 +40,18 @@ class AgentFixture : public HostFixture {
     NS_ConvertUTF16toUTF8 converted(text);
     return std::string(converted.BeginReading(), converted.Length());
   }
+  // The readers answer a marker value for a missing object or value, so that a test that
+  // found nothing fails on its expectation instead of crashing the whole program.
   static std::string stringProperty(IHtmlElement* object, const char* name) {
-    CHtmlObjectPtr<IHtmlPropertyValue> value = object->getProperty(name);
+    CHtmlObjectPtr<IHtmlPropertyValue> value = object ? object->getProperty(name) : nullptr;
     return value && value->type() == 3 ? utf8(value->string()) : "(null)";
   }
   static int intProperty(IHtmlElement* object, const char* name) {
-    CHtmlObjectPtr<IHtmlPropertyValue> value = object->getProperty(name);
+    CHtmlObjectPtr<IHtmlPropertyValue> value = object ? object->getProperty(name) : nullptr;
     return value && value->type() == 1 ? value->intValue() : -12345;
   }
   static HtmlRectangle rectProperty(IHtmlElement* object, const char* name) {
-    CHtmlObjectPtr<IHtmlPropertyValue> value = object->getProperty(name);
+    CHtmlObjectPtr<IHtmlPropertyValue> value = object ? object->getProperty(name) : nullptr;
     if (!value || value->type() != 6)
       return HtmlRectangle{-1, -1, -1, -1};
     return value->rectangle();
