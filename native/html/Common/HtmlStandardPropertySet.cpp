@@ -1,5 +1,6 @@
 #include "HtmlStandardPropertySet.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -9,6 +10,21 @@ const unsigned int NE = CHtmlStandardPropertySet::NOT_ENUMERATED;
 // Most probes meet another property's row: the first letters tell them apart without a call.
 bool isNamed(const HtmlPropertyRow& row, const char* name) {
   return row.name[0] == name[0] && strcmp(row.name, name) == 0;
+}
+
+// The agent asks for the same few names again and again, nearly always with the same string
+// constant: the row that each recently asked address led to is tried first, and confirmed by
+// its text (a reused buffer may hold another name by then). Calls come from the browser's main
+// thread only.
+struct RecentName {
+  const char* canonicalName;
+  const HtmlPropertyRow* row;
+};
+RecentName gRecentNames[16];
+
+RecentName& recentNameFor(const char* canonicalName) {
+  auto address = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(canonicalName));
+  return gRecentNames[(address * 2654435769u) >> 28];  // Fibonacci hashing to 16 slots
 }
 }  // namespace
 
@@ -138,18 +154,29 @@ unsigned int CHtmlStandardPropertySet::getPropertyId(const char* canonicalName) 
   if (!canonicalName || canonicalName[0] != '.')
     return 0;
   const char* name = canonicalName + 1;
+  RecentName& recent = recentNameFor(canonicalName);
+  if (recent.canonicalName == canonicalName && recent.row && isNamed(*recent.row, name))
+    return recent.row->id & ~NOT_ENUMERATED;
+  const HtmlPropertyRow* row = findRow(name);
+  if (!row)
+    return 0;
+  recent = {canonicalName, row};
+  return row->id & ~NOT_ENUMERATED;
+}
+
+const HtmlPropertyRow* CHtmlStandardPropertySet::findRow(const char* name) {
   unsigned int start = hash(name) % HASH_SLOTS;
   for (unsigned int slot = start; slot < HASH_SLOTS && m_hashMap[slot]; ++slot) {
     if (isNamed(*m_hashMap[slot], name))
-      return m_hashMap[slot]->id & ~NOT_ENUMERATED;
+      return m_hashMap[slot];
     if (slot + 1 == HASH_SLOTS) {
       for (unsigned int wrapped = 0; wrapped < start && m_hashMap[wrapped]; ++wrapped) {
         if (isNamed(*m_hashMap[wrapped], name))
-          return m_hashMap[wrapped]->id & ~NOT_ENUMERATED;
+          return m_hashMap[wrapped];
       }
     }
   }
-  return 0;
+  return nullptr;
 }
 
 const char* CHtmlStandardPropertySet::getCanonicalName(unsigned int row) {

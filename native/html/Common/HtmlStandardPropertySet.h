@@ -38,6 +38,8 @@ class CHtmlStandardPropertySet {
  private:
   CHtmlStandardPropertySet();
   static void init();
+  // The row of a name without its dot, through the hash index; null when there is none.
+  static const HtmlPropertyRow* findRow(const char* name);
 
   static const HtmlPropertyRow* m_hashMap[HASH_SLOTS];
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <set>
 #include <string>
 
@@ -18,6 +19,23 @@ TEST(HtmlStandardPropertySetTest, NamesMapToTheIdColumn) {
   EXPECT_EQ(CHtmlStandardPropertySet::getPropertyId("."), 0u);
   EXPECT_EQ(CHtmlStandardPropertySet::getPropertyId(""), 0u);
   EXPECT_EQ(CHtmlStandardPropertySet::getPropertyId(nullptr), 0u);
+}
+
+TEST(HtmlStandardPropertySetTest, ABufferAskedAgainIsReadAgain) {
+  // The same address with other text: what was found there last must not answer.
+  char asked[16] = ".name";
+  EXPECT_EQ(CHtmlStandardPropertySet::getPropertyId(asked), 3u);
+  EXPECT_EQ(CHtmlStandardPropertySet::getPropertyId(asked), 3u);
+  std::snprintf(asked, sizeof asked, ".title");
+  EXPECT_EQ(CHtmlStandardPropertySet::getPropertyId(asked), 4u);
+  std::snprintf(asked, sizeof asked, ".nosuch");
+  EXPECT_EQ(CHtmlStandardPropertySet::getPropertyId(asked), 0u);
+  std::snprintf(asked, sizeof asked, ".namex");
+  EXPECT_EQ(CHtmlStandardPropertySet::getPropertyId(asked), 0u);
+  std::snprintf(asked, sizeof asked, "name");
+  EXPECT_EQ(CHtmlStandardPropertySet::getPropertyId(asked), 0u);
+  std::snprintf(asked, sizeof asked, ".name");
+  EXPECT_EQ(CHtmlStandardPropertySet::getPropertyId(asked), 3u);
 }
 
 TEST(HtmlStandardPropertySetTest, EveryRowIsFoundThroughTheIndex) {
