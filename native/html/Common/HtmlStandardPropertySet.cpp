@@ -136,16 +136,14 @@ void CHtmlStandardPropertySet::init() {
   for (const HtmlPropertyRow*& slot : m_hashMap)
     slot = nullptr;
   for (const HtmlPropertyRow* row = m_propertyList; row->name; ++row) {
-    unsigned int slot = hash(row->name) % HASH_SLOTS;
-    while (slot < HASH_SLOTS && m_hashMap[slot])
-      ++slot;
-    if (slot == HASH_SLOTS) {
-      slot = 0;
-      while (slot < HASH_SLOTS && m_hashMap[slot])
-        ++slot;
+    const unsigned int start = hash(row->name) % HASH_SLOTS;
+    for (unsigned int step = 0; step < HASH_SLOTS; ++step) {
+      const HtmlPropertyRow*& slot = m_hashMap[(start + step) % HASH_SLOTS];
+      if (!slot) {
+        slot = row;
+        break;
+      }
     }
-    if (slot < HASH_SLOTS)
-      m_hashMap[slot] = row;
   }
 }
 
@@ -164,17 +162,15 @@ unsigned int CHtmlStandardPropertySet::getPropertyId(const char* canonicalName) 
   return row->id & ~NOT_ENUMERATED;
 }
 
+// The probe goes round the slots from the name's hash and ends at the first empty one.
 const HtmlPropertyRow* CHtmlStandardPropertySet::findRow(const char* name) {
-  unsigned int start = hash(name) % HASH_SLOTS;
-  for (unsigned int slot = start; slot < HASH_SLOTS && m_hashMap[slot]; ++slot) {
-    if (isNamed(*m_hashMap[slot], name))
-      return m_hashMap[slot];
-    if (slot + 1 == HASH_SLOTS) {
-      for (unsigned int wrapped = 0; wrapped < start && m_hashMap[wrapped]; ++wrapped) {
-        if (isNamed(*m_hashMap[wrapped], name))
-          return m_hashMap[wrapped];
-      }
-    }
+  const unsigned int start = hash(name) % HASH_SLOTS;
+  for (unsigned int step = 0; step < HASH_SLOTS; ++step) {
+    const HtmlPropertyRow* row = m_hashMap[(start + step) % HASH_SLOTS];
+    if (!row)
+      return nullptr;
+    if (isNamed(*row, name))
+      return row;
   }
   return nullptr;
 }

@@ -2,8 +2,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <utility>
-#include <vector>
 
 #include "HtmlStandardPropertySet.h"
 #include "NSHtmlBrowser.h"
@@ -28,7 +26,6 @@
 #include "nsIDOMDocument.h"
 #include "nsIDOMElement.h"
 #include "nsIDOMHTMLDocument.h"
-#include "nsIDOMHTMLTextAreaElement.h"
 #include "nsIDOMNSDocument.h"
 #include "nsIDOMNSElement.h"
 #include "nsIDOMNSHTMLElement.h"

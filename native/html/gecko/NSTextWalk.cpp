@@ -12,34 +12,12 @@
 
 namespace {
 
-PRUint32 codeOf(char c) {
-  return static_cast<unsigned char>(c);
-}
-PRUint32 codeOf(PRUnichar c) {
-  return c;
-}
-
-// `name` (of `length` characters) against an all-lower-case ASCII name, folding only ASCII
-// letters as HTML names fold.
-template <class CharT>
-bool equalsIgnoringASCIICase(const CharT* name, PRUint32 length, const char* lower) {
-  for (PRUint32 i = 0; i < length; ++i) {
-    PRUint32 c = codeOf(name[i]);
-    if (c >= 'A' && c <= 'Z')
-      c += 'a' - 'A';
-    if (c != codeOf(lower[i]))
-      return false;
-  }
-  return true;
-}
-
-template <class CharT>
-CNSTextWalk::Role roleOfAnyName(const CharT* name, PRUint32 length) {
+// The role of a tag name of either width, compared ignoring ASCII case.
+template <class StringT>
+CNSTextWalk::Role roleOfAnyName(const StringT& name) {
   using Role = CNSTextWalk::Role;
-  auto is = [name, length](const char* lower) {
-    return equalsIgnoringASCIICase(name, length, lower);
-  };
-  switch (length) {  // most names are told apart by the length alone
+  auto is = [&name](const char* lower) { return name.LowerCaseEqualsLiteral(lower); };
+  switch (name.Length()) {  // most names are told apart by the length alone
     case 2:
       return is("br") || is("th") ? Role::SpaceAfter : Role::Plain;
     case 5:
@@ -86,12 +64,12 @@ bool isTextNode(nsIContent* node) {
 
 }  // namespace
 
-CNSTextWalk::Role CNSTextWalk::roleOfName(const PRUnichar* name, PRUint32 length) {
-  return name ? roleOfAnyName(name, length) : Role::Plain;
+CNSTextWalk::Role CNSTextWalk::roleOfName(const nsAString& name) {
+  return roleOfAnyName(name);
 }
 
-CNSTextWalk::Role CNSTextWalk::roleOfName(const char* name, PRUint32 length) {
-  return name ? roleOfAnyName(name, length) : Role::Plain;
+CNSTextWalk::Role CNSTextWalk::roleOfName(const nsACString& name) {
+  return roleOfAnyName(name);
 }
 
 void CNSTextWalk::addChildrenOf(nsIDOMNode* node) {
@@ -174,13 +152,12 @@ void CNSTextWalk::appendAfterElement(nsIContent* element, Role role) {
 // tag name (a prefix makes it another name) and that they are HTML elements (an SVG style
 // element's text counts).
 CNSTextWalk::Role CNSTextWalk::roleOf(nsIContent* element) {
-  const char* localName = tagOf(element);
-  if (roleOfName(localName, PRUint32(strlen(localName))) == Role::Plain)
+  if (roleOfName(nsDependentCString(tagOf(element))) == Role::Plain)
     return Role::Plain;
   nsCOMPtr<nsIDOMNode> node = do_QueryInterface(element);
   if (!node || NS_FAILED(node->GetNodeName(m_name)))
     return Role::Plain;
-  Role role = roleOfName(m_name.BeginReading(), m_name.Length());
+  Role role = roleOfName(m_name);
   if (role == Role::Plain)
     return role;
   nsCOMPtr<nsIDOMHTMLElement> html = do_QueryInterface(element);

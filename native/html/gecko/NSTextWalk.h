@@ -37,8 +37,8 @@ class CNSTextWalk {
 
   // The role of a (tag) name, compared ignoring ASCII case; names of any other element are
   // Plain. Only HTML elements have a role: the caller confirms that.
-  static Role roleOfName(const PRUnichar* name, PRUint32 length);
-  static Role roleOfName(const char* name, PRUint32 length);
+  static Role roleOfName(const nsAString& name);
+  static Role roleOfName(const nsACString& name);
 
  private:
   struct OpenElement {

@@ -11,6 +11,8 @@
 #ifndef nsStringAPI_h__
 #define nsStringAPI_h__
 
+#include <cstring>
+
 #include "nscore.h"
 
 template <class CharT>
@@ -173,8 +175,8 @@ class nsTAString_external {
 
   // Appends `aLength` characters from another buffer into room the owned buffer has.
   void AppendInPlace(const char_type* aData, size_type aLength) {
-    for (size_type i = 0; i < aLength; ++i)
-      mData[mLength + i] = aData[i];
+    if (aLength)
+      memcpy(mData + mLength, aData, aLength * sizeof(char_type));
     mLength += aLength;
     mData[mLength] = 0;
     mFlags &= ~PRUint32(F_VOID);

@@ -211,11 +211,7 @@ void nsTAString_external<CharT>::Replace(index_type aCutStart, size_type aCutLen
   // Appending what fits: the common case of a text being built, without the general moves.
   if (aCutStart == mLength && !fromOwnBuffer && (mFlags & F_OWNED) &&
       aLength <= mCapacity - mLength) {
-    if (aLength)
-      memcpy(mData + mLength, aData, aLength * sizeof(CharT));
-    mLength += aLength;
-    mData[mLength] = 0;
-    mFlags &= ~PRUint32(F_VOID);
+    AppendInPlace(aData, aLength);
     return;
   }
   if (fromOwnBuffer) {

@@ -87,12 +87,12 @@ TEST_F(TextWalkTest, RolesGoByTheTagNameOfHtmlElements) {
 
 TEST_F(TextWalkTest, RoleNamesIgnoreOnlyAsciiCase) {
   using Role = CNSTextWalk::Role;
-  EXPECT_EQ(CNSTextWalk::roleOfName("TextArea", 8), Role::ValueAfter);
-  EXPECT_EQ(CNSTextWalk::roleOfName(U(u"OPTION"), 6), Role::SpaceAfter);
-  EXPECT_EQ(CNSTextWalk::roleOfName("style", 5), Role::Skipped);
-  EXPECT_EQ(CNSTextWalk::roleOfName("style", 4), Role::Plain);  // "styl"
-  EXPECT_EQ(CNSTextWalk::roleOfName(U(u"\u0130r"), 2), Role::Plain);
-  EXPECT_EQ(CNSTextWalk::roleOfName(static_cast<const char*>(nullptr), 2), Role::Plain);
+  EXPECT_EQ(CNSTextWalk::roleOfName(nsDependentCString("TextArea")), Role::ValueAfter);
+  EXPECT_EQ(CNSTextWalk::roleOfName(nsDependentString(U(u"OPTION"))), Role::SpaceAfter);
+  EXPECT_EQ(CNSTextWalk::roleOfName(nsDependentCString("style")), Role::Skipped);
+  EXPECT_EQ(CNSTextWalk::roleOfName(nsDependentCString("style", 4)), Role::Plain);  // "styl"
+  EXPECT_EQ(CNSTextWalk::roleOfName(nsDependentString(U(u"\u0130r"))), Role::Plain);
+  EXPECT_EQ(CNSTextWalk::roleOfName(nsDependentCString("")), Role::Plain);
 }
 
 }  // namespace
