@@ -608,9 +608,15 @@ int CNSHtmlDocument::getDocBodyHeight() {
 
 // --- Placement --------------------------------------------------------------------------------
 
+nsIDocument* CNSHtmlDocument::contentDocument() {
+  if (!m_contentDocument)
+    m_contentDocument = NSQIUtils::doQI_nsIDocument(m_htmlDocument.get());
+  return m_contentDocument;
+}
+
 bool CNSHtmlDocument::getWindow(nsCOMPtr<nsIDOMWindow>& window) {
   window = nullptr;
-  nsCOMPtr<nsIDocument> document = NSQIUtils::doQI_nsIDocument(m_htmlDocument.get());
+  nsIDocument* document = contentDocument();
   if (!document)
     return false;
   window = do_QueryInterface(document->GetScriptGlobalObject());
@@ -619,7 +625,7 @@ bool CNSHtmlDocument::getWindow(nsCOMPtr<nsIDOMWindow>& window) {
 
 nsIWidget* CNSHtmlDocument::getWidget() {
   try {
-    nsCOMPtr<nsIDocument> document = NSQIUtils::doQI_nsIDocument(m_htmlDocument.get());
+    nsIDocument* document = contentDocument();
     if (!document)
       return nullptr;
     nsCOMPtr<nsISupports> container = document->GetContainer();
@@ -732,7 +738,7 @@ nsPoint CNSHtmlDocument::screenToDocument(const nsPoint& point) {
 bool CNSHtmlDocument::getParentDocument(CHtmlObjectPtr<CNSHtmlDocument>& parent) {
   parent = nullptr;
   try {
-    nsCOMPtr<nsIDocument> document = NSQIUtils::doQI_nsIDocument(m_htmlDocument.get());
+    nsIDocument* document = contentDocument();
     if (!document)
       return false;
     nsCOMPtr<nsIDOMHTMLDocument> html = do_QueryInterface(document->GetParentDocument());
@@ -917,7 +923,7 @@ IHtmlBrowser* CNSHtmlDocument::getBrowserByFocus() {
 }
 
 IHtmlBrowser* CNSHtmlDocument::getBrowserByWidget() {
-  nsCOMPtr<nsIDocument> document = NSQIUtils::doQI_nsIDocument(m_htmlDocument.get());
+  nsIDocument* document = contentDocument();
   if (!document)
     return nullptr;
   nsCOMPtr<nsISupports> container = document->GetContainer();

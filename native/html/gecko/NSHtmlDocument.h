@@ -12,6 +12,7 @@
 #include "HtmlRefCounted.h"
 #include "nsCOMPtr.h"
 #include "nsIDOMHTMLDocument.h"
+#include "nsIDocument.h"
 #include "nsPoint.h"
 #include "nsRect.h"
 #include "nsStringAPI.h"
@@ -152,7 +153,12 @@ class CNSHtmlDocument final : public CHtmlRefCounted<CNSHtmlDocument, IHtmlDocum
   IHtmlBrowser* getBrowserByFocus();
   IHtmlBrowser* getBrowserByWidget();
 
+  // The document's nsIDocument face (doQI_nsIDocument), asked for once: placing an element
+  // on the screen reads the window, the parent document and the widget through it.
+  nsIDocument* contentDocument();
+
   nsCOMPtr<nsIDOMHTMLDocument> m_htmlDocument;
+  nsCOMPtr<nsIDocument> m_contentDocument;
   bool m_ajaxTraceOn;
   bool m_wrapperScriptInserted;
 };

@@ -319,25 +319,24 @@ IHtmlPropertyValue* CNSHtmlElement::getProperty(unsigned int id) {
         m_element->GetTitle(value);
         return new CNSHtmlPropertyValue(value);
       }
-      case kClass: {
-        nsString_external tag;
-        if (NS_FAILED(m_element->GetTagName(tag)))
-          return nullptr;
-        nsString_external value;
-        value.AssignLiteral("Html.");
-        value.Append(tag);
-        return new CNSHtmlPropertyValue(value);
-      }
+      case kClass:
+        return CNSHtmlPropertyValue::filledString([this](nsString_external& value) {
+          if (NS_FAILED(m_element->GetTagName(value)))
+            return false;
+          static const PRUnichar kPrefix[] = {'H', 't', 'm', 'l', '.'};
+          value.Insert(kPrefix, 0, sizeof kPrefix / sizeof kPrefix[0]);
+          return true;
+        });
       case kOffsetLeft:
       case kOffsetTop:
       case kOffsetWidth:
       case kOffsetHeight:
         return offsetValue(id);
-      case kText: {
-        nsString_external text;
-        getText(text);
-        return new CNSHtmlPropertyValue(text);
-      }
+      case kText:
+        return CNSHtmlPropertyValue::filledString([this](nsString_external& text) {
+          getText(text);
+          return true;  // no text is the empty string
+        });
       case kScreenLeft:
         return new CNSHtmlPropertyValue(static_cast<int>(getScreenRect().x));
       case kScreenTop:
@@ -471,9 +470,8 @@ bool CNSHtmlElement::getText(nsCOMPtr<nsIDOMNode>& node, nsString_external& text
 
 bool CNSHtmlElement::getText(nsString_external& text) {
   bool broughtText = !text.IsEmpty();
-  nsCOMPtr<nsIDOMNode> node = do_QueryInterface(m_element);
   CNSTextWalk walk(text);
-  walk.addChildrenOf(node);
+  walk.addChildrenOf(m_element);  // an HTML element is a DOM node: no query needed
   if (text.IsEmpty())
     return false;
   // The walk made the white space of text nodes spaces already: what it took as is, and what
@@ -525,8 +523,7 @@ float CNSHtmlElement::getDocumentZoom() {
 
 void CNSHtmlElement::getBounds(nsRect& r) {
   try {
-    nsCOMPtr<nsIDOMNode> node = do_QueryInterface(m_element);
-    nsCOMPtr<nsIAccessible> accessible = getAccessibleNode(node);
+    nsCOMPtr<nsIAccessible> accessible = getAccessibleNode(nsCOMPtr<nsIDOMNode>(m_element.get()));
     if (accessible) {
       PRInt32 x = 0, y = 0, width = 0, height = 0;
       accessible->GetBounds(&x, &y, &width, &height);

@@ -27,6 +27,13 @@ class CNSHtmlPropertyValue final
   explicit CNSHtmlPropertyValue(const nsIntRect& rect);
   explicit CNSHtmlPropertyValue(bool value);
 
+  // A string value whose text `fill(nsString_external&)` writes straight into the value, so a
+  // long text is not copied once more; a fill that answers false gives no value (null).
+  //
+  //   CNSHtmlPropertyValue::filledString([&](nsString_external& s) { return read(s); })
+  template <class Fill>
+  static CNSHtmlPropertyValue* filledString(Fill fill);
+
   // IHtmlPropertyValue
   int type() override { return m_type; }
   const unsigned short* string() override;
@@ -52,5 +59,21 @@ class CNSHtmlPropertyValue final
   nsString_external m_text;
   unsigned char m_value[16];
 };
+
+template <class Fill>
+CNSHtmlPropertyValue* CNSHtmlPropertyValue::filledString(Fill fill) {
+  CNSHtmlPropertyValue* value = new CNSHtmlPropertyValue(STRING);
+  bool filled = false;
+  try {
+    filled = fill(value->m_text);
+  } catch (...) {
+    value->release();
+    throw;
+  }
+  if (filled)
+    return value;
+  value->release();
+  return nullptr;
+}
 
 #endif

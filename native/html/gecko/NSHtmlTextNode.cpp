@@ -81,12 +81,16 @@ bool CNSHtmlTextNode::getText(nsString_external& text) {
 IHtmlPropertyValue* CNSHtmlTextNode::getProperty(unsigned int id) {
   try {
     switch (id) {
-      case kText: {
-        nsString_external text;
-        return getText(text) ? new CNSHtmlPropertyValue(text) : nullptr;
-      }
+      case kText:
+        return CNSHtmlPropertyValue::filledString(
+            [this](nsString_external& text) { return getText(text); });
       case kClass:
-        return new CNSHtmlPropertyValue("Html.TextNode");
+        return CNSHtmlPropertyValue::filledString([](nsString_external& name) {
+          static const PRUnichar kName[] = {'H', 't', 'm', 'l', '.', 'T', 'e',
+                                            'x', 't', 'N', 'o', 'd', 'e'};
+          name.Assign(kName, sizeof kName / sizeof kName[0]);
+          return true;
+        });
       case kBounds: {
         nsRect bounds = getScreenRect();
         return new CNSHtmlPropertyValue(bounds);

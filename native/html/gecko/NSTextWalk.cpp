@@ -33,6 +33,39 @@ CNSTextWalk::Role roleOfAnyName(const StringT& name) {
   }
 }
 
+// Whether `rest` spells the lower-case `lower`, ignoring ASCII case; both end together.
+bool restIs(const char* rest, const char* lower) {
+  for (;; ++rest, ++lower) {
+    char c = *rest;
+    if (c >= 'A' && c <= 'Z')
+      c = char(c - 'A' + 'a');
+    if (c != *lower)
+      return false;
+    if (!c)
+      return true;
+  }
+}
+
+// roleOfAnyName for a NUL-terminated name, as tag atoms give them: the first letter tells most
+// names apart, without measuring the name first.
+CNSTextWalk::Role roleOfTerminatedName(const char* name) {
+  using Role = CNSTextWalk::Role;
+  switch (name[0] | 0x20) {  // an ASCII letter in lower case
+    case 'b':
+      return restIs(name + 1, "r") ? Role::SpaceAfter : Role::Plain;
+    case 'o':
+      return restIs(name + 1, "ption") ? Role::SpaceAfter : Role::Plain;
+    case 's':
+      return restIs(name + 1, "tyle") || restIs(name + 1, "cript") ? Role::Skipped : Role::Plain;
+    case 't':
+      if (restIs(name + 1, "h"))
+        return Role::SpaceAfter;
+      return restIs(name + 1, "extarea") ? Role::ValueAfter : Role::Plain;
+    default:
+      return Role::Plain;
+  }
+}
+
 // An atom's text without a copy; "" for none.
 const char* textOf(nsIAtom* atom) {
   const char* text = nullptr;
@@ -41,22 +74,15 @@ const char* textOf(nsIAtom* atom) {
   return text;
 }
 
-// The node's tag: an element's local name, "#text" for a text node.
-const char* tagOf(nsIContent* node) {
-  return textOf(node->Tag());
-}
-
-// A text node proper. CDATA sections are text to the content tree as well, but the walk goes by
-// the DOM's node type, for which they are not. Atoms live as long as the process, so the
-// "#text" atom, once met, is known by its address.
-bool isTextNode(nsIContent* node) {
-  if (!node->IsNodeOfType(nsIContent::eTEXT))
-    return false;
+// A text node proper, told by its tag: "#text" (an element's tag is its local name, which
+// cannot start with '#'). CDATA sections are text to the content tree as well, but the walk
+// goes by the DOM's node type, for which they are not. Atoms live as long as the process, so
+// the "#text" atom, once met on a text node, is known by its address.
+bool isTextNode(nsIContent* node, nsIAtom* tag) {
   static nsIAtom* textAtom = nullptr;
-  nsIAtom* tag = node->Tag();
-  if (tag && tag == textAtom)
-    return true;
-  if (strcmp(textOf(tag), "#text") != 0)
+  if (textAtom)
+    return tag == textAtom;
+  if (!tag || !node->IsNodeOfType(nsIContent::eTEXT) || strcmp(textOf(tag), "#text") != 0)
     return false;
   textAtom = tag;
   return true;
@@ -70,6 +96,10 @@ CNSTextWalk::Role CNSTextWalk::roleOfName(const nsAString& name) {
 
 CNSTextWalk::Role CNSTextWalk::roleOfName(const nsACString& name) {
   return roleOfAnyName(name);
+}
+
+CNSTextWalk::Role CNSTextWalk::roleOfName(const char* name) {
+  return name ? roleOfTerminatedName(name) : Role::Plain;
 }
 
 void CNSTextWalk::addChildrenOf(nsIDOMNode* node) {
@@ -98,13 +128,14 @@ void CNSTextWalk::addChildrenOf(nsIDOMNode* node) {
 // Depth first with a stack of its own rather than the call stack: pages nest tens of thousands
 // of elements deep.
 void CNSTextWalk::addNode(nsIContent* node) {
-  if (isTextNode(node)) {
+  nsIAtom* tag = node->Tag();
+  if (isTextNode(node, tag)) {
     appendCharacterData(node);
     return;
   }
   if (!node->IsNodeOfType(nsIContent::eELEMENT))
     return;
-  enterElement(node);
+  enterElement(node, tag);
   while (!m_open.empty()) {
     OpenElement& top = m_open.back();
     nsIContent* child = top.element->GetChildAt(top.nextChild++);
@@ -112,20 +143,25 @@ void CNSTextWalk::addNode(nsIContent* node) {
       OpenElement finished = top;
       m_open.pop_back();
       appendAfterElement(finished.element, finished.role);
-    } else if (isTextNode(child)) {
-      appendCharacterData(child);
-    } else if (child->IsNodeOfType(nsIContent::eELEMENT)) {
-      enterElement(child);
+      continue;
     }
+    nsIAtom* childTag = child->Tag();
+    if (isTextNode(child, childTag))
+      appendCharacterData(child);
+    else if (child->IsNodeOfType(nsIContent::eELEMENT))
+      enterElement(child, childTag);
   }
 }
 
-void CNSTextWalk::enterElement(nsIContent* element) {
-  Role role = roleOf(element);
-  if (role != Role::Skipped && element->GetChildCount() > 0)
+void CNSTextWalk::enterElement(nsIContent* element, nsIAtom* tag) {
+  Role role = roleOf(element, tag);
+  if (role != Role::Skipped && element->GetChildCount() > 0) {
+    if (m_open.empty())
+      m_open.reserve(kOpenElementsReserved);
     m_open.push_back({element, 0, role});
-  else
+  } else {
     appendAfterElement(element, role);
+  }
 }
 
 void CNSTextWalk::appendCharacterData(nsIContent* text) {
@@ -151,8 +187,8 @@ void CNSTextWalk::appendAfterElement(nsIContent* element, Role role) {
 // none is passed over without a DOM call. The few others are confirmed through the DOM: their
 // tag name (a prefix makes it another name) and that they are HTML elements (an SVG style
 // element's text counts).
-CNSTextWalk::Role CNSTextWalk::roleOf(nsIContent* element) {
-  if (roleOfName(nsDependentCString(tagOf(element))) == Role::Plain)
+CNSTextWalk::Role CNSTextWalk::roleOf(nsIContent* element, nsIAtom* tag) {
+  if (roleOfName(textOf(tag)) == Role::Plain)
     return Role::Plain;
   nsCOMPtr<nsIDOMNode> node = do_QueryInterface(element);
   if (!node || NS_FAILED(node->GetNodeName(m_name)))

@@ -18,6 +18,7 @@
 
 #include "nsStringAPI.h"
 
+class nsIAtom;
 class nsIContent;
 class nsIDOMNode;
 
@@ -39,6 +40,7 @@ class CNSTextWalk {
   // Plain. Only HTML elements have a role: the caller confirms that.
   static Role roleOfName(const nsAString& name);
   static Role roleOfName(const nsACString& name);
+  static Role roleOfName(const char* name);  // NUL-terminated; null is Plain
 
  private:
   struct OpenElement {
@@ -48,12 +50,15 @@ class CNSTextWalk {
   };
 
   void addNode(nsIContent* node);
-  void enterElement(nsIContent* element);
+  void enterElement(nsIContent* element, nsIAtom* tag);
   void appendCharacterData(nsIContent* text);
   void appendAfterElement(nsIContent* element, Role role);
-  Role roleOf(nsIContent* element);
+  Role roleOf(nsIContent* element, nsIAtom* tag);
 
   nsString_external& m_text;
+  // Room made at the first open element, for a walk nested as deep as pages usually are.
+  static constexpr size_t kOpenElementsReserved = 16;
+
   // The elements whose children are being walked. The tree does not change during a walk
   // (nothing in it runs script), so its nodes are held without references.
   std::vector<OpenElement> m_open;

@@ -70,17 +70,26 @@ class nsTAString_external {
   }
   void Replace(index_type aCutStart, size_type aCutLength, const self_type& aReadable);
 
-  void Append(char_type aChar) { Replace(mLength, 0, &aChar, 1); }
-  void Append(const char_type* aData, size_type aLength = PR_UINT32_MAX) {
-    Replace(mLength, 0, aData, aLength);
+  // Text built piece by piece mostly fits the room it has: those appends are made here. The
+  // characters go after the current ones, so even a piece of this string's own text is read
+  // before anything is written over it.
+  void Append(char_type aChar) {
+    if (HasRoomFor(1))
+      AppendInPlace(&aChar, 1);
+    else
+      Replace(mLength, 0, &aChar, 1);
   }
-  // Text built piece by piece mostly fits the room it has: that append is made here.
+  void Append(const char_type* aData, size_type aLength = PR_UINT32_MAX) {
+    if (aData && aLength != PR_UINT32_MAX && HasRoomFor(aLength))
+      AppendInPlace(aData, aLength);
+    else
+      Replace(mLength, 0, aData, aLength);
+  }
   void Append(const self_type& aReadable) {
-    if (&aReadable != this && (mFlags & F_OWNED) && aReadable.mLength <= mCapacity - mLength) {
+    if (&aReadable != this && HasRoomFor(aReadable.mLength))
       AppendInPlace(aReadable.mData, aReadable.mLength);
-      return;
-    }
-    Replace(mLength, 0, aReadable);
+    else
+      Replace(mLength, 0, aReadable);
   }
   void AppendLiteral(const char* aASCII);
   void AppendASCII(const char* aASCII) { AppendLiteral(aASCII); }
@@ -173,7 +182,10 @@ class nsTAString_external {
   // F_INLINE: the owned buffer is the string's own storage, not the heap.
   enum : PRUint32 { F_OWNED = 1, F_VOID = 2, F_INLINE = 4 };
 
-  // Appends `aLength` characters from another buffer into room the owned buffer has.
+  bool HasRoomFor(size_type aLength) const {
+    return (mFlags & F_OWNED) && aLength <= mCapacity - mLength;
+  }
+  // Appends `aLength` characters into room the owned buffer has.
   void AppendInPlace(const char_type* aData, size_type aLength) {
     if (aLength)
       memcpy(mData + mLength, aData, aLength * sizeof(char_type));

@@ -53,6 +53,37 @@ TEST(nsStringAPITest, SelfAppendAndSelfAssignCopyBeforeTheBufferMoves) {
   EXPECT_EQ(Narrow(s), "abcabcbc");
   s.Assign(s.BeginReading() + 3, 3);
   EXPECT_EQ(Narrow(s), "abc");
+
+  // Appends that fit the room left (a new string has room for 23 characters in itself), up to
+  // the last character of it, and one past it.
+  nsString room;
+  room.AssignLiteral("abcdefghijklmnop");
+  const PRUnichar* buffer = room.BeginReading();
+  room.Append(room.BeginReading(), 2);
+  room.Append(PRUnichar('q'));
+  room.Append(room.BeginReading() + 1, 4);
+  EXPECT_EQ(room.BeginReading(), buffer);
+  EXPECT_EQ(U16(room), u"abcdefghijklmnopabqbcde");
+  EXPECT_EQ(room.get()[23], 0);
+  room.Append(PRUnichar('!'));
+  EXPECT_NE(room.BeginReading(), buffer);
+  EXPECT_EQ(U16(room), u"abcdefghijklmnopabqbcde!");
+  EXPECT_EQ(room.get()[24], 0);
+  room.Truncate(3);
+  room.Append(room.BeginReading(), 0);
+  room.Append(static_cast<const PRUnichar*>(nullptr), 3);
+  EXPECT_EQ(U16(room), u"abc");
+  room.Append(Wide(u"xy"));  // up to the terminator
+  room.Append(room.BeginReading() + 1, 3);
+  EXPECT_EQ(U16(room), u"abcxybcx");
+  EXPECT_EQ(room.get()[8], 0);
+
+  // A borrowed text is never written to: the first append copies it.
+  char16_t text[] = u"lent";
+  nsDependentString dependent(Wide(text));
+  dependent.Append(PRUnichar('s'));
+  EXPECT_EQ(U16(dependent), u"lents");
+  EXPECT_EQ(std::u16string(text), u"lent");
 }
 
 bool InsideObject(const void* object, size_t size, const void* pointer) {

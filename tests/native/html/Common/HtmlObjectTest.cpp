@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "HtmlProperty.h"
 #include "HtmlRefCounted.h"
 #include "NSHtmlPropertyValue.h"
@@ -144,6 +146,27 @@ TEST(PropertyValueSlotsTest, EveryKindThroughItsSlots) {
   EXPECT_EQ(callSlot<int>(empty, 3), 3);
   EXPECT_EQ(callSlot<int>(empty, 9), 0);
   EXPECT_EQ(callSlot<const unsigned short*>(empty, 4)[0], 0);
+}
+
+TEST(PropertyValueSlotsTest, FilledStringsAreWrittenInPlaceOrNotMade) {
+  const PRUnichar* written = nullptr;
+  CHtmlObjectPtr<IHtmlPropertyValue> filled =
+      CNSHtmlPropertyValue::filledString([&written](nsString_external& text) {
+        text.AssignLiteral("written in place, longer than a short string");
+        written = text.get();
+        return true;
+      });
+  ASSERT_TRUE(filled);
+  EXPECT_EQ(filled->getReferenceCount(), 1);
+  EXPECT_EQ(callSlot<int>(filled, 3), 3);
+  EXPECT_EQ(callSlot<int>(filled, 9), 44);
+  EXPECT_EQ(callSlot<const unsigned short*>(filled, 4), written);  // the very characters
+
+  EXPECT_EQ(CNSHtmlPropertyValue::filledString([](nsString_external&) { return false; }), nullptr);
+  // A fill that throws leaves nothing behind (the sanitizer build checks for leaks).
+  EXPECT_THROW(CNSHtmlPropertyValue::filledString(
+                   [](nsString_external&) -> bool { throw std::runtime_error("no text"); }),
+               std::runtime_error);
 }
 
 TEST(PropertySlotsTest, NameIsCopiedAndTheValueHeldOnce) {

@@ -93,6 +93,24 @@ TEST_F(TextWalkTest, RoleNamesIgnoreOnlyAsciiCase) {
   EXPECT_EQ(CNSTextWalk::roleOfName(nsDependentCString("style", 4)), Role::Plain);  // "styl"
   EXPECT_EQ(CNSTextWalk::roleOfName(nsDependentString(U(u"\u0130r"))), Role::Plain);
   EXPECT_EQ(CNSTextWalk::roleOfName(nsDependentCString("")), Role::Plain);
+  // Terminated names, as tag atoms give them: the length decides first, then every letter.
+  EXPECT_EQ(CNSTextWalk::roleOfName("SCRIPT"), Role::Skipped);
+  EXPECT_EQ(CNSTextWalk::roleOfName("tH"), Role::SpaceAfter);
+  EXPECT_EQ(CNSTextWalk::roleOfName("scripts"), Role::Plain);
+  EXPECT_EQ(CNSTextWalk::roleOfName("scrip"), Role::Plain);
+  EXPECT_EQ(CNSTextWalk::roleOfName("optiom"), Role::Plain);
+  EXPECT_EQ(CNSTextWalk::roleOfName("b\x80"), Role::Plain);
+  EXPECT_EQ(CNSTextWalk::roleOfName(""), Role::Plain);
+  EXPECT_EQ(CNSTextWalk::roleOfName(static_cast<const char*>(nullptr)), Role::Plain);
+  // Both readings agree on every name with a role, its near misses and its case variants.
+  for (const char* name :
+       {"br",     "BR",     "bR",      "b",     "brr",      "th",       "tH",        "td",
+        "t",      "thead",  "style",   "STYLE", "styles",   "script",   "Script",    "scripts",
+        "option", "OPTION", "options", "optio", "textarea", "TextArea", "textareas", "b\x82",
+        "\x82r",  "@r",     "B\x00r",  "[r",    "div",      "o",        "s",         ""}) {
+    EXPECT_EQ(CNSTextWalk::roleOfName(name), CNSTextWalk::roleOfName(nsDependentCString(name)))
+        << name;
+  }
 }
 
 }  // namespace
