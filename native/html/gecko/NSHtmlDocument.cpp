@@ -235,8 +235,12 @@ constexpr ElementKind kElementKinds[] = {
 };
 
 const ElementKind* kindOfLocalName(const nsString_external& localName) {
+  PRUint32 length = localName.Length();
+  if (length == 0)
+    return nullptr;
+  PRUnichar first = localName.BeginReading()[0] | 0x20;  // an ASCII letter in lower case
   for (const ElementKind& candidate : kElementKinds) {
-    if (localName.Length() == candidate.localNameLength &&
+    if (length == candidate.localNameLength && first == PRUnichar(candidate.localName[0]) &&
         localName.LowerCaseEqualsLiteral(candidate.localName)) {
       return &candidate;
     }

@@ -6,30 +6,28 @@
 #include "nsIDOMHTMLElement.h"
 #include "nsIDOMText.h"
 
-namespace {
-bool isElementOrText(nsIDOMNode* node) {
-  PRUint16 type = 0;
-  node->GetNodeType(&type);
-  return type == nsIDOMNode::ELEMENT_NODE || type == nsIDOMNode::TEXT_NODE;
-}
-}  // namespace
-
 CNSHtmlElementEnumerator::CNSHtmlElementEnumerator(nsCOMPtr<nsIDOMNode> parent)
     : m_parentNode(parent) {
   nsCOMPtr<nsIDOMNode> first;
-  if (m_parentNode && NS_SUCCEEDED(m_parentNode->GetFirstChild(getter_AddRefs(first)))) {
-    m_nextNode = nextDOMNode(first);
-  }
+  if (m_parentNode && NS_SUCCEEDED(m_parentNode->GetFirstChild(getter_AddRefs(first))))
+    advanceTo(first);
 }
 
-nsCOMPtr<nsIDOMNode> CNSHtmlElementEnumerator::nextDOMNode(nsCOMPtr<nsIDOMNode> node) {
-  while (node && !isElementOrText(node)) {
+void CNSHtmlElementEnumerator::advanceTo(nsCOMPtr<nsIDOMNode>& node) {
+  while (node) {
+    PRUint16 type = 0;
+    node->GetNodeType(&type);
+    if (type == nsIDOMNode::ELEMENT_NODE || type == nsIDOMNode::TEXT_NODE) {
+      m_nextNode.swap(node);
+      m_nextType = type;
+      return;
+    }
     nsCOMPtr<nsIDOMNode> sibling;
     if (NS_FAILED(node->GetNextSibling(getter_AddRefs(sibling))))
-      return nullptr;
-    node = sibling;
+      break;
+    node.swap(sibling);
   }
-  return node;
+  m_nextNode = nullptr;
 }
 
 IHtmlObject* CNSHtmlElementEnumerator::nextElement() {
@@ -37,9 +35,7 @@ IHtmlObject* CNSHtmlElementEnumerator::nextElement() {
     return nullptr;
   IHtmlObject* result = nullptr;
   try {
-    PRUint16 type = 0;
-    m_nextNode->GetNodeType(&type);
-    if (type == nsIDOMNode::ELEMENT_NODE) {
+    if (m_nextType == nsIDOMNode::ELEMENT_NODE) {
       nsCOMPtr<nsIDOMHTMLElement> element = do_QueryInterface(m_nextNode);
       if (element)
         result = CNSHtmlDocument::create(element);
@@ -49,11 +45,10 @@ IHtmlObject* CNSHtmlElementEnumerator::nextElement() {
         result = new CNSHtmlTextNode(text);
     }
     nsCOMPtr<nsIDOMNode> sibling;
-    if (NS_SUCCEEDED(m_nextNode->GetNextSibling(getter_AddRefs(sibling))) && sibling) {
-      m_nextNode = nextDOMNode(sibling);
-    } else {
+    if (NS_SUCCEEDED(m_nextNode->GetNextSibling(getter_AddRefs(sibling))))
+      advanceTo(sibling);
+    else
       m_nextNode = nullptr;
-    }
   } catch (...) {
     m_nextNode = nullptr;
     if (result)

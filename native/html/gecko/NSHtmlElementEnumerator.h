@@ -21,12 +21,14 @@ class CNSHtmlElementEnumerator final
   IHtmlObject* nextElement() override;
   bool hasMoreElements() override { return m_nextNode != nullptr; }
 
-  // `node` itself or its first following sibling that is an element or a text node.
-  static nsCOMPtr<nsIDOMNode> nextDOMNode(nsCOMPtr<nsIDOMNode> node);
-
  private:
+  // Makes `node` itself or its first following sibling that is an element or a text node the
+  // next node (none when there is none), remembering its type; `node` is taken over.
+  void advanceTo(nsCOMPtr<nsIDOMNode>& node);
+
   nsCOMPtr<nsIDOMNode> m_parentNode;
   nsCOMPtr<nsIDOMNode> m_nextNode;
+  PRUint16 m_nextType = 0;
 };
 
 #endif

@@ -157,7 +157,7 @@ nsRect CNSHtmlTextNode::getScreenRect() {
     nsCOMPtr<nsIAccessibleRetrieval> retrieval =
         do_CreateInstance(NS_ACCESSIBLE_RETRIEVAL_CONTRACTID);
     nsCOMPtr<nsIAccessible> accessible;
-    nsCOMPtr<nsIDOMNode> node = do_QueryInterface(m_domNode);
+    nsIDOMNode* node = m_domNode;  // a text node is a DOM node: no query needed
     if (retrieval && node)
       retrieval->GetAccessibleFor(node, getter_AddRefs(accessible));
     if (accessible) {

@@ -184,12 +184,23 @@ void CNSTextWalk::appendAfterElement(nsIContent* element, Role role) {
 }
 
 // A tag name with a role has a local name with that role, so an element whose local name has
-// none is passed over without a DOM call. The few others are confirmed through the DOM: their
-// tag name (a prefix makes it another name) and that they are HTML elements (an SVG style
-// element's text counts).
+// none is passed over without a DOM call; the last few such tags are known by their atoms,
+// which the walked elements keep alive. The few others are confirmed through the DOM.
 CNSTextWalk::Role CNSTextWalk::roleOf(nsIContent* element, nsIAtom* tag) {
-  if (roleOfName(textOf(tag)) == Role::Plain)
-    return Role::Plain;
+  for (nsIAtom* plain : m_plainTags) {
+    if (plain == tag)
+      return Role::Plain;
+  }
+  if (roleOfName(textOf(tag)) != Role::Plain)
+    return confirmedRole(element);
+  m_plainTags[m_nextPlainTag] = tag;
+  m_nextPlainTag = (m_nextPlainTag + 1) % kPlainTagsKept;
+  return Role::Plain;
+}
+
+// Their tag name (a prefix makes it another name) and that they are HTML elements (an SVG style
+// element's text counts).
+CNSTextWalk::Role CNSTextWalk::confirmedRole(nsIContent* element) {
   nsCOMPtr<nsIDOMNode> node = do_QueryInterface(element);
   if (!node || NS_FAILED(node->GetNodeName(m_name)))
     return Role::Plain;

@@ -54,6 +54,7 @@ class CNSTextWalk {
   void appendCharacterData(nsIContent* text);
   void appendAfterElement(nsIContent* element, Role role);
   Role roleOf(nsIContent* element, nsIAtom* tag);
+  Role confirmedRole(nsIContent* element);
 
   nsString_external& m_text;
   // Room made at the first open element, for a walk nested as deep as pages usually are.
@@ -63,6 +64,10 @@ class CNSTextWalk {
   // (nothing in it runs script), so its nodes are held without references.
   std::vector<OpenElement> m_open;
   nsString_external m_name;  // reused for the names that need the DOM's confirmation
+  // Tags met in this walk whose names have no role (pages repeat a few tags many times).
+  static constexpr unsigned kPlainTagsKept = 4;
+  nsIAtom* m_plainTags[kPlainTagsKept] = {};
+  unsigned m_nextPlainTag = 0;
   bool m_tookTextAsIs = false;
 };
 

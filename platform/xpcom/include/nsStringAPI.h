@@ -51,7 +51,12 @@ class nsTAString_external {
   char_type Last() const { return mData[mLength - 1]; }
 
   // Writing. A new size of PR_UINT32_MAX keeps the length.
-  char_type* BeginWriting(PRUint32 aNewSize = PR_UINT32_MAX);
+  // The characters to write in place; with a size, the length is set to it first.
+  char_type* BeginWriting(PRUint32 aNewSize = PR_UINT32_MAX) {
+    if (aNewSize == PR_UINT32_MAX && (mFlags & F_OWNED))
+      return mData;
+    return BeginWritingSlow(aNewSize);
+  }
   char_type* EndWriting() { return BeginWriting() + mLength; }
   PRBool SetLength(PRUint32 aLength);
   void Truncate(size_type aNewLength = 0);
@@ -207,6 +212,7 @@ class nsTAString_external {
   }
   // EnsureOwned when the buffer is not owned or too small: a new buffer of its own.
   bool GrowOwned(size_type aCapacity);
+  char_type* BeginWritingSlow(PRUint32 aNewSize);
   void ReleaseBuffer();
   bool OwnsHeapBuffer() const { return (mFlags & F_OWNED) && !(mFlags & F_INLINE); }
 

@@ -117,7 +117,7 @@ PRUint32 nsTAString_external<CharT>::BeginReading(const char_type** aBegin,
 }
 
 template <class CharT>
-CharT* nsTAString_external<CharT>::BeginWriting(PRUint32 aNewSize) {
+CharT* nsTAString_external<CharT>::BeginWritingSlow(PRUint32 aNewSize) {
   if (aNewSize != PR_UINT32_MAX) {
     if (!SetLength(aNewSize))
       return nsnull;

@@ -98,16 +98,19 @@ NS_IMETHODIMP CharacterData::ReplaceData(PRUint32 offset, PRUint32 count, const 
 }
 
 nsIAtom* CharacterData::Tag() const {
-  static Atom* const text = Atom::get(u"#text");
-  static Atom* const cdataSection = Atom::get(u"#cdata-section");
-  static Atom* const comment = Atom::get(u"#comment");
+  // The fixed names, made together: asked for every text node of a text walk.
+  static const struct {
+    Atom* text = Atom::get(u"#text");
+    Atom* cdataSection = Atom::get(u"#cdata-section");
+    Atom* comment = Atom::get(u"#comment");
+  } kNames;
   switch (nodeType()) {
     case NodeType::Text:
-      return text;
+      return kNames.text;
     case NodeType::CDATASection:
-      return cdataSection;
+      return kNames.cdataSection;
     case NodeType::Comment:
-      return comment;
+      return kNames.comment;
     default:
       return Atom::get(nodeName());  // a processing instruction's target
   }

@@ -1,8 +1,9 @@
 #include "ServiceManager.h"
 
-#include "Services.h"
-
+#include <cstring>
 #include <string_view>
+
+#include "Services.h"
 
 namespace geckohost {
 
@@ -110,10 +111,11 @@ NS_IMETHODIMP ServiceManager::CreateInstanceByContractID(const char* aContractID
     return NS_ERROR_INVALID_ARG;
   if (aDelegate)
     return NS_ERROR_NO_AGGREGATION;
-  std::string_view contractID(aContractID);
-  auto found = mLastFactory != mFactories.end() && mLastFactory->first == contractID
-                   ? mLastFactory
-                   : mFactories.find(contractID);
+  // The key is a std::string: its terminated text is compared in one pass, no length first.
+  auto found =
+      mLastFactory != mFactories.end() && strcmp(mLastFactory->first.c_str(), aContractID) == 0
+          ? mLastFactory
+          : mFactories.find(std::string_view(aContractID));
   if (found == mFactories.end())
     return NS_ERROR_FACTORY_NOT_REGISTERED;
   mLastFactory = found;

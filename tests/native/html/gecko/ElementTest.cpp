@@ -129,6 +129,31 @@ TEST_F(ElementTest, ChildrenSkipCommentsAndParentsClimbToTheDocument) {
   EXPECT_EQ(Classes(bolds), (std::vector<std::string>{"Html.B"}));
 }
 
+TEST_F(ElementTest, ChildrenFollowTheLiveSiblingLinks) {
+  HostPage page(R"html(<body><div id="d"><!--a-->x<!--b--><i>y</i><!--c--></div></body>)html");
+  CHtmlObjectPtr<CNSHtmlElement> division = Make(page, "d");
+  CHtmlObjectPtr<IHtmlEnumerator> children = division->getChildren();
+  ASSERT_TRUE(children->hasMoreElements());
+  CHtmlObjectPtr<IHtmlElement> first = static_cast<IHtmlElement*>(children->nextElement());
+  EXPECT_EQ(StringProperty(first, ".class"), "Html.TextNode");
+
+  // Added behind the last comment while the enumeration stands before the i element.
+  nsCOMPtr<nsIDOMElement> bold;
+  page.domDocument()->CreateElement(NS_LITERAL_STRING("b"), getter_AddRefs(bold));
+  nsCOMPtr<nsIDOMHTMLElement> parent = page.element("d");
+  nsCOMPtr<nsIDOMNode> added;
+  ASSERT_EQ(parent->AppendChild(bold, getter_AddRefs(added)), NS_OK);
+  EXPECT_EQ(Classes(children), (std::vector<std::string>{"Html.I", "Html.B"}));
+  EXPECT_FALSE(children->hasMoreElements());
+  EXPECT_EQ(children->nextElement(), nullptr);
+
+  // Only comments: nothing to enumerate from the start.
+  HostPage quiet(R"html(<body><div id="q"><!--a--><!--b--></div></body>)html");
+  CHtmlObjectPtr<CNSHtmlElement> silent = Make(quiet, "q");
+  CHtmlObjectPtr<IHtmlEnumerator> none = silent->getChildren();
+  EXPECT_FALSE(none->hasMoreElements());
+}
+
 TEST_F(ElementTest, FocusFollowsTheActiveElement) {
   HostPage page(R"html(<body id="body"><input id="i"><input id="j"></body>)html");
   auto focused = [&](const char* id) {
