@@ -256,9 +256,11 @@ CNSHtmlElement* CNSHtmlDocument::create(nsCOMPtr<nsIDOMHTMLElement>& element) {
   nsString_external localName;
   element->GetLocalName(localName);
   const ElementKind* match = kindOfLocalName(localName);
-  if (match && match->holds(element))
-    return match->make(element);
-  return new CNSHtmlElement(element);
+  CNSHtmlElement* made =
+      match && match->holds(element) ? match->make(element) : new CNSHtmlElement(element);
+  if (made->getElement() == element.get())  // an inner input stands for the outer one
+    made->noteLocalName(localName);
+  return made;
 }
 
 IHtmlElement* CNSHtmlDocument::create(nsCOMPtr<nsIDOMNode>& node) {

@@ -119,6 +119,22 @@ void compressWhiteSpace(nsString_external& text) {
   text.SetLength(PRUint32(out - begin));
 }
 
+// Whether compressWhiteSpace would leave the text as it is: no white space at either end and
+// none next to other white space.
+bool isCompressed(const nsString_external& text) {
+  const PRUnichar* begin = text.BeginReading();
+  const PRUnichar* end = begin + text.Length();
+  if (begin == end)
+    return true;
+  if (isWhiteSpace(*begin) || isWhiteSpace(end[-1]))
+    return false;
+  for (const PRUnichar* c = begin + 1; c != end; ++c) {
+    if (isWhiteSpace(*c) && isWhiteSpace(c[-1]))
+      return false;
+  }
+  return true;
+}
+
 nsCOMPtr<nsIDOMHTMLDocument> ownerHtmlDocument(nsIDOMHTMLElement* element) {
   nsCOMPtr<nsIDOMDocument> owner;
   if (element)
@@ -157,10 +173,22 @@ bool CNSHtmlElement::hitTest(int, int) {
 
 // --- Tree ------------------------------------------------------------------------------------
 
+void CNSHtmlElement::noteLocalName(const nsAString& localName) {
+  m_localNameIsNotHtml = !localName.LowerCaseEqualsLiteral("html");
+}
+
+bool CNSHtmlElement::tagMayBeHtml() {
+  if (m_localNameIsNotHtml)
+    return false;
+  nsString_external tag;
+  m_element->GetTagName(tag);
+  return tag.LowerCaseEqualsLiteral("html");
+}
+
 IHtmlEnumerator* CNSHtmlElement::getChildren() {
   try {
-    nsCOMPtr<nsIDOMNode> node = do_QueryInterface(m_element);
-    return node ? new CNSHtmlElementEnumerator(node) : nullptr;
+    // An HTML element is a DOM node: no query needed.
+    return new CNSHtmlElementEnumerator(nsCOMPtr<nsIDOMNode>(m_element.get()));
   } catch (...) {
     reportException(kLineGetChildren);
   }
@@ -478,6 +506,10 @@ bool CNSHtmlElement::getText(nsString_external& text) {
   // the caller brought, are all that is left to clean.
   if (broughtText || walk.tookTextAsIs())
     replaceWideSpace(text);
+  // Whether white space is compressed only matters for a text that compressing would change:
+  // most element texts (a cell's, a link's) have single spaces inside only.
+  if (isCompressed(text))
+    return true;
   const char* respect = ZvInstallOptions::GetOption(ZvInstallOptions::RESPECT_WIDE_SPACE);
   if (!respect || strcmp(respect, "true") != 0)
     compressWhiteSpace(text);
@@ -546,9 +578,7 @@ void CNSHtmlElement::getBounds(nsRect& r) {
     r.SetRect(left, top, width, height);
 
     nsCOMPtr<nsIDOMNSElement> scrolling = do_QueryInterface(m_element);
-    nsString_external tag;
-    m_element->GetTagName(tag);
-    if (tag.LowerCaseEqualsLiteral("html") && scrolling) {
+    if (scrolling && tagMayBeHtml()) {
       PRInt32 clientHeight = 0;
       if (NS_SUCCEEDED(scrolling->GetClientHeight(&clientHeight)) && clientHeight > 5 &&
           clientHeight > r.height) {

@@ -47,6 +47,9 @@ class CNSHtmlElement : public CHtmlRefCounted<CNSHtmlElement, INSDomElement> {
 
   // The wrapped element; never null for a constructed object.
   nsIDOMHTMLElement* getElement() const { return m_element; }
+  // Told by the factory, which reads the wrapped element's local name anyway: bounds then
+  // need the tag name only when the local name is "html".
+  void noteLocalName(const nsAString& localName);
 
   // Eight hexadecimal digits of the identity followed by the tag name: "0a1b2c3dDIV".
   nsString_external getUniqueId();
@@ -91,10 +94,16 @@ class CNSHtmlElement : public CHtmlRefCounted<CNSHtmlElement, INSDomElement> {
   nsCOMPtr<nsIDOMHTMLElement> m_element;
 
  private:
+  // The tag name is the local name behind any prefix: a local name other than "html" (in any
+  // case) rules out the tag name "HTML" that gives the root element its client height.
+  bool tagMayBeHtml();
+
   IHtmlPropertyValue* offsetValue(unsigned int id);
   void placeOnScreen(nsRect& rect);
   bool hasFocus();
   bool hasScript();
+
+  bool m_localNameIsNotHtml = false;  // false until the factory says so
 };
 
 #endif

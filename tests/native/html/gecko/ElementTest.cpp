@@ -188,6 +188,13 @@ TEST_F(ElementTest, ElementTextFollowsTheWalkRules) {
   EXPECT_EQ(TextOf("<div><p><script>x</script>in</p>out</div>"), "inout");
   // Only HTML elements have roles: an SVG style element's text is text.
   EXPECT_EQ(TextOf("<svg><style>s{}</style><text>t</text></svg>|<style>h{}</style>"), "s{}t|");
+  // White space at one end only, one run inside, single spaces only, one character.
+  EXPECT_EQ(TextOf(" a b"), "a b");
+  EXPECT_EQ(TextOf("a b\t"), "a b");
+  EXPECT_EQ(TextOf("a b<b> </b>c"), "a b c");
+  EXPECT_EQ(TextOf("a<b>\r\n</b>b"), "a b");
+  EXPECT_EQ(TextOf("a b c"), "a b c");
+  EXPECT_EQ(TextOf("x"), "x");
 }
 
 TEST_F(ElementTest, TextAreaGivesItsMarkupThenItsValue) {
