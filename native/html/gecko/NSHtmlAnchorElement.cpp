@@ -18,12 +18,12 @@ bool CNSHtmlAnchorElement::isAnchor(nsIDOMHTMLElement* element) {
 
 IHtmlPropertyValue* CNSHtmlAnchorElement::getProperty(unsigned int id) {
   try {
-    nsCOMPtr<nsIDOMHTMLAnchorElement> anchor = do_QueryInterface(m_element);
+    auto anchor = [this] { return typedElement<nsIDOMHTMLAnchorElement>(); };
     switch (id) {
       case PROP_name:
-        return NSStringRead(anchor.get(), &nsIDOMHTMLAnchorElement::GetName);
+        return NSStringRead(anchor().get(), &nsIDOMHTMLAnchorElement::GetName);
       case PROP_href:
-        return NSStringRead(anchor.get(), &nsIDOMHTMLAnchorElement::GetHref);
+        return NSStringRead(anchor().get(), &nsIDOMHTMLAnchorElement::GetHref);
       default:
         return CNSHtmlElement::getProperty(id);
     }

@@ -17,16 +17,16 @@ bool CNSHtmlButtonElement::isButton(nsIDOMHTMLElement* element) {
 
 IHtmlPropertyValue* CNSHtmlButtonElement::getProperty(unsigned int id) {
   try {
-    nsCOMPtr<nsIDOMHTMLButtonElement> button = do_QueryInterface(m_element);
+    auto button = [this] { return typedElement<nsIDOMHTMLButtonElement>(); };
     switch (id) {
       case PROP_name:
-        return NSStringRead(button.get(), &nsIDOMHTMLButtonElement::GetName);
+        return NSStringRead(button().get(), &nsIDOMHTMLButtonElement::GetName);
       case PROP_value:
-        return NSStringRead(button.get(), &nsIDOMHTMLButtonElement::GetValue);
+        return NSStringRead(button().get(), &nsIDOMHTMLButtonElement::GetValue);
       case PROP_type:
-        return NSStringRead(button.get(), &nsIDOMHTMLButtonElement::GetType);
+        return NSStringRead(button().get(), &nsIDOMHTMLButtonElement::GetType);
       case PROP_disabled:
-        return NSBooleanRead(button.get(), &nsIDOMHTMLButtonElement::GetDisabled);
+        return NSBooleanRead(button().get(), &nsIDOMHTMLButtonElement::GetDisabled);
       default:
         return CNSHtmlElement::getProperty(id);
     }

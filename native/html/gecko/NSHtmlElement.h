@@ -88,6 +88,14 @@ class CNSHtmlElement : public CHtmlRefCounted<CNSHtmlElement, INSDomElement> {
   static void reportException(unsigned int line);
 
  protected:
+  // The wrapped element through one of its typed DOM interfaces; null when it has none. The
+  // property cases that need it ask, so the properties every element has cost no query.
+  template <class Interface>
+  nsCOMPtr<Interface> typedElement() const {
+    nsCOMPtr<Interface> typed = do_QueryInterface(m_element);
+    return typed;
+  }
+
   // Zoom of the element's document's window; <= 0 when unknown.
   float getDocumentZoom();
 

@@ -24,37 +24,36 @@ bool CNSHtmlInputElement::isInput(nsIDOMHTMLElement* element) {
 
 IHtmlPropertyValue* CNSHtmlInputElement::getProperty(unsigned int id) {
   try {
-    nsCOMPtr<nsIDOMHTMLInputElement> input = do_QueryInterface(m_element);
-    nsIDOMHTMLInputElement* in = input.get();
+    auto input = [this] { return typedElement<nsIDOMHTMLInputElement>(); };
     switch (id) {
       case PROP_name:
-        return NSStringRead(in, &nsIDOMHTMLInputElement::GetName);
+        return NSStringRead(input().get(), &nsIDOMHTMLInputElement::GetName);
       case PROP_class:
         return classValue();
       case PROP_value:
-        return NSStringRead(in, &nsIDOMHTMLInputElement::GetValue);
+        return NSStringRead(input().get(), &nsIDOMHTMLInputElement::GetValue);
       case PROP_type:
-        return NSStringRead(in, &nsIDOMHTMLInputElement::GetType);
+        return NSStringRead(input().get(), &nsIDOMHTMLInputElement::GetType);
       case PROP_checked:
-        return NSBooleanRead(in, &nsIDOMHTMLInputElement::GetChecked);
+        return NSBooleanRead(input().get(), &nsIDOMHTMLInputElement::GetChecked);
       case PROP_defaultValue:
-        return NSStringRead(in, &nsIDOMHTMLInputElement::GetDefaultValue);
+        return NSStringRead(input().get(), &nsIDOMHTMLInputElement::GetDefaultValue);
       case PROP_defaultChecked:
-        return NSBooleanRead(in, &nsIDOMHTMLInputElement::GetDefaultChecked);
+        return NSBooleanRead(input().get(), &nsIDOMHTMLInputElement::GetDefaultChecked);
       case PROP_alt:
-        return NSStringRead(in, &nsIDOMHTMLInputElement::GetAlt);
+        return NSStringRead(input().get(), &nsIDOMHTMLInputElement::GetAlt);
       case PROP_size:
         return sizeValue();
       case PROP_src:
         return srcValue();
       case PROP_disabled:
-        return NSBooleanRead(in, &nsIDOMHTMLInputElement::GetDisabled);
+        return NSBooleanRead(input().get(), &nsIDOMHTMLInputElement::GetDisabled);
       case PROP_maxLength:
-        return NSIntegerRead(in, &nsIDOMHTMLInputElement::GetMaxLength);
+        return NSIntegerRead(input().get(), &nsIDOMHTMLInputElement::GetMaxLength);
       case PROP_indeterminate:
         return new CNSHtmlPropertyValue(false);
       case PROP_readOnly:
-        return NSBooleanRead(in, &nsIDOMHTMLInputElement::GetReadOnly);
+        return NSBooleanRead(input().get(), &nsIDOMHTMLInputElement::GetReadOnly);
       default:
         return CNSHtmlElement::getProperty(id);
     }

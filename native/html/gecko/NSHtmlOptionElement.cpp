@@ -24,16 +24,16 @@ bool CNSHtmlOptionElement::isOption(nsIDOMHTMLElement* element) {
 
 IHtmlPropertyValue* CNSHtmlOptionElement::getProperty(unsigned int id) {
   try {
-    nsCOMPtr<nsIDOMHTMLOptionElement> option = do_QueryInterface(m_element);
+    auto option = [this] { return typedElement<nsIDOMHTMLOptionElement>(); };
     switch (id) {
       case PROP_value:
-        return NSStringRead(option.get(), &nsIDOMHTMLOptionElement::GetValue);
+        return NSStringRead(option().get(), &nsIDOMHTMLOptionElement::GetValue);
       case PROP_selected:
-        return NSBooleanRead(option.get(), &nsIDOMHTMLOptionElement::GetSelected);
+        return NSBooleanRead(option().get(), &nsIDOMHTMLOptionElement::GetSelected);
       case PROP_defaultSelected:
-        return NSBooleanRead(option.get(), &nsIDOMHTMLOptionElement::GetDefaultSelected);
+        return NSBooleanRead(option().get(), &nsIDOMHTMLOptionElement::GetDefaultSelected);
       case PROP_index:
-        return NSIntegerRead(option.get(), &nsIDOMHTMLOptionElement::GetIndex);
+        return NSIntegerRead(option().get(), &nsIDOMHTMLOptionElement::GetIndex);
       case PROP_bounds:
         return new CNSHtmlPropertyValue(getScreenRectangle());
       default:

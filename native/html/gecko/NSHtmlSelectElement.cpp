@@ -33,29 +33,28 @@ CNSHtmlSelectElement::SelectUIType CNSHtmlSelectElement::getUIType() {
 
 IHtmlPropertyValue* CNSHtmlSelectElement::getProperty(unsigned int id) {
   try {
-    nsCOMPtr<nsIDOMHTMLSelectElement> select = do_QueryInterface(m_element);
-    nsIDOMHTMLSelectElement* list = select.get();
+    auto select = [this] { return typedElement<nsIDOMHTMLSelectElement>(); };
     switch (id) {
       case PROP_name:
-        return NSStringRead(list, &nsIDOMHTMLSelectElement::GetName);
+        return NSStringRead(select().get(), &nsIDOMHTMLSelectElement::GetName);
       case PROP_value:
         return valueOfSelection();
       case PROP_type:
-        return NSStringRead(list, &nsIDOMHTMLSelectElement::GetType);
+        return NSStringRead(select().get(), &nsIDOMHTMLSelectElement::GetType);
       case PROP_size:
-        return NSIntegerRead(list, &nsIDOMHTMLSelectElement::GetSize);
+        return NSIntegerRead(select().get(), &nsIDOMHTMLSelectElement::GetSize);
       case PROP_disabled:
-        return NSBooleanRead(list, &nsIDOMHTMLSelectElement::GetDisabled);
+        return NSBooleanRead(select().get(), &nsIDOMHTMLSelectElement::GetDisabled);
       case PROP_multiple:
-        return NSBooleanRead(list, &nsIDOMHTMLSelectElement::GetMultiple);
+        return NSBooleanRead(select().get(), &nsIDOMHTMLSelectElement::GetMultiple);
       case PROP_length:
-        return NSIntegerRead(list, &nsIDOMHTMLSelectElement::GetLength);
+        return NSIntegerRead(select().get(), &nsIDOMHTMLSelectElement::GetLength);
       case PROP_selectedIndex:
-        return NSIntegerRead(list, &nsIDOMHTMLSelectElement::GetSelectedIndex, -1);
+        return NSIntegerRead(select().get(), &nsIDOMHTMLSelectElement::GetSelectedIndex, -1);
       case PROP_comboList:
         return comboListValue();
       case PROP_uIType:
-        return list ? new CNSHtmlPropertyValue(static_cast<int>(getUIType())) : nullptr;
+        return select() ? new CNSHtmlPropertyValue(static_cast<int>(getUIType())) : nullptr;
       default:
         return CNSHtmlElement::getProperty(id);
     }

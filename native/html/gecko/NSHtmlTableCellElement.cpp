@@ -17,14 +17,14 @@ bool CNSHtmlTableCellElement::isTableCell(nsIDOMHTMLElement* element) {
 
 IHtmlPropertyValue* CNSHtmlTableCellElement::getProperty(unsigned int id) {
   try {
-    nsCOMPtr<nsIDOMHTMLTableCellElement> cell = do_QueryInterface(m_element);
+    auto cell = [this] { return typedElement<nsIDOMHTMLTableCellElement>(); };
     switch (id) {
       case PROP_cellIndex:
-        return NSIntegerRead(cell.get(), &nsIDOMHTMLTableCellElement::GetCellIndex, -1);
+        return NSIntegerRead(cell().get(), &nsIDOMHTMLTableCellElement::GetCellIndex, -1);
       case PROP_rowSpan:
-        return NSIntegerRead(cell.get(), &nsIDOMHTMLTableCellElement::GetRowSpan);
+        return NSIntegerRead(cell().get(), &nsIDOMHTMLTableCellElement::GetRowSpan);
       case PROP_colSpan:
-        return NSIntegerRead(cell.get(), &nsIDOMHTMLTableCellElement::GetColSpan);
+        return NSIntegerRead(cell().get(), &nsIDOMHTMLTableCellElement::GetColSpan);
       case PROP_width:
         // A cell's width is deliberately unanswered; its rectangle says how wide it is.
         return nullptr;

@@ -31,14 +31,14 @@ bool CNSHtmlTableElement::isTable(nsIDOMHTMLElement* element) {
 
 IHtmlPropertyValue* CNSHtmlTableElement::getProperty(unsigned int id) {
   try {
-    nsCOMPtr<nsIDOMHTMLTableElement> table = do_QueryInterface(m_element);
+    auto table = [this] { return typedElement<nsIDOMHTMLTableElement>(); };
     switch (id) {
       case PROP_width:
-        return NSStringRead(table.get(), &nsIDOMHTMLTableElement::GetWidth);
+        return NSStringRead(table().get(), &nsIDOMHTMLTableElement::GetWidth);
       case PROP_border:
-        return NSStringRead(table.get(), &nsIDOMHTMLTableElement::GetBorder);
+        return NSStringRead(table().get(), &nsIDOMHTMLTableElement::GetBorder);
       case PROP_caption:
-        return captionValue(table);
+        return captionValue(table());
       default:
         return CNSHtmlElement::getProperty(id);
     }

@@ -18,20 +18,20 @@ bool CNSHtmlTextAreaElement::isTextAreaElement(nsIDOMHTMLElement* element) {
 
 IHtmlPropertyValue* CNSHtmlTextAreaElement::getProperty(unsigned int id) {
   try {
-    nsCOMPtr<nsIDOMHTMLTextAreaElement> area = do_QueryInterface(m_element);
+    auto area = [this] { return typedElement<nsIDOMHTMLTextAreaElement>(); };
     switch (id) {
       case PROP_name:
-        return NSStringRead(area.get(), &nsIDOMHTMLTextAreaElement::GetName);
+        return NSStringRead(area().get(), &nsIDOMHTMLTextAreaElement::GetName);
       case PROP_value:
-        return NSStringRead(area.get(), &nsIDOMHTMLTextAreaElement::GetValue);
+        return NSStringRead(area().get(), &nsIDOMHTMLTextAreaElement::GetValue);
       case PROP_defaultValue:
-        return NSStringRead(area.get(), &nsIDOMHTMLTextAreaElement::GetDefaultValue);
+        return NSStringRead(area().get(), &nsIDOMHTMLTextAreaElement::GetDefaultValue);
       case PROP_disabled:
-        return NSBooleanRead(area.get(), &nsIDOMHTMLTextAreaElement::GetDisabled);
+        return NSBooleanRead(area().get(), &nsIDOMHTMLTextAreaElement::GetDisabled);
       case PROP_readOnly:
-        return NSBooleanRead(area.get(), &nsIDOMHTMLTextAreaElement::GetReadOnly);
+        return NSBooleanRead(area().get(), &nsIDOMHTMLTextAreaElement::GetReadOnly);
       case PROP_rows:
-        return NSIntegerRead(area.get(), &nsIDOMHTMLTextAreaElement::GetRows);
+        return NSIntegerRead(area().get(), &nsIDOMHTMLTextAreaElement::GetRows);
       default:
         return CNSHtmlElement::getProperty(id);
     }
