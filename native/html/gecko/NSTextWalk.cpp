@@ -138,13 +138,15 @@ void CNSTextWalk::addNode(nsIContent* node) {
   enterElement(node, tag);
   while (!m_open.empty()) {
     OpenElement& top = m_open.back();
-    nsIContent* child = top.element->GetChildAt(top.nextChild++);
-    if (!child) {
+    if (top.nextChild == top.childCount) {
       OpenElement finished = top;
       m_open.pop_back();
       appendAfterElement(finished.element, finished.role);
       continue;
     }
+    nsIContent* child = top.element->GetChildAt(top.nextChild++);
+    if (!child)
+      continue;
     nsIAtom* childTag = child->Tag();
     if (isTextNode(child, childTag))
       appendCharacterData(child);
@@ -153,12 +155,14 @@ void CNSTextWalk::addNode(nsIContent* node) {
   }
 }
 
+// The child count is read once: the tree does not change during a walk.
 void CNSTextWalk::enterElement(nsIContent* element, nsIAtom* tag) {
   Role role = roleOf(element, tag);
-  if (role != Role::Skipped && element->GetChildCount() > 0) {
+  PRUint32 childCount = role == Role::Skipped ? 0 : element->GetChildCount();
+  if (childCount > 0) {
     if (m_open.empty())
       m_open.reserve(kOpenElementsReserved);
-    m_open.push_back({element, 0, role});
+    m_open.push_back({element, 0, childCount, role});
   } else {
     appendAfterElement(element, role);
   }
@@ -170,7 +174,7 @@ void CNSTextWalk::appendCharacterData(nsIContent* text) {
   replaceWideSpace(m_text, start);
 }
 
-void CNSTextWalk::appendAfterElement(nsIContent* element, Role role) {
+void CNSTextWalk::appendForRole(nsIContent* element, Role role) {
   if (role == Role::SpaceAfter) {
     m_text.Append(PRUnichar(' '));
   } else if (role == Role::ValueAfter) {

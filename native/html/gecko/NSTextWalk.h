@@ -46,13 +46,19 @@ class CNSTextWalk {
   struct OpenElement {
     nsIContent* element;
     PRUint32 nextChild;
+    PRUint32 childCount;
     Role role;
   };
 
   void addNode(nsIContent* node);
   void enterElement(nsIContent* element, nsIAtom* tag);
   void appendCharacterData(nsIContent* text);
-  void appendAfterElement(nsIContent* element, Role role);
+  // What follows an element's text: only two roles add anything.
+  void appendAfterElement(nsIContent* element, Role role) {
+    if (role == Role::SpaceAfter || role == Role::ValueAfter)
+      appendForRole(element, role);
+  }
+  void appendForRole(nsIContent* element, Role role);
   Role roleOf(nsIContent* element, nsIAtom* tag);
   Role confirmedRole(nsIContent* element);
 
