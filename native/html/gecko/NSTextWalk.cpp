@@ -107,8 +107,12 @@ void CNSTextWalk::addChildrenOf(nsIDOMNode* node) {
     return;
   nsCOMPtr<nsIContent> content = do_QueryInterface(node);
   if (content) {
-    for (PRUint32 i = 0; nsIContent* child = content->GetChildAt(i); ++i)
-      addNode(child);
+    PRUint32 count = 0;
+    nsIContent* const* children = content->GetChildArray(&count);
+    for (PRUint32 i = 0; i < count; ++i) {
+      if (children[i])
+        addNode(children[i]);
+    }
     return;
   }
   // A node outside the content tree (a document): its children are content.
@@ -144,7 +148,7 @@ void CNSTextWalk::addNode(nsIContent* node) {
       appendAfterElement(finished.element, finished.role);
       continue;
     }
-    nsIContent* child = top.element->GetChildAt(top.nextChild++);
+    nsIContent* child = top.children[top.nextChild++];
     if (!child)
       continue;
     nsIAtom* childTag = child->Tag();
@@ -155,14 +159,17 @@ void CNSTextWalk::addNode(nsIContent* node) {
   }
 }
 
-// The child count is read once: the tree does not change during a walk.
+// The child array is read once: the tree does not change during a walk (nothing in it runs
+// script), so the array stays valid while the element is open.
 void CNSTextWalk::enterElement(nsIContent* element, nsIAtom* tag) {
   Role role = roleOf(element, tag);
-  PRUint32 childCount = role == Role::Skipped ? 0 : element->GetChildCount();
+  PRUint32 childCount = 0;
+  nsIContent* const* children =
+      role == Role::Skipped ? nullptr : element->GetChildArray(&childCount);
   if (childCount > 0) {
     if (m_open.empty())
       m_open.reserve(kOpenElementsReserved);
-    m_open.push_back({element, 0, childCount, role});
+    m_open.push_back({element, children, 0, childCount, role});
   } else {
     appendAfterElement(element, role);
   }

@@ -7,7 +7,7 @@
 //   nsString_external text;
 //   CNSTextWalk(text).addChildrenOf(paragraph);   // <p>a<br>b</p> -> "a b"
 //
-// It reads the content tree (nsIContent: children by index, node kinds, tag atoms, character
+// It reads the content tree (nsIContent: child arrays, node kinds, tag atoms, character
 // data appended in place) the way Gecko gathers text itself. That gives the text the DOM node
 // interfaces give, without a reference and a name copy for every node; the DOM interfaces
 // still confirm each of the few elements whose name has a role.
@@ -43,8 +43,10 @@ class CNSTextWalk {
   static Role roleOfName(const char* name);  // NUL-terminated; null is Plain
 
  private:
+  // An element whose children are being walked, read from its child array.
   struct OpenElement {
     nsIContent* element;
+    nsIContent* const* children;
     PRUint32 nextChild;
     PRUint32 childCount;
     Role role;

@@ -51,6 +51,9 @@ class nsIContent : public nsISupports {
   virtual nsIContent* GetParent() const = 0;
   virtual PRUint32 GetChildCount() const = 0;
   virtual nsIContent* GetChildAt(PRUint32 aIndex) const = 0;
+  // All children at once, `*aChildCount` of them; valid only while the tree does not change
+  // (nothing may run that could change it). With no children the pointer is not to be read.
+  virtual nsIContent* const* GetChildArray(PRUint32* aChildCount) const = 0;
   // For anonymous content: the element whose binding created it; otherwise null.
   virtual nsIContent* GetBindingParent() const = 0;
 };

@@ -33,6 +33,11 @@ nsIContent* ContentNode::GetChildAt(PRUint32 aIndex) const {
   return child ? child->asContent() : nullptr;
 }
 
+nsIContent* const* ContentNode::GetChildArray(PRUint32* aChildCount) const {
+  *aChildCount = childCount();
+  return contentChildren();
+}
+
 nsIContent* ContentNode::GetBindingParent() const {
   Element* host = bindingParent();
   return host ? host->asContent() : nullptr;

@@ -25,6 +25,7 @@ class ContentNode : public Node, public nsIContent {
   nsIContent* GetParent() const override;
   PRUint32 GetChildCount() const override { return childCount(); }
   nsIContent* GetChildAt(PRUint32 aIndex) const override;
+  nsIContent* const* GetChildArray(PRUint32* aChildCount) const override;
   nsIContent* GetBindingParent() const override;
   PRBool IsNodeOfType(PRUint32 aFlags) const override;
   // Elements and character data answer their own.

@@ -274,6 +274,7 @@ void Node::removeAllChildren() {
 
 void Node::insertChildAt(RefPtr<Node> child, uint32_t index) {
   child->mParent = this;
+  mContentChildren.insert(mContentChildren.begin() + index, child->asContent());
   mChildren.insert(mChildren.begin() + index, std::move(child));
   renumberChildrenFrom(index);
 }
@@ -281,6 +282,7 @@ void Node::insertChildAt(RefPtr<Node> child, uint32_t index) {
 RefPtr<Node> Node::removeChildAt(uint32_t index) {
   RefPtr<Node> child = std::move(mChildren[index]);
   mChildren.erase(mChildren.begin() + index);
+  mContentChildren.erase(mContentChildren.begin() + index);
   renumberChildrenFrom(index);
   child->mParent = nullptr;
   child->mIndexInParent = 0;

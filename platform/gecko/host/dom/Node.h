@@ -98,6 +98,9 @@ class Node : public CountedObject, public nsIDOMNode, public nsIDOM3Node {
   uint32_t childCount() const { return uint32_t(mChildren.size()); }
   bool hasChildNodes() const { return !mChildren.empty(); }
   Node* childAt(uint32_t index) const;
+  // The children's nsIContent faces in order (null for a child that is no content), kept beside
+  // the children as Gecko's child array keeps content pointers.
+  nsIContent* const* contentChildren() const { return mContentChildren.data(); }
   Node* firstChild() const { return childAt(0); }
   Node* lastChild() const;
   Node* previousSibling() const;
@@ -234,6 +237,7 @@ class Node : public CountedObject, public nsIDOMNode, public nsIDOM3Node {
   uint32_t mIndexInParent = 0;
   RefPtr<DocumentLink> mDocumentLink;
   std::vector<RefPtr<Node>> mChildren;
+  std::vector<nsIContent*> mContentChildren;  // changed with mChildren, entry for entry
 };
 
 }  // namespace geckohost::dom

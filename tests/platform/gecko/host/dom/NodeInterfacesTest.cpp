@@ -291,6 +291,56 @@ TEST_F(NodeInterfacesTest, ContentKnowsItsDocumentParentAndChildren) {
   page->setContainer(nullptr);
 }
 
+// The child array and the children by index name the same nodes, in the same order.
+void ExpectChildArrayMatches(nsIContent* parent, PRUint32 expectedCount) {
+  PRUint32 count = 99;
+  nsIContent* const* children = parent->GetChildArray(&count);
+  ASSERT_EQ(count, expectedCount);
+  ASSERT_EQ(parent->GetChildCount(), expectedCount);
+  for (PRUint32 i = 0; i < count; ++i) {
+    EXPECT_EQ(children[i], parent->GetChildAt(i)) << i;
+    EXPECT_EQ(children[i]->GetParent(), parent) << i;
+  }
+}
+
+TEST_F(NodeInterfacesTest, ChildArraysFollowEveryChangeOfTheChildren) {
+  auto page = parsePage("<div id=d>a<b id=b>x</b>c<!--n--><i id=i></i></div><p id=p></p>");
+  nsCOMPtr<nsIContent> div = do_QueryInterface(nodeById(*page, u"d"));
+  nsCOMPtr<nsIDOMNode> divNode = do_QueryInterface(div);
+  ExpectChildArrayMatches(div, 5);
+
+  nsCOMPtr<nsIDOMNode> bold = nodeById(*page, u"b");
+  nsCOMPtr<nsIDOMNode> italic = nodeById(*page, u"i");
+  nsCOMPtr<nsIDOMNode> result;
+  ASSERT_EQ(divNode->InsertBefore(italic, bold, getter_AddRefs(result)), NS_OK);  // moved in
+  ExpectChildArrayMatches(div, 5);
+  ASSERT_EQ(divNode->RemoveChild(bold, getter_AddRefs(result)), NS_OK);
+  ExpectChildArrayMatches(div, 4);
+  nsCOMPtr<nsIDOMNode> paragraph = nodeById(*page, u"p");
+  nsCOMPtr<nsIDOMNode> first;
+  divNode->GetFirstChild(getter_AddRefs(first));
+  ASSERT_EQ(divNode->ReplaceChild(paragraph, first, getter_AddRefs(result)), NS_OK);
+  ExpectChildArrayMatches(div, 4);
+  ASSERT_EQ(divNode->AppendChild(bold, getter_AddRefs(result)), NS_OK);
+  ExpectChildArrayMatches(div, 5);
+  nsCOMPtr<nsIContent> body = do_QueryInterface(page->body()->asDOMNode());
+  ExpectChildArrayMatches(body, 1);  // the paragraph left the body
+
+  // Adjacent texts merged by normalize(), then everything replaced through innerHTML.
+  nsCOMPtr<nsIDOMText> extra;
+  page->asDOMDocument()->CreateTextNode(NS_LITERAL_STRING("d"), getter_AddRefs(extra));
+  nsCOMPtr<nsIDOMNode> comment = do_QueryInterface(div->GetChildAt(3));  // p, i, c, <!--n-->, b
+  ASSERT_EQ(divNode->InsertBefore(extra, comment, getter_AddRefs(result)), NS_OK);
+  ExpectChildArrayMatches(div, 6);
+  divNode->Normalize();  // "c" and "d" become one text
+  ExpectChildArrayMatches(div, 5);
+  nsCOMPtr<nsIDOMNSHTMLElement> html = do_QueryInterface(div);
+  html->SetInnerHTML(NS_LITERAL_STRING("one<br>two"));
+  ExpectChildArrayMatches(div, 3);
+  html->SetInnerHTML(NS_LITERAL_STRING(""));
+  ExpectChildArrayMatches(div, 0);
+}
+
 TEST_F(NodeInterfacesTest, ContentAnswersItsKindTagAndText) {
   auto page = parsePage("<DIV id=d>a&nbsp;b<!--c--><svg id=s><foreignObject/></svg></DIV>");
   nsCOMPtr<nsIContent> div = do_QueryInterface(nodeById(*page, u"d"));
