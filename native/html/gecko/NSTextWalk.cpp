@@ -144,7 +144,7 @@ void CNSTextWalk::addNode(nsIContent* node) {
     OpenElement& top = m_open.back();
     if (top.nextChild == top.childCount) {
       OpenElement finished = top;
-      m_open.pop_back();
+      m_open.pop();
       appendAfterElement(finished.element, finished.role);
       continue;
     }
@@ -167,9 +167,7 @@ void CNSTextWalk::enterElement(nsIContent* element, nsIAtom* tag) {
   nsIContent* const* children =
       role == Role::Skipped ? nullptr : element->GetChildArray(&childCount);
   if (childCount > 0) {
-    if (m_open.empty())
-      m_open.reserve(kOpenElementsReserved);
-    m_open.push_back({element, children, 0, childCount, role});
+    m_open.push({element, children, 0, childCount, role});
   } else {
     appendAfterElement(element, role);
   }

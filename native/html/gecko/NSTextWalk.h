@@ -52,6 +52,36 @@ class CNSTextWalk {
     Role role;
   };
 
+  // The open elements, innermost last: the first levels in the walk object itself (most
+  // subtrees are shallow, and a walk then asks nothing of the heap), deeper ones on the heap.
+  class OpenElements {
+   public:
+    bool empty() const { return m_depth == 0; }
+    OpenElement& back() { return at(m_depth - 1); }
+    void push(const OpenElement& open) {
+      if (m_depth < kKeptInside)
+        m_inside[m_depth] = open;
+      else
+        m_deeper.push_back(open);
+      ++m_depth;
+    }
+    void pop() {
+      --m_depth;
+      if (m_depth >= kKeptInside)
+        m_deeper.pop_back();
+    }
+
+   private:
+    static constexpr size_t kKeptInside = 16;
+    OpenElement& at(size_t level) {
+      return level < kKeptInside ? m_inside[level] : m_deeper[level - kKeptInside];
+    }
+
+    OpenElement m_inside[kKeptInside];
+    std::vector<OpenElement> m_deeper;
+    size_t m_depth = 0;
+  };
+
   void addNode(nsIContent* node);
   void enterElement(nsIContent* element, nsIAtom* tag);
   void appendCharacterData(nsIContent* text);
@@ -65,12 +95,9 @@ class CNSTextWalk {
   Role confirmedRole(nsIContent* element);
 
   nsString_external& m_text;
-  // Room made at the first open element, for a walk nested as deep as pages usually are.
-  static constexpr size_t kOpenElementsReserved = 16;
-
   // The elements whose children are being walked. The tree does not change during a walk
   // (nothing in it runs script), so its nodes are held without references.
-  std::vector<OpenElement> m_open;
+  OpenElements m_open;
   nsString_external m_name;  // reused for the names that need the DOM's confirmation
   // Tags met in this walk whose names have no role (pages repeat a few tags many times).
   static constexpr unsigned kPlainTagsKept = 4;

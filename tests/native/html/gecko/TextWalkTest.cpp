@@ -70,6 +70,30 @@ TEST_F(TextWalkTest, OnlyTextNodesGiveTheirData) {
   EXPECT_EQ(RawText(div), "az  ");
 }
 
+TEST_F(TextWalkTest, NestingKeepsTheOrderAtEveryDepth) {
+  // Text before and after each level's child, a line break at some levels: the walk keeps
+  // its first levels in itself and the deeper ones elsewhere, and must not mix them up.
+  for (int depth : {15, 16, 17, 40}) {
+    std::string markup = "<body><div id='top'>";
+    std::string expected;
+    for (int level = 0; level < depth; ++level) {
+      markup += "<span>" + std::to_string(level) + (level % 7 == 3 ? "<br>" : "");
+      expected += std::to_string(level) + (level % 7 == 3 ? " " : "");
+    }
+    // Two sibling chains below the deepest level: the second is entered after the first has
+    // been left again.
+    markup += "<b><b><b>p</b></b>q</b><b><b>r<b>s</b></b></b>";
+    expected += "pqrs";
+    std::string closing;
+    for (int level = depth - 1; level >= 0; --level) {
+      markup += "</span>" + std::string(1, char('a' + level % 26));
+      closing += char('a' + level % 26);
+    }
+    HostPage page(markup + "</div></body>");
+    EXPECT_EQ(RawText(AsNode(page.element("top"))), expected + closing) << depth;
+  }
+}
+
 TEST_F(TextWalkTest, RolesGoByTheTagNameOfHtmlElements) {
   HostPage page("<body><div id='d'>[</div></body>");
   nsCOMPtr<nsIDOMNode> div = AsNode(page.element("d"));
