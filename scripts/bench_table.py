@@ -44,11 +44,14 @@ def main(path):
             continue
         if family in ("BM_AgentTreeWalk", "BM_HostRawWalk"):
             walks[(family, args)] = us
-        rows.append((label, args.replace("/", " "), us, goal))
+        rows.append((family, label, args.replace("/", " "), us, goal))
+    # Interleaved runs come in random order: the table keeps the order of GOALS.
+    order = {family: index for index, family in enumerate(GOALS)}
+    rows.sort(key=lambda row: (order.get(row[0], len(order)), row[2]))
     print(f"us per call: {kind}")
     print(f"| {'question':36} | {'page':22} | {'us per call':>11} | {'goal us':>7} |")
     print(f"|{'-' * 38}|{'-' * 24}|{'-' * 13}|{'-' * 9}|")
-    for label, args, us, goal in rows:
+    for _, label, args, us, goal in rows:
         goal_text = f"{goal:g}" if goal else ""
         print(f"| {label:36} | {args:22} | {us:11.3f} | {goal_text:>7} |")
     for (family, args), us in sorted(walks.items()):
