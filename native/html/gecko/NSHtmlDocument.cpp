@@ -34,6 +34,7 @@
 #include "NSHtmlTextNode.h"
 #include "NSObjectIdentity.h"
 #include "NSQIUtils.h"
+#include "NSTextUtils.h"
 #include "NSWidgetUtils.h"
 #include "Tracer.h"
 #include "nsIBaseWindow.h"
@@ -792,15 +793,15 @@ bool findFrameOfClass(nsIDOMNodeList* list, CNSHtmlDocument& child,
 }
 
 // Tag names as UTF-16 constants: asked for at every frame level of every bounds question.
-const PRUnichar kFrameTag[] = {'F', 'R', 'A', 'M', 'E', 0};
-const PRUnichar kIFrameTag[] = {'I', 'F', 'R', 'A', 'M', 'E', 0};
+constexpr AsciiUtf16 kFrameTag("FRAME");
+constexpr AsciiUtf16 kIFrameTag("IFRAME");
+constexpr AsciiUtf16 kObjectTag("OBJECT");
 
-template <PRUint32 N>
-nsCOMPtr<nsIDOMNodeList> elementsByTagName(nsIDOMHTMLDocument* document,
-                                           const PRUnichar (&tag)[N]) {
+template <size_t N>
+nsCOMPtr<nsIDOMNodeList> elementsByTagName(nsIDOMHTMLDocument* document, const AsciiUtf16<N>& tag) {
   nsCOMPtr<nsIDOMNodeList> list;
-  if (NS_FAILED(
-          document->GetElementsByTagName(nsDependentString(tag, N - 1), getter_AddRefs(list)))) {
+  if (NS_FAILED(document->GetElementsByTagName(nsDependentString(tag.chars, tag.length()),
+                                               getter_AddRefs(list)))) {
     list = nullptr;
   }
   return list;
@@ -810,7 +811,6 @@ nsCOMPtr<nsIDOMNodeList> elementsByTagName(nsIDOMHTMLDocument* document,
 
 bool CNSHtmlDocument::findFrame(CNSHtmlDocument& child, CHtmlObjectPtr<IHtmlElement>& frame) {
   frame = nullptr;
-  const unsigned short objectTag[] = {'O', 'B', 'J', 'E', 'C', 'T', 0};
 
   if (findFrameOfClass<CNSHtmlFrameElement>(elementsByTagName(m_htmlDocument, kFrameTag), child,
                                             frame)) {
@@ -820,7 +820,7 @@ bool CNSHtmlDocument::findFrame(CNSHtmlDocument& child, CHtmlObjectPtr<IHtmlElem
                                              frame)) {
     return true;
   }
-  CHtmlObjectPtr<IHtmlEnumerator> objects = getElementsByTag(objectTag);
+  CHtmlObjectPtr<IHtmlEnumerator> objects = getElementsByTag(kObjectTag.chars);
   while (objects && !frame && objects->hasMoreElements()) {
     CHtmlObjectPtr<CNSHtmlElement> element = static_cast<CNSHtmlElement*>(objects->nextElement());
     if (!element || !CNSHtmlObjectElement::isObject(element->getElement()))

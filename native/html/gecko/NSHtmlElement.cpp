@@ -351,8 +351,8 @@ IHtmlPropertyValue* CNSHtmlElement::getProperty(unsigned int id) {
         return CNSHtmlPropertyValue::filledString([this](nsString_external& value) {
           if (NS_FAILED(m_element->GetTagName(value)))
             return false;
-          static const PRUnichar kPrefix[] = {'H', 't', 'm', 'l', '.'};
-          value.Insert(kPrefix, 0, sizeof kPrefix / sizeof kPrefix[0]);
+          static constexpr AsciiUtf16 kPrefix("Html.");
+          value.Insert(kPrefix.chars, 0, kPrefix.length());
           return true;
         });
       case kOffsetLeft:

@@ -8,6 +8,7 @@
 #include "NSHtmlPropertyValue.h"
 #include "NSHtmlStandardPropertyEnumerator.h"
 #include "NSObjectIdentity.h"
+#include "NSTextUtils.h"
 #include "Tracer.h"
 #include "nsComponentManagerUtils.h"
 #include "nsIAccessible.h"
@@ -86,9 +87,8 @@ IHtmlPropertyValue* CNSHtmlTextNode::getProperty(unsigned int id) {
             [this](nsString_external& text) { return getText(text); });
       case kClass:
         return CNSHtmlPropertyValue::filledString([](nsString_external& name) {
-          static const PRUnichar kName[] = {'H', 't', 'm', 'l', '.', 'T', 'e',
-                                            'x', 't', 'N', 'o', 'd', 'e'};
-          name.Assign(kName, sizeof kName / sizeof kName[0]);
+          static constexpr AsciiUtf16 kName("Html.TextNode");
+          name.Assign(kName.chars, kName.length());
           return true;
         });
       case kBounds: {

@@ -3,7 +3,23 @@
 #ifndef NATIVE_HTML_GECKO_NSTEXTUTILS_H
 #define NATIVE_HTML_GECKO_NSTEXTUTILS_H
 
+#include <cstddef>
+
 #include "nsStringAPI.h"
+
+// An ASCII literal as UTF-16 characters, widened when compiled; `chars` ends with a zero.
+//
+//   static constexpr AsciiUtf16 kPrefix("Html.");   // kPrefix.chars, kPrefix.length() == 5
+template <size_t N>
+struct AsciiUtf16 {
+  constexpr explicit AsciiUtf16(const char (&text)[N]) : chars() {
+    for (size_t i = 0; i < N; ++i)
+      chars[i] = PRUnichar(text[i]);
+  }
+  constexpr PRUint32 length() const { return PRUint32(N - 1); }
+
+  PRUnichar chars[N];
+};
 
 // Replaces, in place, each occurrence of the byte `*find` by `replacement`. When `*find` is
 // 0xC2, only the two-byte no-break space (0xC2 0xA0) is replaced, by the one byte; 0xC2 before

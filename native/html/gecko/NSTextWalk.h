@@ -83,6 +83,7 @@ class CNSTextWalk {
   };
 
   void addNode(nsIContent* node);
+  void visit(nsIContent* node);
   void enterElement(nsIContent* element, nsIAtom* tag);
   void appendCharacterData(nsIContent* text);
   // What follows an element's text: only two roles add anything.

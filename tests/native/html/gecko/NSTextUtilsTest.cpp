@@ -32,3 +32,15 @@ TEST(NSTextUtilsTest, ReplacesSingleBytesAndTheTwoByteNoBreakSpace) {
   EXPECT_EQ(Replaced("", "\t"), "");
   EXPECT_EQ(Replaced("a\tb", nullptr), "a\tb");
 }
+
+TEST(NSTextUtilsTest, AsciiLiteralsWidenWhenCompiled) {
+  static constexpr AsciiUtf16 kTag("IFRAME");
+  static_assert(kTag.length() == 6, "the terminator is not counted");
+  static_assert(kTag.chars[0] == 'I' && kTag.chars[5] == 'E' && kTag.chars[6] == 0, "widened");
+  nsString_external text;
+  text.Assign(kTag.chars, kTag.length());
+  EXPECT_TRUE(text.EqualsLiteral("IFRAME"));
+  static constexpr AsciiUtf16 kEmpty("");
+  EXPECT_EQ(kEmpty.length(), 0u);
+  EXPECT_EQ(kEmpty.chars[0], 0);
+}
