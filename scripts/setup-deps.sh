@@ -43,14 +43,14 @@ if $with_sanitize; then
   packages+=(clang-14 libclang-rt-14-dev)
 fi
 
-# The i386 build: gcc -m32 and the same libraries for i386. duktape-dev is not co-installable
-# for two architectures; the 64-bit package's headers serve both, with the i386 runtime.
+# The i386 build: gcc -m32 and the same libraries for i386. The script engine is compiled in
+# the tree from duktape-dev's source, which serves both architectures.
 i386_packages=(
   g++-multilib
   libgtest-dev:i386 libgmock-dev:i386
   libx11-dev:i386 libxft-dev:i386 libxrender-dev:i386 libfreetype-dev:i386
   libpng-dev:i386 libjpeg-dev:i386 libgif-dev:i386
-  libgumbo-dev:i386 libduktape207:i386 libpugixml-dev:i386 libcurl4-openssl-dev:i386
+  libgumbo-dev:i386 libpugixml-dev:i386 libcurl4-openssl-dev:i386
 )
 
 sudo_cmd=()

@@ -108,6 +108,14 @@ NetworkAccess Host::networkAccess() const {
   return mContext->networkPolicy().access();
 }
 
+void Host::setScriptTimeLimit(int ms) {
+  mContext->scriptEnvironment().scriptTimeLimitMs = ms > 0 ? ms : 0;
+}
+
+int Host::scriptTimeLimit() const {
+  return mContext->scriptEnvironment().scriptTimeLimitMs;
+}
+
 void Host::setAccessibilityEnabled(bool enabled) {
   accessibility::Accessibility::setEnabled(enabled);
 }

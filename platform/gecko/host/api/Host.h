@@ -103,6 +103,13 @@ class GECKOHOST_API Host {
   void setNetworkAccess(NetworkAccess access);
   NetworkAccess networkAccess() const;
 
+  // How long page script may run at one go before the host stops it with an error it cannot
+  // catch (logged as "slow script stopped after N ms"); 10 s when a host starts, as Gecko
+  // 1.9.2's dom.max_script_run_time. 0 or less: no limit. The time a synchronous request
+  // waits for the network does not count.
+  void setScriptTimeLimit(int ms);
+  int scriptTimeLimit() const;
+
  private:
   struct QueuedAnswer {
     std::string button;

@@ -24,7 +24,7 @@ class HostContext {
       : mConnection(connection),
         mLoader(pages, &mPolicy),
         mNetwork(mLoop, mLoader, mPolicy),
-        mScriptEnvironment{mLoop, mNetwork, mLoader, {}},
+        mScriptEnvironment{mLoop, mNetwork, mLoader, {}, script::kDefaultScriptTimeLimitMs},
         mMediator(new WindowMediator()) {}
   HostContext(const HostContext&) = delete;
   HostContext& operator=(const HostContext&) = delete;

@@ -219,6 +219,8 @@ duk_ret_t RequestTable::send(duk_context* ctx) {
     std::optional<std::string> body;
     if (!duk_is_null_or_undefined(ctx, 0))
       body = toUtf8(ctx, 0);
+    // A synchronous transfer runs to its end in here: the wait is not the script's time.
+    ScriptClock::Wait wait(ScriptHeap::of(ctx).clock());
     refusal = request.send(body);
   }
   table.unpin(request);

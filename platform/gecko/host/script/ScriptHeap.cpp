@@ -58,6 +58,11 @@ bool isJavaScriptType(const std::u16string& type) {
 
 }  // namespace
 
+// The engine's execution-time check (see script/engine/duk_config.h.in).
+extern "C" int geckohost_script_out_of_time(void* heapData) {
+  return heapData != nullptr && static_cast<ScriptHeap*>(heapData)->outOfTime();
+}
+
 ScriptHeap::ScriptHeap(dom::Document& document, ScriptEnvironment& environment)
     : mDocument(&document), mEnvironment(environment) {
   mContext = duk_create_heap(nullptr, nullptr, nullptr, this, &ScriptHeap::fatal);
@@ -111,10 +116,11 @@ void ScriptHeap::installGlobals() {
 ScriptHeap::Result ScriptHeap::evaluate(std::u16string_view source, const std::string& fileName) {
   duk_context* ctx = mContext;
   Result result;
+  ScriptClock::Run run(mClock, mEnvironment.scriptTimeLimitMs);
   pushString(ctx, source);
   pushUtf8(ctx, fileName);
   if (duk_pcompile(ctx, 0) != 0 || duk_pcall(ctx, 0) != 0) {
-    result.error = describeError(ctx, -1);
+    result.error = describe(-1);
     duk_pop(ctx);
     return result;
   }
@@ -165,6 +171,7 @@ bool ScriptHeap::dispatchEvent(dom::Node* target, const char* type) {
 }
 
 bool ScriptHeap::callReportingErrors(duk_idx_t count) {
+  ScriptClock::Run run(mClock, mEnvironment.scriptTimeLimitMs);
   if (duk_pcall_method(mContext, count) == 0)
     return true;
   reportError("");
@@ -174,8 +181,15 @@ bool ScriptHeap::callReportingErrors(duk_idx_t count) {
 }
 
 void ScriptHeap::reportError(const std::string& where) {
-  std::string text = describeError(mContext, -1);
+  std::string text = describe(-1);
   ScriptLog::error(where.empty() ? text : where + ": " + text);
+}
+
+std::string ScriptHeap::describe(duk_idx_t index) {
+  std::string text = describeError(mContext, index);
+  if (!mClock.stopped())
+    return text;
+  return "slow script stopped after " + std::to_string(mClock.limitMs()) + " ms: " + text;
 }
 
 void ScriptHeap::pushNode(dom::Node* node) {

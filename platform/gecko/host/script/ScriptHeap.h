@@ -22,6 +22,7 @@
 
 #include "dom/Document.h"
 #include "dom/RefPtr.h"
+#include "script/ScriptClock.h"
 #include "script/ScriptEnvironment.h"
 
 namespace geckohost {
@@ -53,6 +54,10 @@ class ScriptHeap {
   ScriptEnvironment& environment() const { return mEnvironment; }
   TimerTable& timers() const { return *mTimers; }
   RequestTable& requests() const { return *mRequests; }
+  // How long the script running now has run; script that outruns the environment's limit is
+  // stopped with a RangeError it cannot catch.
+  ScriptClock& clock() { return mClock; }
+  bool outOfTime() { return mClock.outOfTime(); }
 
   struct Result {
     bool ok = false;
@@ -84,6 +89,8 @@ class ScriptHeap {
  private:
   static void fatal(void* heap, const char* message);
   void installGlobals();
+  // The error at `index` as the log shows it, saying so when the script was stopped for time.
+  std::string describe(duk_idx_t index);
 
   duk_context* mContext = nullptr;
   void* mGlobal = nullptr;  // the global object, kept alive by the heap itself
@@ -91,6 +98,7 @@ class ScriptHeap {
   ScriptEnvironment& mEnvironment;  // weak; the host's, outliving every page
   std::unique_ptr<TimerTable> mTimers;
   std::unique_ptr<RequestTable> mRequests;
+  ScriptClock mClock;
   // The nodes that have wrappers; the stash holds the wrappers.
   std::unordered_map<dom::Node*, RefPtr<dom::Node>> mWrapped;
 };

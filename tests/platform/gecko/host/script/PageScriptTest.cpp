@@ -99,6 +99,49 @@ TEST_F(PageScriptTest, TimersRunInOrderOnTheEventLoop) {
   EXPECT_EQ(eval(window, "order.length"), "4");
 }
 
+// Counts the log lines that report a script stopped after 100 ms.
+size_t slowScriptStops(const std::string& log) {
+  const std::string line = "geckohost: script error: slow script stopped after 100 ms: RangeError";
+  size_t count = 0;
+  for (size_t at = log.find(line); at != std::string::npos; at = log.find(line, at + 1))
+    ++count;
+  return count;
+}
+
+TEST_F(PageScriptTest, ScriptThatRunsTooLongIsStoppedAndTheRestRuns) {
+  EXPECT_EQ(host->scriptTimeLimit(), 10000);  // Gecko's dom.max_script_run_time
+  host->setScriptTimeLimit(100);
+  page("http://test/slow.html",
+       "<script>var ran = ['first'];</script>"
+       "<script>while (true) {}</script>"
+       // A catch cannot hold the stop: nothing of the script runs after it.
+       "<script>try { for (;;) {} } catch (e) { ran.push('caught'); } ran.push('went on');</script>"
+       "<script>ran.push('last');"
+       "setTimeout(function () { for (;;) {} }, 0);"
+       "setTimeout(function () { ran.push('timer'); }, 20);"
+       "document.body.onclick = function () { for (;;) {} };</script><body>");
+  testing::internal::CaptureStderr();
+  BrowserWindow& window = open("http://test/slow.html");
+  EXPECT_TRUE(host->runUntilIdle(5000));
+  EXPECT_EQ(eval(window, "ran.join()"), "first,last,timer");
+  // A handler is part of the script that fired its event: the stop ends that script too.
+  Evaluation clicked = evaluate(window.document(0), "document.body.click(); ran.push('no')");
+  EXPECT_EQ(clicked.rv, NS_ERROR_FAILURE);
+  // An evaluation that runs too long fails; the next one runs with time of its own.
+  Evaluation endless = evaluate(window.document(0), "for (;;) {}");
+  EXPECT_EQ(endless.rv, NS_ERROR_FAILURE);
+  std::string log = testing::internal::GetCapturedStderr();
+  // Two scripts, a timer, the handler, and the two evaluations.
+  EXPECT_EQ(slowScriptStops(log), 6u) << log;
+  EXPECT_EQ(eval(window, "ran.join()"), "first,last,timer");
+  EXPECT_EQ(eval(window, "var t = Date.now(); while (Date.now() - t < 50) {} 'done'"), "done");
+
+  host->setScriptTimeLimit(-1);  // no limit
+  EXPECT_EQ(host->scriptTimeLimit(), 0);
+  EXPECT_EQ(eval(window, "var u = Date.now(); while (Date.now() - u < 150) {} 'unlimited'"),
+            "unlimited");
+}
+
 TEST_F(PageScriptTest, WrappersKeepIdentityAndChangesShowThroughTheDOM) {
   page("http://test/dom.html",
        "<body><p id=x class=a style='color: red'>one</p><input id=box type=checkbox>"

@@ -113,6 +113,17 @@ TEST_F(XMLHttpRequestTest, SynchronousRequestsCompleteInsideSend) {
             "from the table text/plain");
 }
 
+TEST_F(XMLHttpRequestTest, WaitingForASynchronousRequestIsNotScriptTime) {
+  // The body comes 300 ms after the headers: more than the limit, but the script itself runs
+  // for 100 ms only.
+  host->setScriptTimeLimit(200);
+  EXPECT_EQ(eval("var s = request('GET', '" + server.url("/slow") +
+                 "', false); s.send();"
+                 "var t = Date.now(); while (Date.now() - t < 100) {}"
+                 "s.responseText"),
+            "late");
+}
+
 TEST_F(XMLHttpRequestTest, TablePagesAndFilesArriveThroughTheLoop) {
   char path[] = "/tmp/xhr-file-XXXXXX";
   int fd = mkstemp(path);
