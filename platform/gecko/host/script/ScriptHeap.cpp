@@ -74,7 +74,11 @@ ScriptHeap::ScriptHeap(dom::Document& document, ScriptEnvironment& environment)
 ScriptHeap::~ScriptHeap() {
   mTimers->cancelAll();
   mRequests->cancelAll();
-  duk_destroy_heap(mContext);
+  {
+    // The engine runs the finalizers that are left (Duktape.fin): they are script too.
+    ScriptClock::Run finalizers(mClock, mEnvironment.scriptTimeLimitMs);
+    duk_destroy_heap(mContext);
+  }
   mContext = nullptr;
   mRequests.reset();
   mTimers.reset();

@@ -142,6 +142,18 @@ TEST_F(PageScriptTest, ScriptThatRunsTooLongIsStoppedAndTheRestRuns) {
             "unlimited");
 }
 
+// The engine runs what finalizers are left when a page's heap goes; an endless one must not
+// keep the page from going.
+TEST_F(PageScriptTest, AnEndlessFinalizerIsStoppedWhenThePageGoes) {
+  host->setScriptTimeLimit(100);
+  page("http://test/fin.html",
+       "<script>var kept = {}; Duktape.fin(kept, function () { for (;;) {} });</script>");
+  page("http://test/next.html", "<script>var next = 'shown';</script>");
+  BrowserWindow& window = open("http://test/fin.html");
+  window.loadUrl("http://test/next.html");
+  EXPECT_EQ(eval(window, "next"), "shown");
+}
+
 TEST_F(PageScriptTest, WrappersKeepIdentityAndChangesShowThroughTheDOM) {
   page("http://test/dom.html",
        "<body><p id=x class=a style='color: red'>one</p><input id=box type=checkbox>"
