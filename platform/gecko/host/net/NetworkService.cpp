@@ -18,6 +18,7 @@ uint64_t NetworkService::start(const TransferRequest& request, TransferListener&
   if (page.status != LoadStatus::Found && http) {
     if (!mPolicy.allows(*url))
       return failSoon(listener, "network access to " + url->host() + " is not allowed", mode);
+    forgetEndedTransfers();
     uint64_t id = ++mLastId;
     uint64_t curlId = mCurl.start(request, listener);
     mCurlIds[id] = curlId;
@@ -79,6 +80,15 @@ void NetworkService::deliverLocal(uint64_t id, int step) {
   found = mLocal.find(id);
   if (found != mLocal.end() && found->second.task != 0)
     found->second.task = mLoop.post([this, id, step] { deliverLocal(id, step + 1); });
+}
+
+void NetworkService::forgetEndedTransfers() {
+  for (auto entry = mCurlIds.begin(); entry != mCurlIds.end();) {
+    if (mCurl.isRunning(entry->second))
+      ++entry;
+    else
+      entry = mCurlIds.erase(entry);
+  }
 }
 
 void NetworkService::cancel(uint64_t id) {

@@ -8,6 +8,7 @@
 #ifndef GECKOHOST_NET_NETWORKSERVICE_H
 #define GECKOHOST_NET_NETWORKSERVICE_H
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -31,6 +32,9 @@ class NetworkService {
   // the transfer before it goes, unless it has heard the end.
   uint64_t start(const TransferRequest& request, TransferListener& listener, Mode mode);
   void cancel(uint64_t id);
+  // Transfers started and not yet ended (or cancelled), as far as this service still tracks
+  // them; those that ended over the network are forgotten when the next one starts.
+  size_t trackedTransfers() const { return mLocal.size() + mCurlIds.size(); }
 
  private:
   struct LocalTransfer {
@@ -41,6 +45,8 @@ class NetworkService {
   // The steps of a local delivery: 0 headers, 1 body, 2 end.
   void deliverLocal(uint64_t id, int step);
   uint64_t failSoon(TransferListener& listener, const std::string& reason, Mode mode);
+  // Drops the ids of network transfers that have ended.
+  void forgetEndedTransfers();
 
   EventLoop& mLoop;           // weak; the host owns the loop and outlives us
   const PageLoader& mLoader;  // weak; as above
