@@ -469,6 +469,34 @@ TEST_F(ElementClassesTest, ScrollingAnOptionIntoViewMovesTheSelectionNextToIt) {
   EXPECT_EQ(traceOfTest().size(), before);
 }
 
+// An open list shows twenty rows; the agent brings a later option into view by moving the
+// selection next to it, and the list scrolls to the selection as Firefox's does.
+TEST_F(ElementClassesTest, ScrollingAnOptionOfALongOpenListIntoViewBringsItsRowIntoThePopup) {
+  ASSERT_TRUE(show("<select id=long>" + options(40) + "</select>"));
+  host->setAccessibilityEnabled(true);
+  nsCOMPtr<nsIDOMElement> dom = elementById(m_window->document(0), "long");
+  ASSERT_TRUE(m_window->openDropDown(dom));
+  CHtmlObjectPtr<IHtmlElement> select = byId("long");
+  CHtmlObjectPtr<IHtmlElement> list(
+      reinterpret_cast<IHtmlElement*>(static_cast<intptr_t>(longProperty(select, ".comboList"))));
+  ASSERT_TRUE(list);
+  HtmlRectangle popup = rectProperty(list, ".bounds");
+  auto shown = [&popup](const HtmlRectangle& row) {
+    return row.height > 0 && row.y >= popup.y && row.y + row.height <= popup.y + popup.height;
+  };
+  CHtmlObjectPtr<IHtmlElement> first = byId("o0");
+  CHtmlObjectPtr<IHtmlElement> lastShown = byId("o19");
+  CHtmlObjectPtr<IHtmlElement> far = byId("o30");
+  EXPECT_TRUE(shown(rectProperty(lastShown, ".bounds")));
+  EXPECT_FALSE(shown(rectProperty(far, ".bounds")));
+  EXPECT_FALSE(far->scrollIntoView());
+  EXPECT_EQ(selection("long"), "31");
+  EXPECT_TRUE(shown(rectProperty(far, ".bounds")));
+  EXPECT_FALSE(shown(rectProperty(first, ".bounds")));
+  ASSERT_TRUE(m_window->closeDropDown(dom));
+  host->setAccessibilityEnabled(false);
+}
+
 TEST_F(ElementClassesTest, TablesRowsAndCells) {
   ASSERT_TRUE(
       show("<table id=t width='80%' border=1><caption> Sales\n 2010 <b>up</b></caption>"

@@ -543,6 +543,11 @@ void DocShell::scrollElementIntoView(dom::Element& element, bool alignToTop) {
   mFramesDirty = true;
 }
 
+void DocShell::optionSelected(dom::Element& select, dom::Element& option) {
+  if (layout::DocumentLayout* pageLayout = layout())
+    pageLayout->showSelectedOption(select, option);
+}
+
 // --- nsIDocShell -----------------------------------------------------------------------------
 
 NS_IMETHODIMP DocShell::GetPresShell(nsIPresShell** aPresShell) {

@@ -150,6 +150,7 @@ class DocShell final : public XPCOMObject<nsIDocShell, nsIDocShellTreeItem, nsID
   layout::DocumentLayout* layout() override;
   void documentChanged() override;
   void scrollElementIntoView(dom::Element& element, bool alignToTop) override;
+  void optionSelected(dom::Element& select, dom::Element& option) override;
   void runInsertedScript(dom::HTMLScriptElement& script) override;
 
  protected:

@@ -69,6 +69,11 @@ class DocumentContainer {
   // started). A container that runs no scripts keeps this default.
   virtual void runInsertedScript(HTMLScriptElement& script) {}
 
+  // An option of a select of the document was selected: the shown list (an open drop-down
+  // list, a list box) scrolls so that the option's row shows, as Gecko's list control frame
+  // does. A container that shows nothing keeps this default.
+  virtual void optionSelected(Element& select, Element& option) {}
+
  protected:
   ~DocumentContainer() = default;
 };

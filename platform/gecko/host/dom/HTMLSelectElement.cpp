@@ -4,6 +4,7 @@
 #include "dom/ReflectionMacros.h"
 
 #include "dom/Document.h"
+#include "dom/DocumentContainer.h"
 #include "dom/ElementList.h"
 #include "dom/HTMLOptionElement.h"
 #include "dom/MutationBatch.h"
@@ -78,6 +79,8 @@ void HTMLSelectElement::setSelectedIndex(int32_t index) {
     options[i]->mSelectedDirty = true;
     options[i]->setSelectedState(int32_t(i) == index);
   }
+  if (index >= 0 && size_t(index) < options.size())
+    showSelected(*options[size_t(index)]);
   notifyChanged();
 }
 
@@ -107,8 +110,16 @@ void HTMLSelectElement::optionSelectednessChanged(HTMLOptionElement& option, boo
         other->setSelectedState(false);
     }
   }
-  if (!selected)
+  if (selected)
+    showSelected(option);
+  else
     applySelectionRules();
+}
+
+void HTMLSelectElement::showSelected(HTMLOptionElement& option) {
+  Document* document = ownerDocument();
+  if (DocumentContainer* container = document ? document->container() : nullptr)
+    container->optionSelected(*this, option);
 }
 
 void HTMLSelectElement::ensureSelectionIsValid() {

@@ -67,6 +67,8 @@ class HTMLSelectElement final : public HTMLElement, public nsIDOMHTMLSelectEleme
   std::vector<HTMLOptionElement*> currentOptions() const;
   bool isDropDown() const { return !multiple() && size() <= 1; }
   void applySelectionRules();
+  // Tells the document's container, which scrolls the shown list to the option's row.
+  void showSelected(HTMLOptionElement& option);
 
   std::vector<HTMLOptionElement*> mKnownOptions;  // weak; compared only, to see changes
   uint64_t mKnownGeneration = UINT64_MAX;

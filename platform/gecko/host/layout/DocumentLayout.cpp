@@ -89,6 +89,11 @@ void DocumentLayout::relayout() {
     Box* box = boxFor(select);
     return box && box->controlType() == ControlType::ComboBox;
   });
+  if (mOptionToShow) {
+    auto [select, option] = std::move(*mOptionToShow);
+    mOptionToShow.reset();
+    scrollListBoxTo(*select, *option);
+  }
 }
 
 Box* DocumentLayout::boxFor(const dom::Node& node) const {
@@ -137,6 +142,47 @@ void DocumentLayout::rememberScrollPosition(dom::Element& element, nsPoint posit
     }
   }
   mScrollPositions.emplace_back(&element, position);
+}
+
+void DocumentLayout::showSelectedOption(dom::Element& select, dom::Element& option) {
+  if (DropDownListFrame* list = mDropDowns.openList(select)) {
+    if (option.isHTML(u"option"))
+      list->showRow(static_cast<dom::HTMLOptionElement&>(option).index());
+    return;
+  }
+  // Not laid out now, from inside the DOM's change: the next layout shows the row.
+  if (mDirty || !mViewport) {
+    mOptionToShow.emplace(&select, &option);
+    return;
+  }
+  scrollListBoxTo(select, option);
+}
+
+// Gecko's list control frame scrolls only itself, and only as far as the row needs: to the
+// row's top when it is above the visible rows, to its bottom when below.
+void DocumentLayout::scrollListBoxTo(dom::Element& select, dom::Element& option) {
+  Box* list = boxFor(select);
+  Box* row = boxFor(option);
+  ScrollArea* scroll = list ? list->scrollArea() : nullptr;
+  if (!scroll || !row || !row->hasGeometry() || list->controlType() == ControlType::ComboBox)
+    return;
+  nsPoint inner = ScrollGeometry::scrollOffsetAbove(*row) -
+                  ScrollGeometry::scrollOffsetAbove(*list) - scroll->position;
+  nsRect target(row->rect().x - inner.x, row->rect().y - inner.y, row->rect().width,
+                row->rect().height);
+  nsRect port = list->scrollport();
+  int atTop = target.y - port.y;
+  int atBottom = atTop + target.height - port.height;
+  int wanted = scroll->position.y;
+  if (atTop < wanted)
+    wanted = atTop;
+  else if (atBottom > wanted)
+    wanted = atBottom;
+  if (wanted == scroll->position.y)
+    return;
+  scroll->scrollTo(scroll->position.x, wanted);
+  rememberScrollPosition(select, scroll->position);
+  scrolled();
 }
 
 void DocumentLayout::scrollTo(dom::Element& element, int left, int top) {
@@ -242,9 +288,11 @@ std::optional<nsRect> DocumentLayout::openOptionRowInDocument(dom::Node& node) {
   std::optional<nsRect> list = dropDownRectInDocument(select);
   if (!list)
     return std::nullopt;
+  DropDownListFrame* frame = mDropDowns.openList(select);
+  int firstRow = frame ? frame->firstRow() : 0;
   for (uint32_t index = 0; index < select.length(); ++index) {
     if (static_cast<dom::Node*>(select.optionAt(index)) == &node)
-      return nsRect(list->x + 1, list->y + 1 + int(index) * 16, list->width - 2, 16);
+      return nsRect(list->x + 1, list->y + 1 + (int(index) - firstRow) * 16, list->width - 2, 16);
   }
   return std::nullopt;
 }

@@ -84,6 +84,10 @@ class DocumentLayout final : public LayoutQuery {
   // Scrolls the element's scroll containers and the viewport so that its box shows, its top
   // (or bottom, when not `alignToTop`) aligned with theirs; horizontally only as far as needed.
   void scrollIntoView(dom::Element& element, bool alignToTop);
+  // An option of `select` was selected: an open drop-down list or a list box scrolls just far
+  // enough for its row to show, as Gecko's list control frame does. A list box whose layout
+  // is out of date scrolls once it has been laid out again.
+  void showSelectedOption(dom::Element& select, dom::Element& option);
 
   // --- For the windows side -----------------------------------------------------------------
   // Where the content of a frame or iframe element shows, in device pixels from the viewport's
@@ -114,7 +118,8 @@ class DocumentLayout final : public LayoutQuery {
   // Where an open select's list shows, in device pixels from the viewport's origin: right
   // below the select's border box, as wide as it, 16 px per row (at most 20) plus 2. Empty
   // while closed. An option of an open list has the box of its row: inside the list's border,
-  // row number `index` from the top (hasBox and boundsOnDevice answer it).
+  // row number `index` less the list's first row from the top (hasBox and boundsOnDevice
+  // answer it; rows scrolled out of the list lie above or below it).
   nsIntRect dropDownRectOnDevice(dom::Element& select);
 
   // --- For painting and tests ---------------------------------------------------------------
@@ -148,6 +153,7 @@ class DocumentLayout final : public LayoutQuery {
     mScrollBoxes.clear();
   }
   void rememberScrollPosition(dom::Element& element, nsPoint position);
+  void scrollListBoxTo(dom::Element& select, dom::Element& option);
   nsRect viewportRect(const nsRect& document) const;
   // An open list's rectangle, and an option's row in it, in document CSS pixels.
   std::optional<nsRect> dropDownRectInDocument(dom::Element& select);
@@ -172,6 +178,8 @@ class DocumentLayout final : public LayoutQuery {
   nsPoint mViewportScroll;
   // Scroll positions of elements' scroll containers, kept across layouts.
   std::vector<std::pair<RefPtr<dom::Element>, nsPoint>> mScrollPositions;
+  // A list box option selected while the layout was out of date: the select and the option.
+  std::optional<std::pair<RefPtr<dom::Element>, RefPtr<dom::Element>>> mOptionToShow;
   DropDownStates mDropDowns;
   image::ImageCache mImages;
 };

@@ -15,6 +15,24 @@ nsRect DropDownListFrame::rectInCanvas() const {
   return nsRect(box.x, box.YMost(), box.width, rows * 16 + 2);
 }
 
+int DropDownListFrame::firstRow() const {
+  if (!mOwner)
+    return 0;
+  int rows = int(mOwner->select().length());
+  return std::clamp(mFirstRow, 0, std::max(0, rows - kMaxRows));
+}
+
+void DropDownListFrame::showRow(int index) {
+  if (!mOwner || index < 0 || index >= int(mOwner->select().length()))
+    return;
+  int first = firstRow();
+  if (index < first)
+    first = index;
+  else if (index >= first + kMaxRows)
+    first = index - kMaxRows + 1;
+  mFirstRow = first;
+}
+
 void* DropDownListFrame::QueryFrame(FrameIID id) {
   if (id == nsQueryFrame::nsIFrame_id || id == nsQueryFrame::nsListControlFrame_id ||
       id == nsQueryFrame::nsIListControlFrame_id) {

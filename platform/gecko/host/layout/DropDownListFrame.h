@@ -2,7 +2,7 @@
 // Gecko's list control frame (QueryFrame answers nsListControlFrame_id). It exists whether or
 // not the list is open; its rect is where the open list shows: right below the select's box,
 // as wide as it, one 16 pixel row per option (at most 20 rows) plus a 1 pixel border above and
-// below.
+// below. A longer list scrolls.
 //
 // While the list is open its frame is the one DropDownStates keeps, which outlives layouts
 // (each new combo box takes it over): the popup's view points back at it as its client data,
@@ -31,6 +31,12 @@ class DropDownListFrame final : public nsIFrame {
 
   static constexpr int kMaxRows = 20;
 
+  // The list scrolls by whole rows. The first row it shows (kept within the rows there are);
+  // showRow scrolls just far enough for row `index` to show, as Gecko's list control frame
+  // does when its selection changes or it drops down.
+  int firstRow() const;
+  void showRow(int index);
+
   // nsIFrame
   void* QueryFrame(FrameIID id) override;
   nsIContent* GetContent() const override;
@@ -42,6 +48,7 @@ class DropDownListFrame final : public nsIFrame {
  private:
   ComboboxBox* mOwner;       // weak; owns us, or (open list) is laid out for the select now
   nsIView* mView = nullptr;  // weak
+  int mFirstRow = 0;
 };
 
 }  // namespace geckohost::layout

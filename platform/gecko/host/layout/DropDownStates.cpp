@@ -40,6 +40,7 @@ void DropDownStates::setOpen(ComboboxBox& box, bool open) {
   if (isOpen(select))
     return;
   mOpen.push_back(OpenList{&select, std::make_unique<DropDownListFrame>(&box)});
+  mOpen.back().frame->showRow(box.select().selectedIndex());
   if (mListener)
     mListener(select, true);
 }

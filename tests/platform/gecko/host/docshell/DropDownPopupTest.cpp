@@ -5,6 +5,7 @@
 // gone when the list closes, by the control API, by choosing, through the frame, or with the
 // window.
 #include <cstdint>
+#include <string>
 
 #include "HostFixture.h"
 #include "nsIAccessible.h"
@@ -12,6 +13,7 @@
 #include "nsIComboboxControlFrame.h"
 #include "nsIContent.h"
 #include "nsIDOMHTMLSelectElement.h"
+#include "nsIDOMNSElement.h"
 #include "nsIDOMNodeList.h"
 #include "nsIDOMXULCommandDispatcher.h"
 #include "nsIDOMXULDocument.h"
@@ -164,6 +166,73 @@ TEST_F(DropDownPopupTest, TheOpenListIsAnOverrideRedirectPopupLinkedBothWays) {
   EXPECT_TRUE(accessibleBounds(option(select, 0)).IsEmpty());
   EXPECT_FALSE(browser.closeDropDown(select));
   EXPECT_EQ(observer.descendantCount(observer.root()), windowsClosed);
+}
+
+// Lists longer than they show scroll by rows to the option selected in them, as Gecko's list
+// control frame does: just far enough for its row to show.
+TEST_F(DropDownPopupTest, LongListsScrollToTheSelectedOption) {
+  std::string options;
+  for (int i = 0; i < 30; ++i)
+    options += "<option>option " + std::to_string(i);
+  std::string markup =
+      "<select id=s>" + options + "</select><select id=box size=4>" + options + "</select>";
+  BrowserWindow& browser = open(markup.c_str());
+  host->setAccessibilityEnabled(true);
+  nsCOMPtr<nsIDOMDocument> page = browser.document(0);
+  nsCOMPtr<nsIDOMElement> select = elementById(page, "s");
+  nsCOMPtr<nsIDOMHTMLSelectElement> dropDown = do_QueryInterface(select);
+  auto rowTop = [&](nsIDOMElement* list, PRUint32 index) {
+    return accessibleBounds(option(list, index)).y;
+  };
+
+  // Dropped down with option 25 selected: twenty rows, the selected one the last shown.
+  dropDown->SetSelectedIndex(25);
+  ASSERT_TRUE(browser.openDropDown(select));
+  ScreenRect popup = observer.screenRect(browser.dropDownWindow(select));
+  EXPECT_EQ(popup.height, 20 * 16 + 2);
+  const int firstTop = popup.y + 1;
+  const int lastTop = popup.y + 1 + 19 * 16;
+  EXPECT_EQ(rowTop(select, 25), lastTop);
+  EXPECT_EQ(rowTop(select, 6), firstTop);
+  EXPECT_EQ(rowTop(select, 5), firstTop - 16);  // scrolled out, above the list
+  // A shown option does not scroll the list; one above scrolls to its top, one below to its
+  // bottom.
+  dropDown->SetSelectedIndex(10);
+  EXPECT_EQ(rowTop(select, 6), firstTop);
+  dropDown->SetSelectedIndex(2);
+  EXPECT_EQ(rowTop(select, 2), firstTop);
+  dropDown->SetSelectedIndex(29);
+  EXPECT_EQ(rowTop(select, 29), lastTop);
+  // Removing options keeps the rows it shows within the list.
+  for (int removed = 0; removed < 5; ++removed)
+    dropDown->Remove(0);
+  EXPECT_EQ(rowTop(select, 24), lastTop);
+  EXPECT_EQ(rowTop(select, 5), firstTop);
+  // Dropped down again, it shows the option selected meanwhile.
+  EXPECT_TRUE(browser.closeDropDown(select));
+  dropDown->SetSelectedIndex(0);
+  ASSERT_TRUE(browser.openDropDown(select));
+  EXPECT_EQ(rowTop(select, 0), firstTop);
+  EXPECT_TRUE(browser.closeDropDown(select));
+
+  // A list box of four rows scrolls its content the same way.
+  nsCOMPtr<nsIDOMElement> box = elementById(page, "box");
+  nsCOMPtr<nsIDOMHTMLSelectElement> listBox = do_QueryInterface(box);
+  nsCOMPtr<nsIDOMNSElement> scroller = do_QueryInterface(box);
+  auto scrollTop = [&] {
+    PRInt32 top = -1;
+    scroller->GetScrollTop(&top);
+    return top;
+  };
+  const int boxTop = rowTop(box, 0);
+  listBox->SetSelectedIndex(8);
+  EXPECT_EQ(scrollTop(), (8 - 3) * 16);
+  EXPECT_EQ(rowTop(box, 8), boxTop + 3 * 16);
+  listBox->SetSelectedIndex(6);
+  EXPECT_EQ(scrollTop(), 5 * 16);
+  listBox->SetSelectedIndex(1);
+  EXPECT_EQ(scrollTop(), 16);
+  EXPECT_EQ(rowTop(box, 1), boxTop);
 }
 
 TEST_F(DropDownPopupTest, ChoosingTheFrameAndClosingTheWindowCloseTheList) {
