@@ -27,6 +27,18 @@ std::string keyFor(const void* pointer) {
   return key;
 }
 
+// Replaces the thrown value at the stack top with " (fileName:lineNumber)", or "" when it
+// has no such place. Run as a protected call: a thrown object's getters are page script.
+duk_ret_t placeOfError(duk_context* ctx, void*) {
+  duk_get_prop_string(ctx, -1, "fileName");
+  duk_get_prop_string(ctx, -2, "lineNumber");
+  if (duk_is_string(ctx, -2) && duk_is_number(ctx, -1))
+    duk_push_sprintf(ctx, " (%s:%ld)", duk_get_string(ctx, -2), long(duk_get_int(ctx, -1)));
+  else
+    duk_push_string(ctx, "");
+  return 1;
+}
+
 // "TypeError: not callable (http://test/a.html:3)" for the error at `index`.
 std::string describeError(duk_context* ctx, duk_idx_t index) {
   index = duk_normalize_index(ctx, index);
@@ -35,13 +47,10 @@ std::string describeError(duk_context* ctx, duk_idx_t index) {
   duk_pop(ctx);
   if (!duk_is_object(ctx, index))
     return text;
-  duk_get_prop_string(ctx, index, "fileName");
-  duk_get_prop_string(ctx, index, "lineNumber");
-  if (duk_is_string(ctx, -2) && duk_is_number(ctx, -1)) {
-    text += " (" + std::string(duk_get_string(ctx, -2)) + ":" +
-            std::to_string(duk_get_int(ctx, -1)) + ")";
-  }
-  duk_pop_2(ctx);
+  duk_dup(ctx, index);
+  if (duk_safe_call(ctx, &placeOfError, nullptr, 1, 1) == DUK_EXEC_SUCCESS)
+    text += toUtf8(ctx, -1);
+  duk_pop(ctx);
   return text;
 }
 

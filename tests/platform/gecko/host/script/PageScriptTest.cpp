@@ -64,12 +64,17 @@ TEST_F(PageScriptTest, AnErrorIsLoggedAndStopsNothing) {
   page("http://test/err.html",
        "<script>var ran = [];</script><script>ran.push(1); undefinedFunction();</script>"
        "<script>ran.push(2)</script><script>syntax error here(</script>"
+       // A thrown object whose place cannot be read: only its text is logged.
+       "<script>throw {toString: function () { return 'hostile'; },"
+       "  get fileName() { throw new Error('no file'); }, lineNumber: 7};</script>"
+       "<script>ran.push(5)</script>"
        "<body onload='ran.push(3); throw new Error(\"in onload\")'>"
        "<script>window.addEventListener('load', function () { ran.push(4); });</script>");
   testing::internal::CaptureStderr();
   BrowserWindow& window = open("http://test/err.html");
   std::string log = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(eval(window, "ran.join()"), "1,2,3,4");
+  EXPECT_EQ(eval(window, "ran.join()"), "1,2,5,3,4");
+  EXPECT_NE(log.find("geckohost: script error: hostile\n"), std::string::npos) << log;
   EXPECT_NE(log.find("geckohost: script error: ReferenceError"), std::string::npos) << log;
   EXPECT_NE(log.find("geckohost: script error: SyntaxError"), std::string::npos) << log;
   EXPECT_NE(log.find("in onload"), std::string::npos) << log;
