@@ -89,11 +89,10 @@ void DocumentLayout::relayout() {
     Box* box = boxFor(select);
     return box && box->controlType() == ControlType::ComboBox;
   });
-  if (mOptionToShow) {
-    auto [select, option] = std::move(*mOptionToShow);
-    mOptionToShow.reset();
+  std::vector<std::pair<RefPtr<dom::Element>, RefPtr<dom::Element>>> toShow;
+  toShow.swap(mOptionsToShow);
+  for (auto& [select, option] : toShow)
     scrollListBoxTo(*select, *option);
-  }
 }
 
 Box* DocumentLayout::boxFor(const dom::Node& node) const {
@@ -152,7 +151,13 @@ void DocumentLayout::showSelectedOption(dom::Element& select, dom::Element& opti
   }
   // Not laid out now, from inside the DOM's change: the next layout shows the row.
   if (mDirty || !mViewport) {
-    mOptionToShow.emplace(&select, &option);
+    for (auto& [kept, shown] : mOptionsToShow) {
+      if (kept.get() == &select) {
+        shown = &option;
+        return;
+      }
+    }
+    mOptionsToShow.emplace_back(&select, &option);
     return;
   }
   scrollListBoxTo(select, option);

@@ -178,8 +178,9 @@ class DocumentLayout final : public LayoutQuery {
   nsPoint mViewportScroll;
   // Scroll positions of elements' scroll containers, kept across layouts.
   std::vector<std::pair<RefPtr<dom::Element>, nsPoint>> mScrollPositions;
-  // A list box option selected while the layout was out of date: the select and the option.
-  std::optional<std::pair<RefPtr<dom::Element>, RefPtr<dom::Element>>> mOptionToShow;
+  // List box options selected while the layout was out of date: each select and the option
+  // selected in it last.
+  std::vector<std::pair<RefPtr<dom::Element>, RefPtr<dom::Element>>> mOptionsToShow;
   DropDownStates mDropDowns;
   image::ImageCache mImages;
 };

@@ -174,8 +174,8 @@ TEST_F(DropDownPopupTest, LongListsScrollToTheSelectedOption) {
   std::string options;
   for (int i = 0; i < 30; ++i)
     options += "<option>option " + std::to_string(i);
-  std::string markup =
-      "<select id=s>" + options + "</select><select id=box size=4>" + options + "</select>";
+  std::string markup = "<select id=s>" + options + "</select><select id=box size=4>" + options +
+                       "</select>" + "<select id=other size=4>" + options + "</select>";
   BrowserWindow& browser = open(markup.c_str());
   host->setAccessibilityEnabled(true);
   nsCOMPtr<nsIDOMDocument> page = browser.document(0);
@@ -233,6 +233,16 @@ TEST_F(DropDownPopupTest, LongListsScrollToTheSelectedOption) {
   listBox->SetSelectedIndex(1);
   EXPECT_EQ(scrollTop(), 16);
   EXPECT_EQ(rowTop(box, 1), boxTop);
+  // Selections in two list boxes before the page is laid out again scroll both.
+  nsCOMPtr<nsIDOMHTMLSelectElement> other = do_QueryInterface(elementById(page, "other"));
+  nsCOMPtr<nsIDOMNSElement> otherScroller = do_QueryInterface(other);
+  box->SetAttribute(NS_ConvertUTF8toUTF16("title"), NS_ConvertUTF8toUTF16("changed"));
+  other->SetSelectedIndex(20);
+  listBox->SetSelectedIndex(12);
+  PRInt32 otherTop = -1;
+  otherScroller->GetScrollTop(&otherTop);
+  EXPECT_EQ(otherTop, (20 - 3) * 16);
+  EXPECT_EQ(scrollTop(), (12 - 3) * 16);
 }
 
 TEST_F(DropDownPopupTest, ChoosingTheFrameAndClosingTheWindowCloseTheList) {
