@@ -175,7 +175,7 @@ TEST_F(DropDownPopupTest, LongListsScrollToTheSelectedOption) {
   for (int i = 0; i < 30; ++i)
     options += "<option>option " + std::to_string(i);
   std::string markup = "<select id=s>" + options + "</select><select id=box size=4>" + options +
-                       "</select>" + "<select id=other size=4>" + options + "</select>";
+                       "</select><select id=other size=4>" + options + "</select>";
   BrowserWindow& browser = open(markup.c_str());
   host->setAccessibilityEnabled(true);
   nsCOMPtr<nsIDOMDocument> page = browser.document(0);
