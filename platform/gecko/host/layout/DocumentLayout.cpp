@@ -143,6 +143,32 @@ void DocumentLayout::rememberScrollPosition(dom::Element& element, nsPoint posit
   mScrollPositions.emplace_back(&element, position);
 }
 
+namespace {
+
+// The scroll position that shows `target` (in the scroller's own content coordinates, i.e.
+// as if unscrolled) in a client area of `client` size starting at `port`.
+nsPoint positionShowing(const nsRect& target, const nsRect& port, nsPoint current,
+                        bool alignToTop) {
+  nsPoint position = current;
+  int top = target.y - port.y;
+  position.y = alignToTop ? top : top + target.height - port.height;
+  int left = target.x - port.x;
+  if (left < current.x || left + target.width > current.x + port.width)
+    position.x = left;
+  return position;
+}
+
+// `box`'s rectangle in the own content coordinates of `scroller` (whose scroll area is
+// `scroll`): scrolling inside the scroller counts, its own does not.
+nsRect rectInScroller(const Box& box, const Box& scroller, const ScrollArea& scroll) {
+  nsPoint inner = ScrollGeometry::scrollOffsetAbove(box) -
+                  ScrollGeometry::scrollOffsetAbove(scroller) - scroll.position;
+  return nsRect(box.rect().x - inner.x, box.rect().y - inner.y, box.rect().width,
+                box.rect().height);
+}
+
+}  // namespace
+
 void DocumentLayout::showSelectedOption(dom::Element& select, dom::Element& option) {
   if (DropDownListFrame* list = mDropDowns.openList(select)) {
     if (option.isHTML(u"option"))
@@ -171,10 +197,7 @@ void DocumentLayout::scrollListBoxTo(dom::Element& select, dom::Element& option)
   ScrollArea* scroll = list ? list->scrollArea() : nullptr;
   if (!scroll || !row || !row->hasGeometry() || list->controlType() == ControlType::ComboBox)
     return;
-  nsPoint inner = ScrollGeometry::scrollOffsetAbove(*row) -
-                  ScrollGeometry::scrollOffsetAbove(*list) - scroll->position;
-  nsRect target(row->rect().x - inner.x, row->rect().y - inner.y, row->rect().width,
-                row->rect().height);
+  nsRect target = rectInScroller(*row, *list, *scroll);
   nsRect port = list->scrollport();
   int atTop = target.y - port.y;
   int atBottom = atTop + target.height - port.height;
@@ -204,23 +227,6 @@ void DocumentLayout::scrollTo(dom::Element& element, int left, int top) {
   scrolled();
 }
 
-namespace {
-
-// The scroll position that shows `target` (in the scroller's own content coordinates, i.e.
-// as if unscrolled) in a client area of `client` size starting at `port`.
-nsPoint positionShowing(const nsRect& target, const nsRect& port, nsPoint current,
-                        bool alignToTop) {
-  nsPoint position = current;
-  int top = target.y - port.y;
-  position.y = alignToTop ? top : top + target.height - port.height;
-  int left = target.x - port.x;
-  if (left < current.x || left + target.width > current.x + port.width)
-    position.x = left;
-  return position;
-}
-
-}  // namespace
-
 void DocumentLayout::scrollIntoView(dom::Element& element, bool alignToTop) {
   flush();
   Box* box = boxFor(element);
@@ -230,11 +236,7 @@ void DocumentLayout::scrollIntoView(dom::Element& element, bool alignToTop) {
     ScrollArea* scroll = above->scrollArea();
     if (!scroll || above->kind() == BoxKind::Viewport)
       continue;
-    // In the scroller's own content coordinates: scrolling inside it counts, its own does not.
-    nsPoint inner = ScrollGeometry::scrollOffsetAbove(*box) -
-                    ScrollGeometry::scrollOffsetAbove(*above) - scroll->position;
-    nsRect target(box->rect().x - inner.x, box->rect().y - inner.y, box->rect().width,
-                  box->rect().height);
+    nsRect target = rectInScroller(*box, *above, *scroll);
     nsPoint wanted = positionShowing(target, above->scrollport(), scroll->position, alignToTop);
     scroll->scrollTo(wanted.x, wanted.y);
     if (dom::Element* owner = above->element())

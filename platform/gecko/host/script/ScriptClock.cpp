@@ -6,20 +6,16 @@ ScriptClock::Run::Run(ScriptClock& clock, int limitMs)
     : mClock(clock), mOutermost(!clock.mRunning) {
   if (!mOutermost)
     return;
+  mClock.becomeIdle();
   mClock.mRunning = true;
-  mClock.mStopped = false;
   mClock.mLimitMs = limitMs > 0 ? limitMs : 0;
-  mClock.mDeadline.reset();
   if (limitMs > 0)
     mClock.mDeadline = mClock.mNow() + std::chrono::milliseconds(limitMs);
 }
 
 ScriptClock::Run::~Run() {
-  if (!mOutermost)
-    return;
-  mClock.mRunning = false;
-  mClock.mStopped = false;
-  mClock.mDeadline.reset();
+  if (mOutermost)
+    mClock.becomeIdle();
 }
 
 ScriptClock::Wait::Wait(ScriptClock& clock)
@@ -27,9 +23,7 @@ ScriptClock::Wait::Wait(ScriptClock& clock)
   if (clock.mDeadline)
     mSaved.remaining = *clock.mDeadline - clock.mNow();
   // Script entered from here on starts a run of its own.
-  clock.mRunning = false;
-  clock.mStopped = false;
-  clock.mDeadline.reset();
+  clock.becomeIdle();
 }
 
 ScriptClock::Wait::~Wait() {
@@ -39,6 +33,12 @@ ScriptClock::Wait::~Wait() {
   mClock.mDeadline.reset();
   if (mSaved.remaining)
     mClock.mDeadline = mClock.mNow() + *mSaved.remaining;
+}
+
+void ScriptClock::becomeIdle() {
+  mRunning = false;
+  mStopped = false;
+  mDeadline.reset();
 }
 
 bool ScriptClock::outOfTime() {

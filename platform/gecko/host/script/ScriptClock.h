@@ -72,6 +72,9 @@ class ScriptClock {
   int limitMs() const { return mLimitMs; }
 
  private:
+  // No run, as before the first and between runs.
+  void becomeIdle();
+
   Now mNow;
   bool mRunning = false;
   bool mStopped = false;
